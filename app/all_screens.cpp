@@ -1,0 +1,26 @@
+#include "app/all_screens.h"
+
+#include "exercises/split_machine/frmsplitsmachine.h"
+#include "exercises/split_memorising/frmsplits2.h"
+#include "exercises/click_and_split/frmsleepsplits.h"
+#include "exercises/look_and_split/frmsplits1.h"
+#include "exercises/split_series/frmsplitsrijenA.h"
+#include "exercises/split_friends/frmsplitsrijenB.h"
+#include "exercises/number_image_splitting/frmsplitsbeeldB.h"
+#include "exercises/missing_part_chosen/frmsleepsplits2.h"
+#include "exercises/missing_part_score/frmsleepsplits3.h"
+#include "shell/program.h"
+#include "shell/screens.h"
+
+void registerAllScreens(vb::Program& program) {
+  registerShellScreens(program);
+  program.registerForm(frmsplitsmachine::Name, [] { return new frmsplitsmachine; });
+  program.registerForm(frmsplits2::Name, [] { return new frmsplits2; });
+  program.registerForm(frmsleepsplits::Name, [] { return new frmsleepsplits; });
+  program.registerForm(frmsplits1::Name, [] { return new frmsplits1; });
+  program.registerForm(frmsplitsrijenA::Name, [] { return new frmsplitsrijenA; });
+  program.registerForm(frmsplitsrijenB::Name, [] { return new frmsplitsrijenB; });
+  program.registerForm(frmsplitsbeeldB::Name, [] { return new frmsplitsbeeldB; });
+  program.registerForm(frmsleepsplits2::Name, [] { return new frmsleepsplits2; });
+  program.registerForm(frmsleepsplits3::Name, [] { return new frmsleepsplits3; });
+}

@@ -1,0 +1,92 @@
+#pragma once
+// A screen of the program: one instance, created on first use (Load), shown with Show
+// (which raises Activate when it makes the form visible), hidden with Hide (which keeps
+// every property and variable). The main window is a frame with a menu; child screens
+// live in its client area; free screens are windows of their own that stay usable
+// while the main window is disabled.
+
+#include <QString>
+#include <QWidget>
+
+#include "shell/controls.h"
+
+namespace vb {
+
+class Program;
+
+class Form : public QWidget, public Container {
+  Q_OBJECT
+  Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+  Q_PROPERTY(int Left READ left WRITE setLeft)
+  Q_PROPERTY(int Top READ top WRITE setTop)
+  Q_PROPERTY(int Width READ clientWidth)
+  Q_PROPERTY(int Height READ clientHeight)
+  Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
+  Q_PROPERTY(bool Visible READ visible)
+  Q_PROPERTY(uint BackColor READ backColor)
+
+ public:
+  enum class Kind { Main, Child, Free };
+
+  // `width` and `height` are the client area in twips.
+  Form(const char* name, Kind kind, const QString& caption, int width, int height,
+       quint32 backColor);
+  ~Form() override;
+
+  Kind kind() const { return m_kind; }
+  void Show();
+  void Hide();
+  bool visible() const { return !isHidden(); }
+
+  QString caption() const { return m_caption; }
+  void setCaption(const QString& caption);
+  int left() const { return m_left; }
+  void setLeft(int twips);
+  int top() const { return m_top; }
+  void setTop(int twips);
+  // The client area in twips.
+  int clientWidth() const { return m_width; }
+  int clientHeight() const { return m_height; }
+  quint32 backColor() const { return m_back; }
+  // Left = (screen width - own width) / 2, Top likewise, on the whole display.
+  void centre();
+  // Width of a text in the form's font, in twips.
+  int TextWidth(const QString& text) const;
+  // The control that has the keyboard focus on this screen, if any.
+  Control* focusedControl() const;
+
+  QWidget* surface() const override { return const_cast<Form*>(this); }
+  Form* form() override { return this; }
+  QObject* asObject() override { return this; }
+
+  // Screen size in twips (the whole display).
+  static int screenWidth();
+  static int screenHeight();
+
+ protected:
+  virtual void Form_Load() {}
+  virtual void Form_Activate() {}
+  virtual void Form_MouseMove() {}
+  // A close request from the window system: free screens refuse it (their stop buttons
+  // are the way out), so a screen is never destroyed behind the program's back.
+  virtual bool Form_QueryClose() { return false; }
+
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  friend class Program;
+  void load();
+  void place();
+
+  Kind m_kind;
+  QString m_caption;
+  int m_left = 0;
+  int m_top = 0;
+  int m_width;
+  int m_height;
+  quint32 m_back;
+};
+
+}  // namespace vb

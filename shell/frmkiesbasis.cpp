@@ -1,0 +1,130 @@
+#include "shell/frmkiesbasis.h"
+
+#include <QStringList>
+
+#include "shell/common_pictures.h"
+#include "shell/frminfo.h"
+#include "shell/mdiform2.h"
+
+using namespace vb;
+
+namespace {
+
+QString lines(std::initializer_list<const char*> parts) {
+  QStringList list;
+  for (const char* part : parts) list << QString::fromUtf8(part);
+  return list.join(CrLf);
+}
+
+}  // namespace
+
+frmkiesbasis::frmkiesbasis()
+    : Form(Name, Kind::Free, QStringLiteral("KEUZEBORD"), 11880, 7935, White) {
+  Shape1.at(4920, 4080, 6855, 3375).filled(0x0000C000).noBorder();
+
+  struct ExerciseButton {
+    CommandButton& button;
+    int left, top;
+    Picture picture;
+    const char* screen;
+  };
+  const ExerciseButton exercises[] = {
+      {cmdsplits, 6360, 4440, Picture::emoji("\U0001F41D"), "frmsplits2"},
+      {cmdsplits1, 7920, 4440, Picture::emoji("\u2764\uFE0F"), "frmsplits1"},
+      {cmdmin22, 9480, 4440, Picture::emoji("\u26C4"), "frmsplitsbeeldB"},
+      {cmdbrugmin, 6360, 5400, Picture::emoji("\U0001F33C"), "frmsplitsmachine"},
+      {cmdflits, 7920, 5400, Picture::emoji("\U0001F3E0"), "frmsplitsrijenA"},
+      {cmdsplitsrij, 9480, 5520, Picture::svg(":/assets/frmkiesbasis/ijsje.svg"), "frmsplitsrijenB"},
+      {cmdsplits2, 6360, 6480, Picture::emoji("\U0001F989"), "frmsleepsplits"},
+      {cmdsleep4, 7920, 6480, Picture::emoji("\U0001F431"), "frmsleepsplits2"},
+      {cmdsleep5, 9600, 6480, Picture::emoji("\U0001F413"), "frmsleepsplits3"},
+  };
+  for (const ExerciseButton& e : exercises) {
+    e.button.at(e.left, e.top, 975, 645).colour(White).picture(e.picture);
+    const char* screen = e.screen;
+    e.button.Click = [this, screen] { openExercise(screen); };
+  }
+  cmdstop.at(240, 6840, 1455, 855).colour(0x00000080).picture(pictures::stop()).tooltip("STOP");
+
+  imgbord.at(6480, 120, 5310, 3750).picture(Picture::svg(":/assets/frmkiesbasis/bord.svg"));
+  lblbord.at(6840, 480, 4575, 3015).colours(0x00008000, White)
+      .font({"MS Sans Serif", 12}).align(Align::Centre);
+
+  imgmeisje.at(120, 120, 3000, 6465).picture(Picture::emoji("\U0001F478\U0001F3FC"));
+  imgwit.at(120, 2280, 3180, 4125).picture(Picture::emoji("\U0001F466")).hidden();
+  imgchinees.at(720, 480, 2250, 5820).picture(Picture::emoji("\U0001F467\U0001F3FB")).hidden();
+  imgkleur.at(-240, 1440, 3750, 4155).picture(Picture::emoji("\U0001F64B\U0001F3FF\u200D\u2642\uFE0F")).hidden();
+  imgkleur2.at(720, 1560, 1500, 4785).picture(Picture::emoji("\U0001F473\U0001F3FD")).hidden();
+  imgkleur3.at(120, 240, 3405, 6000).picture(Picture::emoji("\U0001F469\U0001F3FF\u200D\U0001F9B1")).hidden();
+  Image2.at(3000, 6360, 480, 420).picture(pictures::logo()).tooltip(pictures::logoTooltip());
+  stacking({&imgbord, &lblbord});
+
+  for (const char* name : {"cmdsplits", "cmdsplits1", "cmdmin22", "cmdbrugmin", "cmdflits",
+                           "cmdsplitsrij"}) {
+    auto* button = findChild<CommandButton*>(QString::fromLatin1(name));
+    button->MouseMove = [this, name] { describe(name); };
+  }
+  cmdstop.Click = [this] { cmdstop_Click(); };
+  imgmeisje.Click = [this] { nextPicture(imgmeisje, imgwit); };
+  imgwit.Click = [this] { nextPicture(imgwit, imgchinees); };
+  imgchinees.Click = [this] { nextPicture(imgchinees, imgkleur); };
+  imgkleur.Click = [this] { nextPicture(imgkleur, imgkleur2); };
+  imgkleur2.Click = [this] { nextPicture(imgkleur2, imgkleur3); };
+  imgkleur3.Click = [this] { nextPicture(imgkleur3, imgmeisje); };
+}
+
+QString frmkiesbasis::backgroundText() {
+  return lines({"", "", "Oefeningen voor het eerste leerjaar", "",
+                " de muis op een tekening plaatsen", " lees wat er geoefend wordt", "",
+                " met een klik kun je dat deeltje inoefenen "});
+}
+
+QString frmkiesbasis::descriptionOf(const QString& button) {
+  if (button == "cmdsplits")
+    return lines({" splitsing", "", " zeg elke splitsing hardop ", "memoriseer elke splitsing "});
+  if (button == "cmdsplits1")
+    return lines({" kijk en splits", "", " kies welk getal je wilt splitsen ",
+                  "je ziet het getal splitsen in twee delen ",
+                  "  klik voor elk deel op het juiste cijfer ", "",
+                  " de splitsing wordt geschreven ", " je krijgt ook de voorstelling met + ",
+                  " Kies om hetzelfde getal te splitsen ", "",
+                  " of kies om een ander getal te splitsen "});
+  if (button == "cmdmin22")
+    return lines({" splitsingen ", "", "kijk hoe elk getalbeeld gesplitst wordt"});
+  if (button == "cmdbrugmin")
+    return lines({" splitsmachine ", "", "kies een cijfer ",
+                  " typ het cijfer van het verborgen aantal ", " klik op de auto als controle ",
+                  " start opnieuw en oefen hetzelfde cijfer  ", "",
+                  " klik stop en kies een ander cijfer "});
+  if (button == "cmdflits") return lines({" splitsingen ", "", "automatiseren ", "", "memoriseren"});
+  if (button == "cmdsplitsrij")
+    return lines({" splitsen", "", " klik en je ziet een getal ",
+                  "vul het vriendje van het linkse getal in ", "  controleer ", "",
+                  " je ziet de splisting met stippen ", " je leest alle bewerkingen  "});
+  return QString();
+}
+
+void frmkiesbasis::Form_Load() { centre(); }
+
+void frmkiesbasis::Form_MouseMove() { lblbord.setCaption(backgroundText()); }
+
+void frmkiesbasis::describe(const char* button) {
+  lblbord.setCaption(descriptionOf(QString::fromLatin1(button)));
+}
+
+void frmkiesbasis::openExercise(const char* screen) {
+  Program::current().form(QString::fromLatin1(screen)).Show();
+  forms::MDIForm2().setEnabled(false);
+  Hide();
+}
+
+void frmkiesbasis::cmdstop_Click() {
+  forms::frminfo().Show();
+  forms::MDIForm2().setEnabled(true);
+  Hide();
+}
+
+void frmkiesbasis::nextPicture(Image& clicked, Image& next) {
+  clicked.setVisible(false);
+  next.setVisible(true);
+}

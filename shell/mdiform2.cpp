@@ -1,0 +1,71 @@
+#include "shell/mdiform2.h"
+
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "shell/frminfo.h"
+#include "shell/frmkiesbasis.h"
+#include "shell/frmmecenaat1.h"
+#include "shell/pictures.h"
+
+namespace {
+
+// The client area: sand yellow, the parent of the child screens.
+class ClientArea : public QWidget {
+ public:
+  explicit ClientArea(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, vb::toQColor(0x008AE2EA));
+    setPalette(palette);
+  }
+};
+
+}  // namespace
+
+MDIForm2::MDIForm2()
+    : Form(Name, Kind::Main, QStringLiteral(" Alle kinderen moeten alle kansen krijgen."), 9930,
+           6825, 0x008AE2EA) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  auto* menuBar = new QMenuBar(this);
+  auto* menu = new QMenu(menuBar);
+  menu->addAction(&aftrek2);
+  aftrek.setMenu(menu);
+  menuBar->addAction(&aftrek);
+  layout->setMenuBar(menuBar);
+  auto* client = new ClientArea(this);
+  client->setObjectName(QStringLiteral("MDIClient"));
+  layout->addWidget(client);
+  vb::Program::current().setMdiClient(client);
+
+  setWindowIcon(QIcon(vb::Picture::svg(QStringLiteral(":/assets/frmmecenaat1/embleem.svg"))
+                          .pixmap(QSize(64, 64), 1.0)));
+  // Large enough to hold the welcome screen, which centres itself on the display.
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    setGeometry(screen->availableGeometry());
+  setWindowState(Qt::WindowMaximized);
+
+  aftrek2.Click = [this] { aftrek2_Click(); };
+}
+
+void MDIForm2::Form_Load() {
+  forms::frmmecenaat1().Show();
+  vb::Program::current().unload(QString::fromLatin1(frminfo::Name));
+}
+
+bool MDIForm2::Form_QueryClose() {
+  // Closing the main window ends the program.
+  vb::Program::current().End();
+  return true;
+}
+
+void MDIForm2::aftrek2_Click() {
+  forms::frmmecenaat1().Hide();
+  forms::frmkiesbasis().Show();
+  setEnabled(false);
+}

@@ -1,0 +1,132 @@
+#include "shell/pictures.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <cmath>
+
+namespace vb {
+
+struct Picture::Source {
+  enum class Kind { Emoji, Svg, Drawn } kind;
+  QString key;
+  QString text;
+  Painter painter;
+};
+
+Picture Picture::emoji(const QString& glyphs) {
+  Picture p;
+  p.m_source = std::make_shared<Source>(Source{Source::Kind::Emoji, "emoji:" + glyphs, glyphs, {}});
+  return p;
+}
+
+Picture Picture::svg(const QString& resource) {
+  Picture p;
+  p.m_source = std::make_shared<Source>(Source{Source::Kind::Svg, "svg:" + resource, resource, {}});
+  return p;
+}
+
+Picture Picture::drawn(const QString& key, Painter painter) {
+  Picture p;
+  p.m_source = std::make_shared<Source>(
+      Source{Source::Kind::Drawn, "drawn:" + key, QString(), std::move(painter)});
+  return p;
+}
+
+QString Picture::key() const { return m_source ? m_source->key : QString(); }
+
+namespace {
+
+QSvgRenderer* svgRenderer(const QString& resource) {
+  static QHash<QString, QSvgRenderer*> renderers;
+  auto it = renderers.find(resource);
+  if (it == renderers.end()) it = renderers.insert(resource, new QSvgRenderer(resource));
+  return it.value();
+}
+
+void paintEmoji(QPainter& p, const QString& glyphs, const QRectF& box) {
+  // Colour emoji come as bitmaps of a fixed size; measure at that size, then scale so
+  // the glyph fills the box.
+  QFont font(QStringLiteral("Noto Color Emoji"));
+  font.setPixelSize(109);
+  const QFontMetricsF metrics(font);
+  const QRectF ink = metrics.boundingRect(glyphs);
+  if (ink.isEmpty()) return;
+  const qreal scale = std::min(box.width() / ink.width(), box.height() / ink.height());
+  p.save();
+  p.setFont(font);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.translate(box.center());
+  p.scale(scale, scale);
+  p.translate(-ink.center());
+  p.drawText(QPointF(0, 0), glyphs);
+  p.restore();
+}
+
+}  // namespace
+
+qreal Picture::aspectRatio() const {
+  if (!m_source) return 1.0;
+  if (m_source->kind == Source::Kind::Svg) {
+    const QSizeF size = svgRenderer(m_source->text)->defaultSize();
+    if (size.height() > 0) return size.width() / size.height();
+  }
+  return 1.0;
+}
+
+QPixmap Picture::pixmap(QSize size, qreal devicePixelRatio) const {
+  if (!m_source || size.isEmpty()) return {};
+  static QHash<QString, QPixmap> cache;
+  const QString cacheKey = QStringLiteral("%1|%2x%3|%4")
+                               .arg(m_source->key)
+                               .arg(size.width())
+                               .arg(size.height())
+                               .arg(devicePixelRatio);
+  if (auto it = cache.constFind(cacheKey); it != cache.constEnd()) return it.value();
+
+  const QSize pixels(std::max(1, static_cast<int>(std::ceil(size.width() * devicePixelRatio))),
+                     std::max(1, static_cast<int>(std::ceil(size.height() * devicePixelRatio))));
+  QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  {
+    QPainter p(&image);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                     QPainter::SmoothPixmapTransform);
+    p.scale(devicePixelRatio, devicePixelRatio);
+    const QRectF box(QPointF(0, 0), QSizeF(size));
+    switch (m_source->kind) {
+      case Source::Kind::Emoji:
+        paintEmoji(p, m_source->text, box);
+        break;
+      case Source::Kind::Svg:
+        svgRenderer(m_source->text)->render(&p, box);
+        break;
+      case Source::Kind::Drawn:
+        m_source->painter(p, box);
+        break;
+    }
+  }
+  QPixmap pixmap = QPixmap::fromImage(image);
+  pixmap.setDevicePixelRatio(devicePixelRatio);
+  cache.insert(cacheKey, pixmap);
+  return pixmap;
+}
+
+void paintPicture(QPainter& painter, const Picture& picture, const QRectF& box) {
+  if (picture.isNull() || box.isEmpty()) return;
+  const qreal ratio = picture.aspectRatio();
+  QSizeF fitted = box.size();
+  if (fitted.width() / fitted.height() > ratio)
+    fitted.setWidth(fitted.height() * ratio);
+  else
+    fitted.setHeight(fitted.width() / ratio);
+  const QSize size(std::max(1, qRound(fitted.width())), std::max(1, qRound(fitted.height())));
+  const QPixmap pixmap = picture.pixmap(size, painter.device()->devicePixelRatioF());
+  const QPointF topLeft(box.x() + (box.width() - size.width()) / 2.0,
+                        box.y() + (box.height() - size.height()) / 2.0);
+  painter.drawPixmap(topLeft, pixmap);
+}
+
+}  // namespace vb

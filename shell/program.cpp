@@ -1,0 +1,81 @@
+#include "shell/program.h"
+
+#include <QApplication>
+
+namespace vb {
+
+namespace {
+Program* g_current = nullptr;
+}
+
+Program::Program() : Program(std::make_unique<RealClock>(), std::make_unique<ClockRandom>()) {}
+
+Program::Program(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> random)
+    : m_clock(std::move(clock)),
+      m_timers(std::make_unique<TimerHub>(*m_clock)),
+      m_random(std::move(random)) {
+  installFontSubstitutions();
+  g_current = this;
+}
+
+Program::~Program() {
+  m_timers->stopAll();
+  // Child screens first: they live inside the main window, which is created first.
+  while (!m_forms.empty()) m_forms.pop_back();
+  if (g_current == this) g_current = nullptr;
+}
+
+Program& Program::current() {
+  Q_ASSERT(g_current);
+  return *g_current;
+}
+
+void Program::registerForm(const QString& name, Factory factory) {
+  m_factories.insert(name, std::move(factory));
+}
+
+Form* Program::loaded(const QString& name) const {
+  for (const auto& [formName, form] : m_forms)
+    if (formName == name) return form.get();
+  return nullptr;
+}
+
+Form& Program::form(const QString& name) {
+  if (Form* existing = loaded(name)) return *existing;
+  const auto factory = m_factories.value(name);
+  Q_ASSERT_X(factory, "Program::form", qPrintable("no screen named " + name));
+  Form* created = factory();
+  // Registered before Load runs, so Load may refer to its own screen.
+  m_forms.emplace_back(name, std::unique_ptr<Form>(created));
+  created->load();
+  return *created;
+}
+
+void Program::unload(const QString& name) {
+  std::erase_if(m_forms, [&name](const auto& entry) { return entry.first == name; });
+}
+
+std::vector<Form*> Program::forms() const {
+  std::vector<Form*> result;
+  for (const auto& entry : m_forms) result.push_back(entry.second.get());
+  return result;
+}
+
+QWidget* Program::mdiClient() {
+  if (!m_mdiClient) form(QStringLiteral("MDIForm2"));
+  return m_mdiClient;
+}
+
+void Program::End() {
+  if (m_ended) return;
+  m_ended = true;
+  m_timers->stopAll();
+  for (auto it = m_forms.rbegin(); it != m_forms.rend(); ++it) it->second->hide();
+  if (onEnd) onEnd();
+}
+
+void Randomize() { Program::current().random().randomize(); }
+
+float Rnd() { return Program::current().random().rnd(); }
+
+}  // namespace vb

@@ -1,0 +1,72 @@
+#pragma once
+// The running program: its screens (each created on first use and kept until the end),
+// its clock and its random source, and End.
+
+#include <QHash>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "shell/clock.h"
+#include "shell/form.h"
+
+namespace vb {
+
+class Program {
+ public:
+  // Real precise timers and a clock-seeded generator.
+  Program();
+  // A clock and a random source of the caller's (tests pass TestClock, ScriptedRandom).
+  Program(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> random);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  static Program& current();
+
+  using Factory = std::function<Form*()>;
+  void registerForm(const QString& name, Factory factory);
+
+  // The screen of that name, created on first use (its Load runs before this returns).
+  Form& form(const QString& name);
+  template <class F>
+  F& form() {
+    if (!m_factories.contains(QString::fromLatin1(F::Name)))
+      registerForm(QString::fromLatin1(F::Name), [] { return new F; });
+    return dynamic_cast<F&>(form(QString::fromLatin1(F::Name)));
+  }
+  Form* loaded(const QString& name) const;
+  // Destroys a loaded screen's window; the next use creates it anew.
+  void unload(const QString& name);
+  std::vector<Form*> forms() const;
+
+  // The main window's client area, which holds the child screens.
+  QWidget* mdiClient();
+  void setMdiClient(QWidget* client) { m_mdiClient = client; }
+
+  // Ends the program at once: every window closes, no timer or handler runs after it.
+  void End();
+  bool ended() const { return m_ended; }
+  // Called once End has run (production quits the event loop).
+  std::function<void()> onEnd;
+
+  Clock& clock() { return *m_clock; }
+  TimerHub& timers() { return *m_timers; }
+  RandomSource& random() { return *m_random; }
+
+ private:
+  std::unique_ptr<Clock> m_clock;
+  std::unique_ptr<TimerHub> m_timers;
+  std::unique_ptr<RandomSource> m_random;
+  QHash<QString, Factory> m_factories;
+  std::vector<std::pair<QString, std::unique_ptr<Form>>> m_forms;  // in creation order
+  QWidget* m_mdiClient = nullptr;
+  bool m_ended = false;
+};
+
+// Randomize reseeds the generator from the clock; Rnd draws a value in [0, 1).
+void Randomize();
+float Rnd();
+
+}  // namespace vb

@@ -1,0 +1,13 @@
+#include "shell/screens.h"
+
+#include "shell/frminfo.h"
+#include "shell/frmkiesbasis.h"
+#include "shell/frmmecenaat1.h"
+#include "shell/mdiform2.h"
+
+void registerShellScreens(vb::Program& program) {
+  program.registerForm(MDIForm2::Name, [] { return new MDIForm2; });
+  program.registerForm(frmmecenaat1::Name, [] { return new frmmecenaat1; });
+  program.registerForm(frmkiesbasis::Name, [] { return new frmkiesbasis; });
+  program.registerForm(frminfo::Name, [] { return new frminfo; });
+}

@@ -1,0 +1,211 @@
+// Main window, welcome screen, chooser and closing screen: the navigation between them.
+
+#include <QMenuBar>
+#include <QTest>
+
+#include "shell/frminfo.h"
+#include "shell/frmkiesbasis.h"
+#include "shell/frmmecenaat1.h"
+#include "shell/mdiform2.h"
+#include "tests/support/harness.h"
+
+using namespace vb;
+
+namespace {
+
+// Stands in for an exercise screen.
+class frmfake : public Form {
+ public:
+  explicit frmfake(const char* name) : Form(name, Kind::Free, name, 6000, 4000, White) {}
+};
+
+const char* const kExercises[][2] = {
+    {"cmdsplits", "frmsplits2"},        {"cmdsplits1", "frmsplits1"},
+    {"cmdmin22", "frmsplitsbeeldB"},    {"cmdbrugmin", "frmsplitsmachine"},
+    {"cmdflits", "frmsplitsrijenA"},    {"cmdsplitsrij", "frmsplitsrijenB"},
+    {"cmdsplits2", "frmsleepsplits"},   {"cmdsleep4", "frmsleepsplits2"},
+    {"cmdsleep5", "frmsleepsplits3"},
+};
+
+void registerFakes(Program& program) {
+  for (const auto& e : kExercises) {
+    const char* name = e[1];
+    program.registerForm(name, [name] { return new frmfake(name); });
+  }
+}
+
+}  // namespace
+
+class TestShellScreens : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void startShowsTheWelcomeScreenInAnEnabledMainWindow() {
+    Harness h;
+    h.start();
+    QVERIFY(forms::MDIForm2().isVisible());
+    QVERIFY(forms::MDIForm2().isEnabled());
+    QVERIFY(forms::frmmecenaat1().isVisible());
+    QVERIFY(forms::frmmecenaat1().Frame1[1].visible());
+    QVERIFY(!h.program().loaded("frminfo"));
+    QVERIFY(!h.program().loaded("frmkiesbasis"));
+  }
+
+  void welcomeButtonOpensTheChooserAndDisablesTheMainWindow() {
+    Harness h;
+    h.start();
+    QTest::mouseClick(forms::frmmecenaat1().cmdkombinnen.widget(), Qt::LeftButton);
+    QVERIFY(!forms::frmmecenaat1().isVisible());
+    QVERIFY(forms::frmkiesbasis().isVisible());
+    QVERIFY(!forms::MDIForm2().isEnabled());
+    QVERIFY(forms::frmkiesbasis().isEnabled());
+    QCOMPARE(forms::frmkiesbasis().lblbord.caption(), QString());
+  }
+
+  void menuIsUnusableWhileTheMainWindowIsDisabled() {
+    Harness h;
+    h.start();
+    forms::MDIForm2().aftrek2.trigger();  // the menu item "&Basis"
+    QVERIFY(forms::frmkiesbasis().isVisible());
+    forms::frmkiesbasis().Hide();
+    forms::MDIForm2().aftrek2.trigger();  // refused: the main window is disabled
+    QVERIFY(!forms::frmkiesbasis().isVisible());
+    QVERIFY(!forms::MDIForm2().findChild<QMenuBar*>()->isEnabled());
+  }
+
+  void everyExerciseButtonFollowsTheProtocolAndComesBack() {
+    Harness h;
+    registerFakes(h.program());
+    h.start();
+    forms::frmmecenaat1().cmdkombinnen.click();
+    for (const auto& e : kExercises) {
+      auto& chooser = forms::frmkiesbasis();
+      Harness::control<CommandButton>(chooser, e[0]).click();
+      Form& exercise = h.program().form(e[1]);
+      QVERIFY2(exercise.isVisible(), e[1]);
+      QVERIFY(!chooser.isVisible());
+      QVERIFY(!forms::MDIForm2().isEnabled());
+      exercise.Hide();
+      chooser.Show();
+    }
+  }
+
+  void boardDescribesWhatIsUnderThePointer() {
+    Harness h;
+    h.start();
+    auto& chooser = forms::frmkiesbasis();
+    forms::MDIForm2().aftrek2.trigger();
+    Harness::moveMouse(chooser, chooser.cmdbrugmin.widget()->geometry().center());
+    QCOMPARE(chooser.lblbord.caption(), frmkiesbasis::descriptionOf("cmdbrugmin"));
+    QVERIFY(chooser.lblbord.caption().startsWith(" splitsmachine \r\n\r\nkies een cijfer \r\n"));
+    Harness::moveMouse(chooser, chooser.cmdsleep4.widget()->geometry().center());  // no description: text stays
+    QCOMPARE(chooser.lblbord.caption(), frmkiesbasis::descriptionOf("cmdbrugmin"));
+    const QPoint overShape1(5500 / 15, 7400 / 15);
+    QCOMPARE(chooser.childAt(overShape1), nullptr);  // shapes take no mouse events
+    Harness::moveMouse(chooser, overShape1);  // over Shape1: the background
+    QCOMPARE(chooser.lblbord.caption(), frmkiesbasis::backgroundText());
+    QVERIFY(chooser.lblbord.caption().startsWith("\r\n\r\nOefeningen voor het eerste leerjaar"));
+  }
+
+  void sixClicksOnTheDecorationBringBackTheGirl() {
+    Harness h;
+    h.start();
+    auto& chooser = forms::frmkiesbasis();
+    forms::MDIForm2().aftrek2.trigger();
+    Image* ring[] = {&chooser.imgmeisje, &chooser.imgwit,     &chooser.imgchinees,
+                     &chooser.imgkleur,  &chooser.imgkleur2,  &chooser.imgkleur3};
+    for (int i = 0; i < 6; ++i) {
+      QVERIFY(ring[i]->visible());
+      QTest::mouseClick(ring[i]->widget(), Qt::LeftButton);
+      for (int j = 0; j < 6; ++j) QCOMPARE(ring[j]->visible(), j == (i + 1) % 6);
+    }
+  }
+
+  void stopOpensTheClosingScreenInTheReenabledMainWindow() {
+    Harness h;
+    h.start();
+    forms::MDIForm2().aftrek2.trigger();
+    forms::frmkiesbasis().cmdstop.click();
+    QVERIFY(forms::MDIForm2().isEnabled());
+    QVERIFY(forms::frminfo().isVisible());
+    QVERIFY(!forms::frmkiesbasis().isVisible());
+    QVERIFY(forms::frminfo().Timer1.enabled());
+  }
+
+  void countdownEndsTheProgramAfterTheBarIsFull() {
+    Harness h;
+    h.start();
+    forms::MDIForm2().aftrek2.trigger();
+    forms::frmkiesbasis().cmdstop.click();
+    auto& info = forms::frminfo();
+    h.advance(150 * 75);
+    QCOMPARE(info.ProgressBar1.value(), 150);
+    QVERIFY(!h.program().ended());
+    h.advance(75);
+    QVERIFY(h.program().ended());
+    QVERIFY(!forms::MDIForm2().isVisible());
+  }
+
+  void menuReopensTheChooserDuringTheCountdownAndTheEndStillComes() {
+    Harness h;
+    h.start();
+    forms::MDIForm2().aftrek2.trigger();
+    forms::frmkiesbasis().cmdstop.click();
+    h.advance(3000);
+    forms::MDIForm2().aftrek2.trigger();
+    QVERIFY(forms::frmkiesbasis().isVisible());
+    QVERIFY(!forms::MDIForm2().isEnabled());
+    h.advance(9000);
+    QVERIFY(h.program().ended());
+    QVERIFY(!forms::frmkiesbasis().isVisible());
+  }
+
+  void secondActivationKeepsTheCounterButResetsTheBar() {
+    Harness h;
+    h.start();
+    forms::MDIForm2().aftrek2.trigger();
+    forms::frmkiesbasis().cmdstop.click();
+    auto& info = forms::frminfo();
+    h.advance(75 * 40);
+    info.Hide();
+    info.Show();
+    QCOMPARE(info.teller, 40);
+    QCOMPARE(info.ProgressBar1.value(), 0);
+    h.advance(75);
+    QCOMPARE(info.ProgressBar1.value(), 41);
+  }
+
+  void statusTextScrollsInFromTheRight() {
+    Harness h;
+    h.start();
+    forms::MDIForm2().aftrek2.trigger();
+    forms::frmkiesbasis().cmdstop.click();
+    auto& info = forms::frminfo();
+    const QString text = "Splitsen - oefenen met splitsen van getallen tot 10";
+    h.advance(75);
+    const QString tag = info.StatusBar1.panelTag(1);
+    QVERIFY(tag.endsWith(text));
+    const int blanks = tag.size() - text.size();
+    QVERIFY(blanks > 10);
+    QCOMPARE(info.StatusBar1.panelText(1), tag.mid(1));
+    h.advance(75 * 100);
+    QCOMPARE(info.StatusBar1.panelText(1), tag.mid(101));
+    // Scrolled out: it starts over from the padded text.
+    info.StatusBar1.setPanelText(1, "");
+    h.advance(75);
+    QCOMPARE(info.StatusBar1.panelText(1), tag);
+  }
+
+  void progressBarSitsInTheSecondPanel() {
+    Harness h;
+    h.start();
+    forms::MDIForm2().aftrek2.trigger();
+    forms::frmkiesbasis().cmdstop.click();
+    auto& info = forms::frminfo();
+    QCOMPARE(info.ProgressBar1.widget()->parentWidget(), info.StatusBar1.widget());
+    QCOMPARE(info.ProgressBar1.widget()->geometry(), info.StatusBar1.panelRect(1));
+  }
+};
+
+QTEST_MAIN(TestShellScreens)
+#include "tst_shell_screens.moc"

@@ -1,0 +1,39 @@
+#include "tests/support/harness.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "shell/mdiform2.h"
+#include "shell/screens.h"
+
+Harness::Harness() {
+  auto clock = std::make_unique<vb::TestClock>();
+  auto random = std::make_unique<vb::ScriptedRandom>();
+  m_clock = clock.get();
+  m_random = random.get();
+  m_program = std::make_unique<vb::Program>(std::move(clock), std::move(random));
+  registerShellScreens(*m_program);
+}
+
+Harness::~Harness() = default;
+
+void Harness::start() { forms::MDIForm2().Show(); }
+
+void Harness::moveMouse(vb::Form& form, QPoint pos) {
+  QWidget* target = form.childAt(pos);
+  if (!target) target = &form;
+  const QPoint local = target->mapFrom(&form, pos);
+  QMouseEvent move(QEvent::MouseMove, QPointF(local), QPointF(form.mapToGlobal(pos)),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &move);
+}
+
+QObject* Harness::find(vb::Form& form, const QString& name, int index) {
+  for (QObject* o : form.findChildren<QObject*>(name)) {
+    const QVariant i = o->property("Index");
+    if (index < 0 ? !i.isValid() : (i.isValid() && i.toInt() == index)) return o;
+  }
+  qFatal("no control %s(%d) on %s", qPrintable(name), index, qPrintable(form.objectName()));
+  return nullptr;
+}

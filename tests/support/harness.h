@@ -1,0 +1,39 @@
+#pragma once
+// A whole program on a test clock with scripted draws: tests advance time by hand and
+// decide every random draw, so timelines run in milliseconds of real time.
+
+#include <QPoint>
+#include <QString>
+#include <memory>
+
+#include "shell/program.h"
+
+class Harness {
+ public:
+  Harness();
+  ~Harness();
+  vb::Program& program() { return *m_program; }
+  vb::TestClock& clock() { return *m_clock; }
+  vb::ScriptedRandom& random() { return *m_random; }
+  // Advances the test clock by `ms` milliseconds, firing every tick due.
+  void advance(qint64 ms) { m_clock->advance(ms); }
+
+  // Starts the program as the user sees it: main window with the welcome screen.
+  void start();
+
+  // Moves the pointer (no button held) to `pos`, in pixels of `form`'s client area; the
+  // widget under it gets the move, as from the window system.
+  static void moveMouse(vb::Form& form, QPoint pos);
+
+  // The named control of a screen (array members by index).
+  template <class T>
+  static T& control(vb::Form& form, const QString& name, int index = -1) {
+    return *static_cast<T*>(find(form, name, index));
+  }
+
+ private:
+  static QObject* find(vb::Form& form, const QString& name, int index);
+  vb::TestClock* m_clock;
+  vb::ScriptedRandom* m_random;
+  std::unique_ptr<vb::Program> m_program;
+};
