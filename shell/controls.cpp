@@ -238,7 +238,7 @@ class ButtonWidget : public QAbstractButton {
                      QPainter::SmoothPixmapTransform);
     const bool sunken = isDown();
     p.fillRect(rect(), toQColor(m_button->m_back));
-    QRect inner = rect().adjusted(3, 3, -3, -3);
+    QRect inner = rect().adjusted(2, 2, -2, -2);
     if (sunken) inner.translate(1, 1);
 
     const QString caption = displayText(m_button->m_caption);
@@ -253,7 +253,7 @@ class ButtonWidget : public QAbstractButton {
     }
     if (!m_button->m_picture.isNull()) {
       if (!isEnabled()) p.setOpacity(0.35);
-      paintPicture(p, m_button->m_picture, QRectF(pictureBox).adjusted(1, 1, -1, -1));
+      paintPicture(p, m_button->m_picture, QRectF(pictureBox));
       p.setOpacity(1.0);
     }
     if (!caption.isEmpty()) {

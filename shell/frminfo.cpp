@@ -13,7 +13,7 @@ frminfo::frminfo() : Form(Name, Kind::Child, QString(), 10185, 5925, 0x006F6F6F)
       "Getallen tot 10 splitsen in twee delen",
       "Kijken, zeggen, zoeken en onthouden",
       "Negen oefeningen op \u00E9\u00E9n keuzebord",
-      "Geen scores, geen bestanden, geen netwerk",
+      "Geen scores, geen internet nodig",
       "Tot de volgende keer!",
   };
   for (int i = 0; i <= 6; ++i) {
@@ -25,7 +25,7 @@ frminfo::frminfo() : Form(Name, Kind::Child, QString(), 10185, 5925, 0x006F6F6F)
   }
   Image1[0].at(240, 360, 960, 960).picture(pictures::logo()).tooltip(pictures::logoTooltip());
   Image1[1].at(5880, 360, 960, 960).picture(Picture::emoji("\U0001F9EE"));
-  Image1[2].at(240, 2760, 960, 960).picture(Picture::emoji("\u270F\uFE0F"));
+  Image1[2].at(240, 2760, 960, 960).picture(Picture::emoji("\U0001F4DA"));
   Image1[3].at(5880, 2760, 960, 960).picture(Picture::emoji("\u2B50"))
       .tooltip(pictures::logoTooltip());
   lblgeld.at(1560, 4440, 7080, 735).colours(0x00800000, White)

@@ -30,7 +30,7 @@ frmkiesbasis::frmkiesbasis()
   };
   const ExerciseButton exercises[] = {
       {cmdsplits, 6360, 4440, Picture::emoji("\U0001F41D"), "frmsplits2"},
-      {cmdsplits1, 7920, 4440, Picture::emoji("\u2764\uFE0F"), "frmsplits1"},
+      {cmdsplits1, 7920, 4440, Picture::emoji("\U0001F496"), "frmsplits1"},
       {cmdmin22, 9480, 4440, Picture::emoji("\u26C4"), "frmsplitsbeeldB"},
       {cmdbrugmin, 6360, 5400, Picture::emoji("\U0001F33C"), "frmsplitsmachine"},
       {cmdflits, 7920, 5400, Picture::emoji("\U0001F3E0"), "frmsplitsrijenA"},

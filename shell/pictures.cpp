@@ -46,7 +46,11 @@ QSvgRenderer* svgRenderer(const QString& resource) {
   return it.value();
 }
 
-void paintEmoji(QPainter& p, const QString& glyphs, const QRectF& box) {
+void paintEmoji(QPainter& p, const QString& sequence, const QRectF& box) {
+  // The emoji font draws every glyph in emoji presentation; a variation selector would
+  // only fall back to another font and spoil the measurement.
+  QString glyphs = sequence;
+  glyphs.remove(QChar(0xFE0F));
   // Colour emoji come as bitmaps of a fixed size; measure at that size, then scale so
   // the glyph fills the box.
   QFont font(QStringLiteral("Noto Color Emoji"));

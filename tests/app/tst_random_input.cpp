@@ -1,0 +1,183 @@
+// A six-year-old at the keyboard: random clicks on whatever can be clicked, random
+// typing, pointer moves and time passing, over every screen. After every event the
+// program has either ended or still offers a usable window, and the screens' own
+// invariants hold. Reproducible from the seed; the event count comes from
+// SPLITSEN_RANDOM_EVENTS (default 20000), the seed from SPLITSEN_RANDOM_SEED.
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QRandomGenerator>
+#include <QTest>
+#include <functional>
+
+#include "app/all_screens.h"
+#include "shell/frmkiesbasis.h"
+#include "shell/mdiform2.h"
+#include "tests/support/harness.h"
+
+using namespace vb;
+
+namespace {
+
+qint64 envNumber(const char* name, qint64 fallback) {
+  bool ok = false;
+  const qint64 v = qEnvironmentVariable(name).toLongLong(&ok);
+  return ok ? v : fallback;
+}
+
+const QStringList kTyped = {
+    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "a", "x", " ", "07", " 7",
+    "4,0", "4.0", "1e400", "nan", "inf", "-1", "99999", "\u0663", "\u00BD", "\u00E9",
+    QString(5000, QLatin1Char('7')), QString(), "12abc", "\t", "\U0001F600"};
+
+bool isUsable(QWidget* w) { return w && w->isVisible() && w->isEnabled(); }
+
+// Everything the child can click: buttons, options, images with a click, text boxes.
+std::vector<Control*> clickables(Program& program) {
+  std::vector<Control*> result;
+  for (Form* form : program.forms()) {
+    if (!form->isVisible()) continue;
+    for (Control* c : form->findChildren<Control*>()) {
+      if (!c->widget() || !isUsable(c->widget())) continue;
+      if (qobject_cast<CommandButton*>(c) || qobject_cast<OptionButton*>(c) ||
+          qobject_cast<TextBox*>(c) || qobject_cast<Image*>(c))
+        result.push_back(c);
+    }
+  }
+  return result;
+}
+
+// A left click at the centre of the control, delivered to whatever is drawn there.
+void clickAtCentre(Control* c) {
+  QWidget* window = c->widget()->window();
+  const QPoint centre = c->widget()->mapTo(window, c->widget()->rect().center());
+  QWidget* target = window->childAt(centre);
+  if (!target) target = window;
+  QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(window, centre));
+}
+
+}  // namespace
+
+class TestRandomInput : public QObject {
+  Q_OBJECT
+
+ private:
+  struct Run {
+    std::unique_ptr<Harness> harness;
+    int sessions = 0;
+  };
+
+  void newSession(Run& run) {
+    run.harness = std::make_unique<Harness>();
+    registerAllScreens(run.harness->program());
+    run.harness->start();
+    ++run.sessions;
+  }
+
+  // Returns a description of the first broken invariant, or an empty string.
+  static QString brokenInvariant(Program& program) {
+    if (program.ended()) return {};
+    bool usable = false;
+    for (Form* form : program.forms()) {
+      if (!form->isVisible() || !form->isEnabled()) continue;
+      if (form->kind() == Form::Kind::Child && !forms::MDIForm2().isEnabled()) continue;
+      for (Control* c : form->findChildren<Control*>())
+        if (c->widget() && isUsable(c->widget()) &&
+            (qobject_cast<CommandButton*>(c) || qobject_cast<OptionButton*>(c) ||
+             qobject_cast<Image*>(c) || qobject_cast<TextBox*>(c)))
+          usable = true;
+    }
+    if (!usable && !forms::MDIForm2().isEnabled()) return "no usable window left";
+    return screenInvariants(program);
+  }
+
+  static QString screenInvariants(Program& program) {
+    auto visibleCount = [&program](const char* screen, const QStringList& names) {
+      Form* form = program.loaded(screen);
+      if (!form) return 0;
+      int n = 0;
+      for (const QString& name : names)
+        for (Control* c : form->findChildren<Control*>(name))
+          if (c->visible()) ++n;
+      return n;
+    };
+    QStringList machineStarts;
+    for (int n = 3; n <= 10; ++n) machineStarts << QStringLiteral("cmdnieuw%1").arg(n);
+    if (visibleCount("frmsplitsmachine", machineStarts + QStringList{"cmdcontrole"}) > 1)
+      return "split machine: START and the car visible together";
+    if (visibleCount("frmsleepsplits", {"cmdstart", "cmdcontroleer"}) > 1)
+      return "click and split: start and check visible together";
+    if (visibleCount("frmsleepsplits3", {"cmdstart", "cmdcontroleer"}) > 1)
+      return "missing part with score: start and check visible together";
+    if (visibleCount("frmsplits1", {"cmddrie", "cmdvier", "cmdvijf", "cmdzes", "cmdzeven",
+                                    "cmdacht", "cmdnegen", "cmdtien"}) > 1)
+      return "look and split: two number buttons visible";
+    if (Form* f = program.loaded("frmsplits2")) {
+      int running = 0;
+      for (Timer* t : f->findChildren<Timer*>())
+        if (t->enabled()) ++running;
+      if (running > 1) return "split memorising: more than one timer of the walk runs";
+    }
+    if (Form* f = program.loaded("frmsleepsplits3")) {
+      auto number = [f](const char* name) {
+        return f->findChild<Label*>(name)->caption().toInt();
+      };
+      if (number("lblfout") != number("lblgemaakt") - number("lbljuist"))
+        return "missing part with score: fout is not gemaakt minus juist";
+    }
+    return {};
+  }
+
+  void oneEvent(Run& run, QRandomGenerator& random) {
+    Program& program = run.harness->program();
+    const int kind = random.bounded(100);
+    if (kind < 55) {
+      const auto targets = clickables(program);
+      if (!targets.empty()) clickAtCentre(targets[random.bounded(int(targets.size()))]);
+    } else if (kind < 75) {
+      QWidget* focus = nullptr;
+      for (Form* form : program.forms())
+        if (form->isVisible() && form->window()->focusWidget() &&
+            isUsable(form->window()->focusWidget()))
+          focus = form->window()->focusWidget();
+      if (focus) {
+        const int key = random.bounded(10);
+        if (key == 0)
+          QTest::keyClick(focus, Qt::Key_Return);
+        else if (key == 1)
+          QTest::keyClick(focus, Qt::Key_Backspace);
+        else
+          QTest::keyClicks(focus, kTyped[random.bounded(int(kTyped.size()))]);
+      }
+    } else if (kind < 85) {
+      if (Form* chooser = program.loaded("frmkiesbasis"); chooser && chooser->isVisible())
+        Harness::moveMouse(*static_cast<Form*>(chooser),
+                           QPoint(random.bounded(chooser->QWidget::width()),
+                                  random.bounded(chooser->QWidget::height())));
+    } else if (kind < 88) {
+      forms::MDIForm2().aftrek2.trigger();
+    } else {
+      run.harness->advance(random.bounded(3001));
+    }
+  }
+
+ private Q_SLOTS:
+  void childCanNeverBreakTheProgram() {
+    const auto seed = static_cast<quint32>(envNumber("SPLITSEN_RANDOM_SEED", 20261208));
+    const qint64 events = envNumber("SPLITSEN_RANDOM_EVENTS", 20000);
+    QRandomGenerator random(seed);
+    Run run;
+    newSession(run);
+    for (qint64 event = 1; event <= events; ++event) {
+      oneEvent(run, random);
+      const QString broken = brokenInvariant(run.harness->program());
+      if (!broken.isEmpty())
+        QFAIL(qPrintable(QStringLiteral("seed %1, event %2: %3").arg(seed).arg(event).arg(broken)));
+      if (run.harness->program().ended()) newSession(run);
+    }
+    qInfo("seed %u: %lld events over %d sessions", seed, events, run.sessions);
+  }
+};
+
+QTEST_MAIN(TestRandomInput)
+#include "tst_random_input.moc"
