@@ -7,7 +7,21 @@
 #include "shell/mdiform2.h"
 #include "shell/screens.h"
 
+namespace {
+// The offscreen platform cannot stack or resize windows and says so on every show.
+QtMessageHandler g_previousHandler = nullptr;
+void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+  if (g_previousHandler) g_previousHandler(type, context, message);
+}
+}  // namespace
+
 Harness::Harness() {
+  static const bool installed = [] {
+    g_previousHandler = qInstallMessageHandler(quietPlatform);
+    return true;
+  }();
+  Q_UNUSED(installed);
   auto clock = std::make_unique<vb::TestClock>();
   auto random = std::make_unique<vb::ScriptedRandom>();
   m_clock = clock.get();
