@@ -2,7 +2,7 @@
 // typing, pointer moves and time passing, over every screen. After every event the
 // program has either ended or still offers a usable window, and the screens' own
 // invariants hold. Reproducible from the seed; the event count comes from
-// SPLITSEN_RANDOM_EVENTS (default 20000), the seed from SPLITSEN_RANDOM_SEED.
+// SPLITSEN_RANDOM_EVENTS (default 100000), the seed from SPLITSEN_RANDOM_SEED.
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -181,7 +181,7 @@ class TestRandomInput : public QObject {
  private Q_SLOTS:
   void childCanNeverBreakTheProgram() {
     const auto seed = static_cast<quint32>(envNumber("SPLITSEN_RANDOM_SEED", 20261208));
-    const qint64 events = envNumber("SPLITSEN_RANDOM_EVENTS", 20000);
+    const qint64 events = envNumber("SPLITSEN_RANDOM_EVENTS", 100000);
     QRandomGenerator random(seed);
     Run run;
     newSession(run);
