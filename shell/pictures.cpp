@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cmath>
+#include <map>
+#include <memory>
 
 namespace vb {
 
@@ -39,11 +41,12 @@ QString Picture::key() const { return m_source ? m_source->key : QString(); }
 
 namespace {
 
+// One parsed renderer per SVG, kept for the whole run.
 QSvgRenderer* svgRenderer(const QString& resource) {
-  static QHash<QString, QSvgRenderer*> renderers;
-  auto it = renderers.find(resource);
-  if (it == renderers.end()) it = renderers.insert(resource, new QSvgRenderer(resource));
-  return it.value();
+  static std::map<QString, std::unique_ptr<QSvgRenderer>> renderers;
+  auto& renderer = renderers[resource];
+  if (!renderer) renderer = std::make_unique<QSvgRenderer>(resource);
+  return renderer.get();
 }
 
 void paintEmoji(QPainter& p, const QString& sequence, const QRectF& box) {
