@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 #include <functional>
 
@@ -134,6 +135,7 @@ class TestRandomInput : public QObject {
         if (t->enabled()) ++running;
       if (running > 1) return "split memorising: more than one timer of the walk runs";
     }
+    if (QString wrong = captionsBuiltFromNumbers(program); !wrong.isEmpty()) return wrong;
     if (Form* f = program.loaded("frmsleepsplits3")) {
       auto number = [f](const char* name) {
         const Label* label = f->findChild<Label*>(name);
@@ -141,6 +143,51 @@ class TestRandomInput : public QObject {
       };
       if (number("lblfout") != number("lblgemaakt") - number("lbljuist"))
         return "missing part with score: fout is not gemaakt minus juist";
+    }
+    return {};
+  }
+
+  // Captions that the screens write from numbers hold only texts they can build, and
+  // every sum they show adds up.
+  static QString captionsBuiltFromNumbers(Program& program) {
+    struct Rule {
+      const char* screen;
+      const char* label;
+      const char* pattern;
+    };
+    static const Rule rules[] = {
+        {"frmsplitsmachine", "lblcijfer", "(?:|[3-9]|10)"},
+        {"frmsplitsmachine", "lblmult1", "(?:|[1-9])"},
+        {"frmsplitsmachine", "lblles",
+         "(?:|(\\d+) = (\\d+) \\+ \\. \\r\\n\\2 \\+ \\.  = \\1|(\\d+) = (\\d+) \\+ (\\d+)\\r\\n\\4 \\+ \\5 = \\3)"},
+        {"frmsleepsplits", "lblcontrole", "(?:|\\d+ \\+ \\d+ = \\d+)"},
+        {"frmsleepsplits2", "lblcontrole", "(?:|\\d+ \\+  \\?  = \\d+|\\d+ \\+ \\d+ = \\d+   dat is goed !)"},
+        {"frmsleepsplits3", "lblcontrole", "(?:|\\d+ \\+  \\?  = \\d+|\\d+ \\+ \\d+ = \\d+   dat is goed !)"},
+        {"frmsleepsplits3", "lblgemaakt", "\\d+"},
+        {"frmsleepsplits3", "lbljuist", "\\d+"},
+        {"frmsleepsplits3", "lblfout", "\\d+"},
+        {"frmsplitsrijenA", "lblmemo", "(?:|\\d+ = \\d+ \\+ \\d+(?:\\r\\n\\d+ = \\d+ \\+ \\d+)*)"},
+        {"frmsplits1", "lblsom1", "(?:|[3-9]|10)"},
+        {"frmsplits1", "lbleen", "(?:|\\d|10)"},
+        {"frmsplits1", "lbltwee", "(?:|\\d|10)"},
+    };
+    for (const Rule& rule : rules) {
+      Form* form = program.loaded(rule.screen);
+      if (!form) continue;
+      const QRegularExpression pattern(QRegularExpression::anchoredPattern(rule.pattern));
+      for (Label* label : form->findChildren<Label*>(rule.label)) {
+        const QString caption = label->caption();
+        if (!pattern.match(caption).hasMatch())
+          return QStringLiteral("%1.%2 reads \"%3\"")
+              .arg(rule.screen, rule.label, QString(caption).replace("\r\n", "|"));
+        // Every complete sum adds up: a + b = N.
+        static const QRegularExpression sum(QStringLiteral("(\\d+) \\+ (\\d+) = (\\d+)"));
+        for (auto it = sum.globalMatch(caption); it.hasNext();) {
+          const auto m = it.next();
+          if (m.captured(1).toInt() + m.captured(2).toInt() != m.captured(3).toInt())
+            return QStringLiteral("%1.%2 does not add up: \"%3\"").arg(rule.screen, rule.label, caption);
+        }
+      }
     }
     return {};
   }
