@@ -57,6 +57,17 @@ void clickAtCentre(Control* c) {
   QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(window, centre));
 }
 
+// Draws that follow from the run's seed, so a failing run can be replayed exactly.
+class SeededRandom final : public RandomSource {
+ public:
+  explicit SeededRandom(quint32 seed) : m_generator(seed) {}
+  void randomize() override {}
+  float rnd() override { return float(m_generator.bounded(1 << 24)) / float(1 << 24); }
+
+ private:
+  QRandomGenerator m_generator;
+};
+
 // Typed text as the window system delivers it: one key event per character, or a
 // single event carrying a whole pasted text.
 void type(QWidget* widget, const QString& text) {
@@ -84,8 +95,8 @@ class TestRandomInput : public QObject {
     int sessions = 0;
   };
 
-  void newSession(Run& run) {
-    run.harness = std::make_unique<Harness>();
+  void newSession(Run& run, quint32 seed) {
+    run.harness = std::make_unique<Harness>(std::make_unique<SeededRandom>(seed + run.sessions));
     registerAllScreens(run.harness->program());
     run.harness->start();
     ++run.sessions;
@@ -231,13 +242,13 @@ class TestRandomInput : public QObject {
     const qint64 events = envNumber("SPLITSEN_RANDOM_EVENTS", 100000);
     QRandomGenerator random(seed);
     Run run;
-    newSession(run);
+    newSession(run, seed);
     for (qint64 event = 1; event <= events; ++event) {
       oneEvent(run, random);
       const QString broken = brokenInvariant(run.harness->program());
       if (!broken.isEmpty())
         QFAIL(qPrintable(QStringLiteral("seed %1, event %2: %3").arg(seed).arg(event).arg(broken)));
-      if (run.harness->program().ended()) newSession(run);
+      if (run.harness->program().ended()) newSession(run, seed);
     }
     qInfo("seed %u: %lld events over %d sessions", seed, events, run.sessions);
   }

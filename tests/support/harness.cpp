@@ -16,17 +16,23 @@ void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QStr
 }
 }  // namespace
 
-Harness::Harness() {
+Harness::Harness() : Harness(nullptr) {}
+
+Harness::Harness(std::unique_ptr<vb::RandomSource> source) {
   static const bool installed = [] {
     g_previousHandler = qInstallMessageHandler(quietPlatform);
     return true;
   }();
   Q_UNUSED(installed);
   auto clock = std::make_unique<vb::TestClock>();
-  auto random = std::make_unique<vb::ScriptedRandom>();
   m_clock = clock.get();
-  m_random = random.get();
-  m_program = std::make_unique<vb::Program>(std::move(clock), std::move(random));
+  m_random = nullptr;
+  if (!source) {
+    auto scripted = std::make_unique<vb::ScriptedRandom>();
+    m_random = scripted.get();
+    source = std::move(scripted);
+  }
+  m_program = std::make_unique<vb::Program>(std::move(clock), std::move(source));
   registerShellScreens(*m_program);
 }
 

@@ -11,10 +11,15 @@
 class Harness {
  public:
   Harness();
+  // Draws from `random` instead of a script.
+  explicit Harness(std::unique_ptr<vb::RandomSource> random);
   ~Harness();
   vb::Program& program() { return *m_program; }
   vb::TestClock& clock() { return *m_clock; }
-  vb::ScriptedRandom& random() { return *m_random; }
+  vb::ScriptedRandom& random() {
+    Q_ASSERT(m_random);
+    return *m_random;
+  }
   // Advances the test clock by `ms` milliseconds, firing every tick due.
   void advance(qint64 ms) { m_clock->advance(ms); }
 
