@@ -2,6 +2,7 @@
 
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
+#include "shell/number_image.h"
 
 using namespace vb;
 
@@ -11,13 +12,9 @@ constexpr quint32 LightBlue = 0x00FFC0C0;
 constexpr quint32 Teal = 0x006A6A00;
 constexpr quint32 Purple = 0x00C000C0;
 
-// Squares are numbered column by column: 1 and 2 form the first column, top and bottom.
-int column(int k) {
-  return (k - 1) / 2;
-}
-int row(int k, int top, int bottom) {
-  return k % 2 == 1 ? top : bottom;
-}
+constexpr NumberImageGrid Getalbeeld{3360, 1200, 1200, 1080};
+constexpr NumberImageGrid Een{480, 4080, 1200, 1080};
+constexpr NumberImageGrid Twee{6960, 4080, 1200, 1080};
 
 }  // namespace
 
@@ -29,9 +26,9 @@ frmsleepsplits::frmsleepsplits()
       .font({"Arial", 36})
       .align(Align::Centre);
   for (int k = 1; k <= 10; ++k) {
-    shpgetalbeeld[k].at(3360 + 1200 * column(k), row(k, 1200, 2280), 855, 855).filled(Teal);
-    shpeen[k].at(480 + 1200 * column(k), row(k, 4080, 5160), 855, 855).filled(Blue);
-    shptwee[k].at(6960 + 1200 * column(k), row(k, 4080, 5160), 855, 855).filled(Red);
+    shpgetalbeeld[k].at(Getalbeeld.leftOf(k), Getalbeeld.topOf(k), 855, 855).filled(Teal);
+    shpeen[k].at(Een.leftOf(k), Een.topOf(k), 855, 855).filled(Blue);
+    shptwee[k].at(Twee.leftOf(k), Twee.topOf(k), 855, 855).filled(Red);
   }
   lnelinks[0].from(5280, 3240).to(4200, 3960).pen(0x00404080, 6);
   lnelinks[1].from(6960, 3240).to(8160, 3960).pen(0x00404080, 6);

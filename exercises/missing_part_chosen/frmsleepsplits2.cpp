@@ -1,10 +1,10 @@
 #include "exercises/missing_part_chosen/frmsleepsplits2.h"
 
-#include <array>
 #include <vector>
 
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
+#include "shell/number_image.h"
 
 using namespace vb;
 
@@ -20,22 +20,19 @@ constexpr quint32 Orange = 0x000080FF;
 constexpr quint32 DarkRed = 0x00000080;
 constexpr quint32 RedBrown = 0x00404080;
 
-// Ten squares in two rows of five: square i lies in column (i + 1) div 2, in the top row
-// for odd i, so a count k fills whole columns from the left, top square first.
-void layGrid(ControlArray<Shape>& grid, const std::array<int, 5>& lefts, int top, int bottom) {
+// Ten squares of a number image, white with a thin black border.
+void layGrid(ControlArray<Shape>& grid, const NumberImageGrid& place) {
   for (int i = 1; i <= 10; ++i)
-    grid[i].at(lefts[(i - 1) / 2], i % 2 == 1 ? top : bottom, 855, 855)
-        .filled(White)
-        .outline(Black);
+    grid[i].at(place.leftOf(i), place.topOf(i), 855, 855).filled(White).outline(Black);
 }
 
 }  // namespace
 
 frmsleepsplits2::frmsleepsplits2()
     : Form(Name, Kind::Free, QStringLiteral("Klik en splits"), 12930, 8895, LightYellow) {
-  layGrid(shpgetalbeeld, {3360, 4560, 5760, 6960, 8160}, 1200, 2280);
-  layGrid(shpeen, {480, 1680, 2880, 4080, 5280}, 4080, 5160);
-  layGrid(shptwee, {6960, 8160, 9360, 10560, 11760}, 4080, 5160);
+  layGrid(shpgetalbeeld, {3360, 1200, 1200, 1080});
+  layGrid(shpeen, {480, 4080, 1200, 1080});
+  layGrid(shptwee, {6960, 4080, 1200, 1080});
   shpeen[0].at(480, 4080, 855, 855).filled(White).outline(Black).hidden();
   shptwee[0].at(6960, 4080, 855, 855).filled(White).outline(Black).hidden();
   for (int i = 1; i <= 10; ++i) {

@@ -1,10 +1,10 @@
 #include "exercises/missing_part_score/frmsleepsplits3.h"
 
-#include <array>
 #include <vector>
 
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
+#include "shell/number_image.h"
 
 using namespace vb;
 
@@ -23,20 +23,17 @@ constexpr quint32 DarkRed = 0x00000080;
 // Pairs drawn for one split before giving up on the generator.
 constexpr int MaxTries = 1000;
 
-// Ten squares in two rows of five: square i lies in column (i + 1) div 2, in the top row
-// for odd i, so a count k fills whole columns from the left, top square first.
-void layGrid(ControlArray<Shape>& grid, const std::array<int, 5>& lefts, int top, int bottom) {
+// Ten squares of a number image, white with a thin black border.
+void layGrid(ControlArray<Shape>& grid, const NumberImageGrid& place) {
   for (int i = 1; i <= 10; ++i)
-    grid[i].at(lefts[(i - 1) / 2], i % 2 == 1 ? top : bottom, 855, 855)
-        .filled(White)
-        .outline(Black);
+    grid[i].at(place.leftOf(i), place.topOf(i), 855, 855).filled(White).outline(Black);
 }
 
 }  // namespace
 
 frmsleepsplits3::frmsleepsplits3()
     : Form(Name, Kind::Free, QStringLiteral("Klik en splits"), 12930, 8775, LightYellow) {
-  layGrid(shpgetalbeeld, {3360, 4560, 5760, 6960, 8160}, 1200, 2280);
+  layGrid(shpgetalbeeld, {3360, 1200, 1200, 1080});
   for (int i = 1; i <= 10; ++i) shpgetalbeeld[i].hidden();
 
   lblcontrole.at(240, 0, 13215, 855).colours(LightBlue, DarkGreen).font({"Arial", 36})

@@ -4,10 +4,14 @@
 
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
+#include "shell/number_image.h"
 
 using namespace vb;
 
 namespace {
+
+// The ten-dot frame.
+constexpr NumberImageGrid Stippen{600, 720, 540, 600};
 
 constexpr quint32 Purple = 0x00C000C0;
 constexpr quint32 DarkRed = 0x00000080;
@@ -46,7 +50,7 @@ frmsplitsrijenB::frmsplitsrijenB()
   // Two rows of five dots, filled column by column: odd members on top.
   shpbol[0].at(0, 6840, 375, 375).kind(ShapeKind::Circle).filled(Grey).hidden();
   for (int i = 1; i <= 10; ++i)
-    shpbol[i].at(600 + 540 * ((i - 1) / 2), i % 2 == 1 ? 720 : 1320, 375, 375)
+    shpbol[i].at(Stippen.leftOf(i), Stippen.topOf(i), 375, 375)
         .kind(ShapeKind::Circle).filled(Grey).hidden();
   // Arrows from the number down to the left column and to the answer column.
   Line1.from(4560, 360).to(4560, 1320).pen(Black, 3).hidden();

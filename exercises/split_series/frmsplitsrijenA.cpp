@@ -4,10 +4,14 @@
 
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
+#include "shell/number_image.h"
 
 using namespace vb;
 
 namespace {
+
+// The ten-dot frame.
+constexpr NumberImageGrid Stippen{600, 720, 540, 600};
 
 constexpr quint32 Orange = 0x000080FF;
 constexpr quint32 Purple = 0x00C000C0;
@@ -48,7 +52,7 @@ frmsplitsrijenA::frmsplitsrijenA()
   // The ten-dot frame: two rows of five, filled column by column; dot 0 is never shown.
   shpbol[0].at(0, 6840, 375, 375).kind(ShapeKind::Circle).filled(Grey).hidden();
   for (int i = 1; i <= 10; ++i)
-    shpbol[i].at(600 + 540 * ((i - 1) / 2), i % 2 == 1 ? 720 : 1320, 375, 375)
+    shpbol[i].at(Stippen.leftOf(i), Stippen.topOf(i), 375, 375)
         .kind(ShapeKind::Circle).filled(Grey);
 
   // The split diagram: the number on top, two legs, the two parts below.
