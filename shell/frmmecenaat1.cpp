@@ -13,21 +13,22 @@ frmmecenaat1::frmmecenaat1() : Form(Name, Kind::Child, QString(), 11160, 6720, 0
   cmdkombinnen.at(3600, 1080, 3855, 3495).colour(White).font({"MS Sans Serif", 18, true})
       .caption("Klik hier en start !")
       .picture(Picture::svg(":/assets/frmmecenaat1/embleem.svg"));
-  const char* decorations[] = {"\U0001F58D\uFE0F", "\U0001F392", "\U0001F9EE", "\U0001F34E"};
+  const char* decorations[] = {"potlood", "rugzak", "telraam", "appel"};
   const int lefts[] = {1080, 1080, 8280, 8280};
   const int tops[] = {1200, 2880, 1200, 2880};
   for (int i = 0; i <= 3; ++i)
-    Image1[i].at(lefts[i], tops[i], 1800, 1500).picture(Picture::emoji(decorations[i]));
+    Image1[i].at(lefts[i], tops[i], 1800, 1500)
+        .picture(Picture::svg(QStringLiteral(":/assets/frmmecenaat1/%1.svg").arg(decorations[i])));
 
   Shape3.at(1800, 4800, 7695, 1800).filled(0x0080FFFF).noBorder();
   lblpartner2.at(1920, 4920, 7455, 615).colours(0x00800000, White)
-      .font({"MS Sans Serif", 13.5, true}).align(Align::Centre)
+      .font({"MS Sans Serif", 12, true}).align(Align::Centre)
       .caption("Splitsen - oefenen met splitsen tot 10");
   Label4.at(1920, 5520, 7455, 495).colours(0x00800000, White)
       .font({"MS Sans Serif", 12, true}).align(Align::Centre)
       .caption("Gratis te verspreiden software");
   Label5.at(1920, 6060, 7455, 420).colours(0x0080FFFF, 0x00400000)
-      .font({"MS Sans Serif", 9.75}).align(Align::Centre)
+      .font({"MS Sans Serif", 9.75, true}).align(Align::Centre)
       .caption("Gemaakt als vrij oefenprogramma voor het eerste leerjaar");
 
   cmdkombinnen.Click = [this] { cmdkombinnen_Click(); };

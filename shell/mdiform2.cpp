@@ -43,7 +43,7 @@ MDIForm2::MDIForm2()
   layout->addWidget(client);
   vb::Program::current().setMdiClient(client);
 
-  setWindowIcon(QIcon(vb::Picture::svg(QStringLiteral(":/assets/frmmecenaat1/embleem.svg"))
+  setWindowIcon(QIcon(vb::Picture::svg(QStringLiteral(":/assets/common/icon.svg"))
                           .pixmap(QSize(64, 64), 1.0)));
   // Large enough to hold the welcome screen, which centres itself on the display.
   if (const QScreen* screen = QGuiApplication::primaryScreen())

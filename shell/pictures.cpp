@@ -1,6 +1,6 @@
 #include "shell/pictures.h"
 
-#include <QFontMetricsF>
+#include <QFontMetrics>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
@@ -49,27 +49,57 @@ QSvgRenderer* svgRenderer(const QString& resource) {
   return renderer.get();
 }
 
-void paintEmoji(QPainter& p, const QString& sequence, const QRectF& box) {
+// Colour emoji come as bitmaps of one fixed size. Each glyph is drawn once at that size
+// and cropped to its ink; every size it is shown at is scaled from that one drawing.
+const QImage& emojiMaster(const QString& sequence) {
+  static std::map<QString, QImage> masters;
+  auto it = masters.find(sequence);
+  if (it != masters.end()) return it->second;
   // The emoji font draws every glyph in emoji presentation; a variation selector would
-  // only fall back to another font and spoil the measurement.
+  // only fall back to another font.
   QString glyphs = sequence;
   glyphs.remove(QChar(0xFE0F));
-  // Colour emoji come as bitmaps of a fixed size; measure at that size, then scale so
-  // the glyph fills the box.
   QFont font(QStringLiteral("Noto Color Emoji"));
   font.setPixelSize(109);
-  const QFontMetricsF metrics(font);
-  const QRectF ink = metrics.boundingRect(glyphs);
-  if (ink.isEmpty()) return;
-  const qreal scale = std::min(box.width() / ink.width(), box.height() / ink.height());
-  p.save();
-  p.setFont(font);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  p.translate(box.center());
-  p.scale(scale, scale);
-  p.translate(-ink.center());
-  p.drawText(QPointF(0, 0), glyphs);
-  p.restore();
+  const QFontMetrics metrics(font);
+  QImage canvas(metrics.horizontalAdvance(glyphs) + 32, metrics.height() + 32,
+                QImage::Format_ARGB32_Premultiplied);
+  canvas.fill(Qt::transparent);
+  {
+    QPainter p(&canvas);
+    p.setFont(font);
+    p.drawText(QPoint(16, 16 + metrics.ascent()), glyphs);
+  }
+  // Crop to the ink.
+  int left = canvas.width(), right = -1, top = canvas.height(), bottom = -1;
+  for (int y = 0; y < canvas.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+    for (int x = 0; x < canvas.width(); ++x) {
+      if (qAlpha(line[x]) == 0) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  QImage ink = right < 0 ? QImage() : canvas.copy(left, top, right - left + 1, bottom - top + 1);
+  return masters.emplace(sequence, std::move(ink)).first->second;
+}
+
+void paintEmoji(QPainter& p, const QString& sequence, const QRectF& box) {
+  const QImage& master = emojiMaster(sequence);
+  if (master.isNull()) return;
+  const qreal scale = std::min(box.width() / master.width(), box.height() / master.height());
+  const QSizeF size(master.width() * scale, master.height() * scale);
+  const QRectF target(box.center().x() - size.width() / 2, box.center().y() - size.height() / 2,
+                      size.width(), size.height());
+  // Scaled in one smooth step to the device pixels it covers, so a large reduction stays
+  // clean instead of being sampled.
+  const qreal ratio = std::max<qreal>(1.0, p.worldTransform().m11());
+  QImage scaled = master.scaled((size * ratio).toSize().expandedTo(QSize(1, 1)),
+                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  scaled.setDevicePixelRatio(ratio);
+  p.drawImage(target.topLeft(), scaled);
 }
 
 }  // namespace

@@ -27,8 +27,20 @@ quint32 toBgr(const QColor& color) {
          (static_cast<quint32>(color.blue()) << 16);
 }
 
+namespace {
+// The families the layout names, and the metric-compatible family that stands in for
+// them here. Naming it directly spares a fruitless search for every font.
+QString availableFamily(const QString& name) {
+  if (name.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0 ||
+      name.compare(QLatin1String("MS Sans Serif"), Qt::CaseInsensitive) == 0 ||
+      name.compare(QLatin1String("Microsoft Sans Serif"), Qt::CaseInsensitive) == 0)
+    return QStringLiteral("Liberation Sans");
+  return name;
+}
+}  // namespace
+
 QFont toQFont(const Font& font) {
-  QFont f(font.name);
+  QFont f(availableFamily(font.name));
   f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0))));
   f.setBold(font.bold);
   f.setItalic(font.italic);
