@@ -12,18 +12,36 @@ RealClock::RealClock() {
   m_timer.setSingleShot(true);
   m_timer.setTimerType(Qt::PreciseTimer);
   QObject::connect(&m_timer, &QTimer::timeout, [this] {
+    if (m_due >= 0 && now() < m_due) {  // the first part of a long wait (see arm)
+      arm();
+      return;
+    }
     if (m_wake) m_wake();
   });
 }
 
 qint64 RealClock::now() const { return m_elapsed.elapsed(); }
 
+qint64 RealClock::startTime() const {
+  return (m_elapsed.nsecsElapsed() + 999'999) / 1'000'000;
+}
+
 void RealClock::wakeAt(qint64 due) {
+  m_due = due;
   if (due < 0) {
     m_timer.stop();
     return;
   }
-  m_timer.start(static_cast<int>(std::max<qint64>(0, due - now())));
+  arm();
+}
+
+void RealClock::arm() {
+  // Whole milliseconds, rounded up: the wake never comes before the due instant.
+  const qint64 left =
+      std::max<qint64>(0, (m_due * 1'000'000 - m_elapsed.nsecsElapsed() + 999'999) / 1'000'000);
+  // The kernel lets a sleep overrun by up to a thousandth of its length (timer slack), so
+  // a wait of over a second first ends a little early, then sleeps the last stretch.
+  m_timer.start(static_cast<int>(left > 1000 ? left - left / 100 - 2 : left));
 }
 
 void TestClock::advance(qint64 ms) {
@@ -45,7 +63,7 @@ TimerHub::~TimerHub() { m_clock.setWakeHandler({}); }
 
 void TimerHub::start(Timer* timer) {
   if (isRunning(timer) || timer->interval() <= 0) return;
-  m_running.push_back({timer, m_clock.now() + timer->interval()});
+  m_running.push_back({timer, m_clock.startTime() + timer->interval()});
   rearm();
 }
 

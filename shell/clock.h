@@ -19,6 +19,10 @@ class Clock {
  public:
   virtual ~Clock() = default;
   virtual qint64 now() const = 0;
+  // The instant from which a timer enabled now counts its interval: `now` on a clock that
+  // counts whole milliseconds, the next whole millisecond on the real clock (so no tick
+  // comes before its interval has fully passed).
+  virtual qint64 startTime() const { return now(); }
   // The hub asks to be woken at `due` (-1: no timer runs, stay asleep).
   virtual void wakeAt(qint64 due) = 0;
   void setWakeHandler(std::function<void()> handler) { m_wake = std::move(handler); }
@@ -33,11 +37,14 @@ class RealClock final : public Clock {
  public:
   RealClock();
   qint64 now() const override;
+  qint64 startTime() const override;
   void wakeAt(qint64 due) override;
 
  private:
+  void arm();
   QElapsedTimer m_elapsed;
   QTimer m_timer;
+  qint64 m_due = -1;
 };
 
 // A clock that stands still until a test advances it.
