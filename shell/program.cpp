@@ -43,7 +43,7 @@ Form* Program::loaded(const QString& name) const {
 Form& Program::form(const QString& name) {
   if (Form* existing = loaded(name)) return *existing;
   const auto factory = m_factories.value(name);
-  Q_ASSERT_X(factory, "Program::form", qPrintable("no screen named " + name));
+  if (!factory) qFatal("Program::form: no screen named %s is registered", qPrintable(name));
   Form* created = factory();
   // Registered before Load runs, so Load may refer to its own screen.
   m_forms.emplace_back(name, std::unique_ptr<Form>(created));
