@@ -287,7 +287,7 @@ class ButtonWidget : public QAbstractButton {
     // Enter presses a focused button, as the space bar does.
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == 0) {
       e->accept();
-      animateClick();
+      click();
       return;
     }
     QAbstractButton::keyPressEvent(e);
