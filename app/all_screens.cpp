@@ -9,6 +9,9 @@
 #include "exercises/number_image_splitting/frmsplitsbeeldB.h"
 #include "exercises/missing_part_chosen/frmsleepsplits2.h"
 #include "exercises/missing_part_score/frmsleepsplits3.h"
+#include <QApplication>
+
+#include "shell/mdiform2.h"
 #include "shell/program.h"
 #include "shell/screens.h"
 
@@ -23,4 +26,14 @@ void registerAllScreens(vb::Program& program) {
   program.registerForm(frmsplitsbeeldB::Name, [] { return new frmsplitsbeeldB; });
   program.registerForm(frmsleepsplits2::Name, [] { return new frmsleepsplits2; });
   program.registerForm(frmsleepsplits3::Name, [] { return new frmsleepsplits3; });
+}
+
+void startSplitsen(vb::Program& program) {
+  QApplication::setApplicationName(QStringLiteral("splitsen"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Splitsen"));
+  // Free screens stay open while the main window is shown; End decides when to stop.
+  QApplication::setQuitOnLastWindowClosed(false);
+  registerAllScreens(program);
+  program.onEnd = [] { QCoreApplication::exit(0); };
+  forms::MDIForm2().Show();
 }

@@ -7,10 +7,13 @@
 #include <QEvent>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <ctime>
+#include <unistd.h>
 #include <vector>
 
 namespace bench {
@@ -46,6 +49,33 @@ inline void quietOffscreenPlatform() {
         if (previous) previous(type, context, message);
       });
 }
+
+// Start-up probes: once the first painting pass of the widget named `name` has finished,
+// reports the number of widgets on stdout and leaves the process at once.
+class ExitAfterFirstPaint : public QObject {
+ public:
+  explicit ExitAfterFirstPaint(const char* name) : m_name(QLatin1String(name)) {
+    qApp->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    if (!m_seen && event->type() == QEvent::Paint && object->objectName() == m_name) {
+      m_seen = true;
+      // Queued: runs once the painting pass (and its flush) has finished.
+      QTimer::singleShot(0, [] {
+        std::printf("painted %lld\n", static_cast<long long>(QApplication::allWidgets().size()));
+        std::fflush(stdout);
+        _exit(0);
+      });
+    }
+    return false;
+  }
+
+ private:
+  QString m_name;
+  bool m_seen = false;
+};
 
 // Sees every paint event of the application; `painted` tells whether a widget of the
 // watched window (the widget itself or one inside it) was painted since the last reset.

@@ -10,42 +10,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
-#include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
 #include "bench/bench_support.h"
-
-namespace {
-
-class FirstPanelPaint : public QObject {
- protected:
-  bool eventFilter(QObject* object, QEvent* event) override {
-    if (!m_seen && event->type() == QEvent::Paint &&
-        object->objectName() == QLatin1String("panel")) {
-      m_seen = true;
-      QTimer::singleShot(0, [] {
-        std::printf("painted %lld\n", static_cast<long long>(QApplication::allWidgets().size()));
-        std::fflush(stdout);
-        _exit(0);
-      });
-    }
-    return false;
-  }
-
- private:
-  bool m_seen = false;
-};
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
   bench::quietOffscreenPlatform();
   QApplication app(argc, argv);
-  FirstPanelPaint watch;
-  app.installEventFilter(&watch);
+  bench::ExitAfterFirstPaint watch("panel");
   const int wanted = argc > 1 ? std::atoi(argv[1]) : 40;
 
   QWidget window;
