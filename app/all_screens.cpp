@@ -12,10 +12,10 @@
 #include <QApplication>
 
 #include "shell/mdiform2.h"
-#include "shell/program.h"
+#include "forms/program.h"
 #include "shell/screens.h"
 
-void registerAllScreens(vb::Program& program) {
+void registerAllScreens(forms::Program& program) {
   registerShellScreens(program);
   program.registerForm(frmsplitsmachine::Name, [] { return new frmsplitsmachine; });
   program.registerForm(frmsplits2::Name, [] { return new frmsplits2; });
@@ -28,12 +28,12 @@ void registerAllScreens(vb::Program& program) {
   program.registerForm(frmsleepsplits3::Name, [] { return new frmsleepsplits3; });
 }
 
-void startSplitsen(vb::Program& program) {
+void startSplitsen(forms::Program& program) {
   QApplication::setApplicationName(QStringLiteral("splitsen"));
   QApplication::setApplicationDisplayName(QStringLiteral("Splitsen"));
   // Free screens stay open while the main window is shown; End decides when to stop.
   QApplication::setQuitOnLastWindowClosed(false);
   registerAllScreens(program);
   program.onEnd = [] { QCoreApplication::exit(0); };
-  forms::MDIForm2().Show();
+  screens::MDIForm2().Show();
 }

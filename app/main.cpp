@@ -3,11 +3,11 @@
 #include <QApplication>
 
 #include "app/all_screens.h"
-#include "shell/program.h"
+#include "forms/program.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  vb::Program program;
+  forms::Program program;
   startSplitsen(program);
   return QApplication::exec();
 }

@@ -30,7 +30,7 @@
 #include "app/all_screens.h"
 #include "bench/bench_support.h"
 #include "shell/mdiform2.h"
-#include "shell/program.h"
+#include "forms/program.h"
 
 extern char** environ;
 
@@ -215,9 +215,9 @@ double msSince(qint64 startNs) { return static_cast<double>(monotonicNs() - star
 // ---------------------------------------------------------------- opening (child mode)
 
 // Shows a screen and waits until its painting pass has finished; returns milliseconds.
-double showPainted(bench::PaintWatch& watch, const std::function<vb::Form&()>& open) {
+double showPainted(bench::PaintWatch& watch, const std::function<forms::Form&()>& open) {
   const qint64 start = monotonicNs();
-  vb::Form& form = open();
+  forms::Form& form = open();
   watch.watch(&form);
   form.Show();
   if (!watch.waitPainted()) return 1e9;
@@ -225,16 +225,16 @@ double showPainted(bench::PaintWatch& watch, const std::function<vb::Form&()>& o
 }
 
 int runOpening() {
-  vb::Program program;
+  forms::Program program;
   registerAllScreens(program);
   bench::PaintWatch watch;
 
-  auto later = [&](vb::Form& form) {
+  auto later = [&](forms::Form& form) {
     std::vector<double> times;
     for (int i = 0; i < LaterShows; ++i) {
       form.Hide();
       runFor(20);
-      times.push_back(showPainted(watch, [&form]() -> vb::Form& { return form; }));
+      times.push_back(showPainted(watch, [&form]() -> forms::Form& { return form; }));
     }
     return median(times);
   };
@@ -245,8 +245,8 @@ int runOpening() {
   // The main window and the welcome screen that its Load shows.
   {
     const qint64 start = monotonicNs();
-    vb::Form& main = forms::MDIForm2();
-    vb::Form* welcome = program.loaded(QStringLiteral("frmmecenaat1"));
+    forms::Form& main = screens::MDIForm2();
+    forms::Form* welcome = program.loaded(QStringLiteral("frmmecenaat1"));
     watch.watch(welcome);
     main.Show();
     const double first = watch.waitPainted() ? msSince(start) : 1e9;
@@ -259,9 +259,9 @@ int runOpening() {
   names << QStringLiteral("frminfo");
   for (const QString& name : names) {
     runFor(20);
-    const double first = showPainted(watch, [&]() -> vb::Form& { return program.form(name); });
+    const double first = showPainted(watch, [&]() -> forms::Form& { return program.form(name); });
     runFor(20);
-    vb::Form& form = program.form(name);
+    forms::Form& form = program.form(name);
     report(qPrintable(name), first, later(form));
     form.Hide();
   }
@@ -309,9 +309,9 @@ struct Tick {
 };
 
 // Records every tick of the named timers of a screen, before the screen's handler runs.
-void recordTicks(vb::Form& form, const QStringList& names, std::vector<Tick>& log) {
+void recordTicks(forms::Form& form, const QStringList& names, std::vector<Tick>& log) {
   for (const QString& name : names) {
-    auto* timer = form.findChild<vb::Timer*>(name);
+    auto* timer = form.findChild<forms::Timer*>(name);
     if (!timer) qFatal("no timer %s on %s", qPrintable(name), qPrintable(form.objectName()));
     auto handler = timer->Tick;
     timer->Tick = [handler, &log, name, interval = timer->interval()] {
@@ -337,13 +337,13 @@ struct Lateness {
   }
 };
 
-vb::CommandButton& button(vb::Form& form, const char* name) {
-  auto* b = form.findChild<vb::CommandButton*>(QString::fromLatin1(name));
+forms::CommandButton& button(forms::Form& form, const char* name) {
+  auto* b = form.findChild<forms::CommandButton*>(QString::fromLatin1(name));
   if (!b) qFatal("no button %s on %s", name, qPrintable(form.objectName()));
   return *b;
 }
 
-void measureBallRun(vb::Form& machine, bench::PaintWatch& watch, std::vector<Row>& rows) {
+void measureBallRun(forms::Form& machine, bench::PaintWatch& watch, std::vector<Row>& rows) {
   static std::vector<Tick> log;  // outlives the run: the wrapped handlers stay
   QStringList timers;
   for (int k = 1; k <= 10; ++k) timers << QStringLiteral("tmr%1").arg(k);
@@ -376,12 +376,12 @@ void measureBallRun(vb::Form& machine, bench::PaintWatch& watch, std::vector<Row
   lateness.addRows(rows, QStringLiteral("ball run for 10 (%1 runs)").arg(BallRuns));
 }
 
-void measureWalk(vb::Form& memorising, std::vector<Row>& rows) {
+void measureWalk(forms::Form& memorising, std::vector<Row>& rows) {
   static std::vector<Tick> log;  // outlives the run: the wrapped handlers stay
   recordTicks(memorising, {QStringLiteral("tmr0"), QStringLiteral("tmr1"), QStringLiteral("tmr2"),
                            QStringLiteral("tmr3")},
               log);
-  auto* option = memorising.findChild<vb::OptionButton*>(QStringLiteral("opt3"));
+  auto* option = memorising.findChild<forms::OptionButton*>(QStringLiteral("opt3"));
   if (!option) qFatal("no opt3");
   // Each step's delay is its own timer's interval, counted from the previous step (step 0
   // from the click): 10 ms, then k x 1250 ms for step k.
@@ -449,16 +449,16 @@ double wakeUps(int msecs, const QString& what) {
 }
 
 int runInProcess(std::vector<Row>& rows) {
-  vb::Program program;
+  forms::Program program;
   registerAllScreens(program);
   bench::PaintWatch watch;
-  vb::Form& main = forms::MDIForm2();
+  forms::Form& main = screens::MDIForm2();
   main.Show();
   runFor(300);
 
   // The child's way in: the welcome screen's button opens the chooser.
   button(program.form(QStringLiteral("frmmecenaat1")), "cmdkombinnen").click();
-  vb::Form& chooser = program.form(QStringLiteral("frmkiesbasis"));
+  forms::Form& chooser = program.form(QStringLiteral("frmkiesbasis"));
   runFor(500);
   if (part("idle")) {
   const double chooserRate = wakeUps(IdleMs, QStringLiteral("chooser")) * 1000.0 / IdleMs;
@@ -470,7 +470,7 @@ int runInProcess(std::vector<Row>& rows) {
   QString worstName;
   for (const auto& [screen, chooserButton] : Exercises) {
     button(chooser, chooserButton).click();
-    vb::Form& exercise = program.form(QString::fromLatin1(screen));
+    forms::Form& exercise = program.form(QString::fromLatin1(screen));
     runFor(500);
     const double rate = wakeUps(IdleMs, QString::fromLatin1(screen)) * 1000.0 / IdleMs;
     std::printf("idle %-16s %.1f wake-ups/s\n", screen, rate);
@@ -485,14 +485,14 @@ int runInProcess(std::vector<Row>& rows) {
 
   if (part("timelines")) {
   button(chooser, "cmdbrugmin").click();
-  vb::Form& machine = program.form(QStringLiteral("frmsplitsmachine"));
+  forms::Form& machine = program.form(QStringLiteral("frmsplitsmachine"));
   runFor(300);
   measureBallRun(machine, watch, rows);
   machine.Hide();
   chooser.Show();
 
   button(chooser, "cmdsplits").click();
-  vb::Form& memorising = program.form(QStringLiteral("frmsplits2"));
+  forms::Form& memorising = program.form(QStringLiteral("frmsplits2"));
   runFor(300);
   measureWalk(memorising, rows);
   button(memorising, "cmdstop2").click();  // back to the chooser

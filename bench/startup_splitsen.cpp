@@ -7,13 +7,13 @@
 
 #include "app/all_screens.h"
 #include "bench/bench_support.h"
-#include "shell/program.h"
+#include "forms/program.h"
 
 int main(int argc, char* argv[]) {
   bench::quietOffscreenPlatform();
   QApplication app(argc, argv);
   bench::ExitAfterFirstPaint watch("frmmecenaat1");
-  vb::Program program;
+  forms::Program program;
   startSplitsen(program);
   return QApplication::exec();
 }

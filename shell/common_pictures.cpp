@@ -1,6 +1,6 @@
 #include "shell/common_pictures.h"
 
-namespace vb::pictures {
+namespace pictures {
 
 Picture stop() { return Picture::svg(QStringLiteral(":/assets/common/stop.svg")); }
 Picture start() { return Picture::emoji(QStringLiteral("\U0001F680")); }
@@ -9,4 +9,4 @@ Picture wizard() { return Picture::emoji(QStringLiteral("\U0001F9D9\u200D\u2642\
 Picture logo() { return Picture::svg(QStringLiteral(":/assets/common/logo.svg")); }
 QString logoTooltip() { return QStringLiteral("Splitsen - vrij te delen oefenprogramma"); }
 
-}  // namespace vb::pictures
+}  // namespace pictures

@@ -2,7 +2,7 @@
 
 #include "shell/common_pictures.h"
 
-using namespace vb;
+using namespace forms;
 
 frminfo::frminfo() : Form(Name, Kind::Child, QString(), 10185, 5925, 0x006F6F6F) {
   setFont(toQFont({"MS Sans Serif", 8.25}));

@@ -3,22 +3,22 @@
 // status bar and a progress bar in its second panel; the program ends when the bar
 // is full.
 
-#include "shell/program.h"
+#include "forms/program.h"
 
-class frminfo : public vb::Form {
+class frminfo : public forms::Form {
   Q_OBJECT
 
  public:
   static constexpr const char* Name = "frminfo";
   frminfo();
 
-  vb::Frame Frame1{this, "Frame1"};
-  vb::ControlArray<vb::Label> Label1{&Frame1, "Label1", 0, 6};
-  vb::ControlArray<vb::Image> Image1{&Frame1, "Image1", 0, 3};
-  vb::Label lblgeld{this, "lblgeld"};
-  vb::StatusBar StatusBar1{this, "StatusBar1"};
-  vb::ProgressBar ProgressBar1{this, "ProgressBar1"};
-  vb::Timer Timer1{this, "Timer1", 75};
+  forms::Frame Frame1{this, "Frame1"};
+  forms::ControlArray<forms::Label> Label1{&Frame1, "Label1", 0, 6};
+  forms::ControlArray<forms::Image> Image1{&Frame1, "Image1", 0, 3};
+  forms::Label lblgeld{this, "lblgeld"};
+  forms::StatusBar StatusBar1{this, "StatusBar1"};
+  forms::ProgressBar ProgressBar1{this, "ProgressBar1"};
+  forms::Timer Timer1{this, "Timer1", 75};
 
   qint32 teller = 0;
 
@@ -31,6 +31,6 @@ class frminfo : public vb::Form {
   void Timer1_Timer();
 };
 
-namespace forms {
-inline frminfo& frminfo() { return vb::Program::current().form<::frminfo>(); }
-}  // namespace forms
+namespace screens {
+inline frminfo& frminfo() { return forms::Program::current().form<::frminfo>(); }
+}  // namespace screens

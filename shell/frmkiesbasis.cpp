@@ -6,7 +6,7 @@
 #include "shell/frminfo.h"
 #include "shell/mdiform2.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -114,13 +114,13 @@ void frmkiesbasis::describe(const char* button) {
 
 void frmkiesbasis::openExercise(const char* screen) {
   Program::current().form(QString::fromLatin1(screen)).Show();
-  forms::MDIForm2().setEnabled(false);
+  screens::MDIForm2().setEnabled(false);
   Hide();
 }
 
 void frmkiesbasis::cmdstop_Click() {
-  forms::frminfo().Show();
-  forms::MDIForm2().setEnabled(true);
+  screens::frminfo().Show();
+  screens::MDIForm2().setEnabled(true);
   Hide();
 }
 

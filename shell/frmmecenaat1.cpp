@@ -3,7 +3,7 @@
 #include "shell/frmkiesbasis.h"
 #include "shell/mdiform2.h"
 
-using namespace vb;
+using namespace forms;
 
 frmmecenaat1::frmmecenaat1() : Form(Name, Kind::Child, QString(), 11160, 6720, 0x006D6570) {
   Frame1[1].at(0, 0, 18989, 4684).colours(0x00C0FFFF, Black).hidden();
@@ -46,6 +46,6 @@ void frmmecenaat1::Form_Activate() {
 
 void frmmecenaat1::cmdkombinnen_Click() {
   Hide();
-  forms::frmkiesbasis().Show();
-  forms::MDIForm2().setEnabled(false);
+  screens::frmkiesbasis().Show();
+  screens::MDIForm2().setEnabled(false);
 }

@@ -9,7 +9,7 @@
 #include "shell/frminfo.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/frmmecenaat1.h"
-#include "shell/pictures.h"
+#include "forms/pictures.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ class ClientArea : public QWidget {
   explicit ClientArea(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, vb::toQColor(0x008AE2EA));
+    palette.setColor(QPalette::Window, forms::toQColor(0x008AE2EA));
     setPalette(palette);
   }
 };
@@ -41,9 +41,9 @@ MDIForm2::MDIForm2()
   auto* client = new ClientArea(this);
   client->setObjectName(QStringLiteral("MDIClient"));
   layout->addWidget(client);
-  vb::Program::current().setMdiClient(client);
+  forms::Program::current().setMdiClient(client);
 
-  setWindowIcon(QIcon(vb::Picture::svg(QStringLiteral(":/assets/common/icon.svg"))
+  setWindowIcon(QIcon(forms::Picture::svg(QStringLiteral(":/assets/common/icon.svg"))
                           .pixmap(QSize(64, 64), 1.0)));
   // Large enough to hold the welcome screen, which centres itself on the display.
   if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -54,18 +54,18 @@ MDIForm2::MDIForm2()
 }
 
 void MDIForm2::Form_Load() {
-  forms::frmmecenaat1().Show();
-  vb::Program::current().unload(QString::fromLatin1(frminfo::Name));
+  screens::frmmecenaat1().Show();
+  forms::Program::current().unload(QString::fromLatin1(frminfo::Name));
 }
 
 bool MDIForm2::Form_QueryClose() {
   // Closing the main window ends the program.
-  vb::Program::current().End();
+  forms::Program::current().End();
   return true;
 }
 
 void MDIForm2::aftrek2_Click() {
-  forms::frmmecenaat1().Hide();
-  forms::frmkiesbasis().Show();
+  screens::frmmecenaat1().Hide();
+  screens::frmkiesbasis().Show();
   setEnabled(false);
 }

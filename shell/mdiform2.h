@@ -2,17 +2,17 @@
 // The main window: a frame with one menu ("OPENEN " / "&Basis") and a sand-coloured
 // client area that holds the welcome screen and the closing screen.
 
-#include "shell/program.h"
+#include "forms/program.h"
 
-class MDIForm2 : public vb::Form {
+class MDIForm2 : public forms::Form {
   Q_OBJECT
 
  public:
   static constexpr const char* Name = "MDIForm2";
   MDIForm2();
 
-  vb::MenuItem aftrek{this, "aftrek", QStringLiteral("OPENEN ")};
-  vb::MenuItem aftrek2{this, "aftrek2", QStringLiteral("&Basis")};
+  forms::MenuItem aftrek{this, "aftrek", QStringLiteral("OPENEN ")};
+  forms::MenuItem aftrek2{this, "aftrek2", QStringLiteral("&Basis")};
 
  protected:
   void Form_Load() override;
@@ -22,6 +22,6 @@ class MDIForm2 : public vb::Form {
   void aftrek2_Click();
 };
 
-namespace forms {
-inline MDIForm2& MDIForm2() { return vb::Program::current().form<::MDIForm2>(); }
-}  // namespace forms
+namespace screens {
+inline MDIForm2& MDIForm2() { return forms::Program::current().form<::MDIForm2>(); }
+}  // namespace screens

@@ -3,8 +3,6 @@
 // and 2 form the first column, top and bottom), so that the first n cells fill whole
 // columns from the left, top cell first: 7 is four above and three below.
 
-namespace vb {
-
 struct NumberImageGrid {
   int left;        // left of the first column, twips
   int top;         // top of the upper row
@@ -14,5 +12,3 @@ struct NumberImageGrid {
   int leftOf(int cell) const { return left + columnStep * ((cell - 1) / 2); }
   int topOf(int cell) const { return cell % 2 == 1 ? top : top + rowStep; }
 };
-
-}  // namespace vb

@@ -5,7 +5,7 @@
 #include "shell/frmmecenaat1.h"
 #include "shell/mdiform2.h"
 
-void registerShellScreens(vb::Program& program) {
+void registerShellScreens(forms::Program& program) {
   program.registerForm(MDIForm2::Name, [] { return new MDIForm2; });
   program.registerForm(frmmecenaat1::Name, [] { return new frmmecenaat1; });
   program.registerForm(frmkiesbasis::Name, [] { return new frmkiesbasis; });

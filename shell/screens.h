@@ -1,8 +1,8 @@
 #pragma once
 // Registers the shell's screens (main window, welcome, chooser, closing screen).
 
-namespace vb {
+namespace forms {
 class Program;
 }
 
-void registerShellScreens(vb::Program& program);
+void registerShellScreens(forms::Program& program);

@@ -4,7 +4,7 @@
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -177,8 +177,8 @@ void frmsleepsplits::cmdcontroleer_Click() {
 
 void frmsleepsplits::cmdstop_Click() {
   herstelbord();
-  forms::frmkiesbasis().Show();
-  forms::frmkiesbasis().setEnabled(true);
+  screens::frmkiesbasis().Show();
+  screens::frmkiesbasis().setEnabled(true);
   Hide();
 }
 

@@ -5,36 +5,36 @@
 
 #include <array>
 
-#include "shell/program.h"
+#include "forms/program.h"
 
-class frmsleepsplits : public vb::Form {
+class frmsleepsplits : public forms::Form {
   Q_OBJECT
 
  public:
   static constexpr const char* Name = "frmsleepsplits";
   frmsleepsplits();
 
-  vb::Shape Shape1{this, "Shape1"};
-  vb::Label lblcontrole{this, "lblcontrole"};
-  vb::ControlArray<vb::Shape> shpgetalbeeld{this, "shpgetalbeeld", 1, 10};
-  vb::ControlArray<vb::Line> lnelinks{this, "lnelinks", 0, 1};
-  vb::ControlArray<vb::Shape> shpeen{this, "shpeen", 1, 10};
-  vb::ControlArray<vb::Shape> shptwee{this, "shptwee", 1, 10};
-  vb::ControlArray<vb::Label> lblcijfer{this, "lblcijfer", 0, 1};
-  vb::ControlArray<vb::CommandButton> cmdstart{this, "cmdstart", 0, 1};
-  vb::CommandButton cmdcontroleer{this, "cmdcontroleer"};
-  vb::Shape Shape3{this, "Shape3"};
-  vb::CommandButton cmdsplits2{this, "cmdsplits2"};
-  vb::CommandButton cmdsplits3{this, "cmdsplits3"};
-  vb::CommandButton cmdsplits4{this, "cmdsplits4"};
-  vb::CommandButton cmdsplits5{this, "cmdsplits5"};
-  vb::CommandButton cmdsplits6{this, "cmdsplits6"};
-  vb::CommandButton cmdsplits7{this, "cmdsplits7"};
-  vb::CommandButton cmdsplits8{this, "cmdsplits8"};
-  vb::CommandButton cmdsplits9{this, "cmdsplits9"};
-  vb::CommandButton cmdsplits10{this, "cmdsplits10"};
-  vb::CommandButton cmdstop{this, "cmdstop"};
-  vb::Image Image1{this, "Image1"};
+  forms::Shape Shape1{this, "Shape1"};
+  forms::Label lblcontrole{this, "lblcontrole"};
+  forms::ControlArray<forms::Shape> shpgetalbeeld{this, "shpgetalbeeld", 1, 10};
+  forms::ControlArray<forms::Line> lnelinks{this, "lnelinks", 0, 1};
+  forms::ControlArray<forms::Shape> shpeen{this, "shpeen", 1, 10};
+  forms::ControlArray<forms::Shape> shptwee{this, "shptwee", 1, 10};
+  forms::ControlArray<forms::Label> lblcijfer{this, "lblcijfer", 0, 1};
+  forms::ControlArray<forms::CommandButton> cmdstart{this, "cmdstart", 0, 1};
+  forms::CommandButton cmdcontroleer{this, "cmdcontroleer"};
+  forms::Shape Shape3{this, "Shape3"};
+  forms::CommandButton cmdsplits2{this, "cmdsplits2"};
+  forms::CommandButton cmdsplits3{this, "cmdsplits3"};
+  forms::CommandButton cmdsplits4{this, "cmdsplits4"};
+  forms::CommandButton cmdsplits5{this, "cmdsplits5"};
+  forms::CommandButton cmdsplits6{this, "cmdsplits6"};
+  forms::CommandButton cmdsplits7{this, "cmdsplits7"};
+  forms::CommandButton cmdsplits8{this, "cmdsplits8"};
+  forms::CommandButton cmdsplits9{this, "cmdsplits9"};
+  forms::CommandButton cmdsplits10{this, "cmdsplits10"};
+  forms::CommandButton cmdstop{this, "cmdstop"};
+  forms::Image Image1{this, "Image1"};
 
   int getal = 0;     // the chosen number
   int deeleen = 0;   // the first part: the left group, blue
@@ -46,7 +46,7 @@ class frmsleepsplits : public vb::Form {
 
  private:
   // cmdsplits2 ... cmdsplits10, for the number N at position N - 2.
-  std::array<vb::CommandButton*, 9> getalknoppen();
+  std::array<forms::CommandButton*, 9> getalknoppen();
   void herstelbord();
   void toongetal();
   // All thirty squares visible and white, then the number teal and the parts coloured.
@@ -59,8 +59,8 @@ class frmsleepsplits : public vb::Form {
   void cmdstop_Click();
 };
 
-namespace forms {
+namespace screens {
 inline frmsleepsplits& frmsleepsplits() {
-  return vb::Program::current().form<::frmsleepsplits>();
+  return forms::Program::current().form<::frmsleepsplits>();
 }
-}  // namespace forms
+}  // namespace screens

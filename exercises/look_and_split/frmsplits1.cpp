@@ -3,7 +3,7 @@
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -442,7 +442,7 @@ void frmsplits1::cmdstop_Click() {
   cmdstop.setVisible(false);
   toonprenten();
   verbergbenen();
-  forms::frmkiesbasis().Show();
+  screens::frmkiesbasis().Show();
   Hide();
 }
 

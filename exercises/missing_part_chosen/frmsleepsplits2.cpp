@@ -6,7 +6,7 @@
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -327,7 +327,7 @@ void frmsleepsplits2::cmdreeks_Click() {
 
 void frmsleepsplits2::cmdstop_Click() {
   beginstand();
-  forms::frmkiesbasis().Show();
-  forms::frmkiesbasis().setEnabled(true);
+  screens::frmkiesbasis().Show();
+  screens::frmkiesbasis().setEnabled(true);
   Hide();
 }

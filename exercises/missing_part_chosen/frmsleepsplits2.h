@@ -3,9 +3,9 @@
 // 2 to 10, sees a random first part as blue squares with its digit, and types the
 // missing part. A right answer turns the missing squares red and writes the whole split.
 
-#include "shell/program.h"
+#include "forms/program.h"
 
-class frmsleepsplits2 : public vb::Form {
+class frmsleepsplits2 : public forms::Form {
   Q_OBJECT
 
  public:
@@ -13,43 +13,43 @@ class frmsleepsplits2 : public vb::Form {
   frmsleepsplits2();
 
   // Square grids: element i lies in column (i + 1) div 2, top row for odd i.
-  vb::ControlArray<vb::Shape> shpgetalbeeld{this, "shpgetalbeeld", 1, 10};
-  vb::ControlArray<vb::Shape> shpeen{this, "shpeen", 0, 10};
-  vb::ControlArray<vb::Shape> shptwee{this, "shptwee", 0, 10};
+  forms::ControlArray<forms::Shape> shpgetalbeeld{this, "shpgetalbeeld", 1, 10};
+  forms::ControlArray<forms::Shape> shpeen{this, "shpeen", 0, 10};
+  forms::ControlArray<forms::Shape> shptwee{this, "shptwee", 0, 10};
 
-  vb::Label lblcontrole{this, "lblcontrole"};
-  vb::ControlArray<vb::Label> lbltop{this, "lbltop", 0, 2};
-  vb::ControlArray<vb::Line> lnelinks{this, "lnelinks", 0, 3};
-  vb::ControlArray<vb::Label> lblcijfer{this, "lblcijfer", 0, 1};
-  vb::Label lblkies{this, "lblkies"};
-  vb::Label Label1{this, "Label1"};
+  forms::Label lblcontrole{this, "lblcontrole"};
+  forms::ControlArray<forms::Label> lbltop{this, "lbltop", 0, 2};
+  forms::ControlArray<forms::Line> lnelinks{this, "lnelinks", 0, 3};
+  forms::ControlArray<forms::Label> lblcijfer{this, "lblcijfer", 0, 1};
+  forms::Label lblkies{this, "lblkies"};
+  forms::Label Label1{this, "Label1"};
 
-  vb::TextBox txtantwoord{this, "txtantwoord"};
+  forms::TextBox txtantwoord{this, "txtantwoord"};
 
-  vb::CommandButton cmdsplits2{this, "cmdsplits2"};
-  vb::CommandButton cmdsplits3{this, "cmdsplits3"};
-  vb::CommandButton cmdsplits4{this, "cmdsplits4"};
-  vb::CommandButton cmdsplits5{this, "cmdsplits5"};
-  vb::CommandButton cmdsplits6{this, "cmdsplits6"};
-  vb::CommandButton cmdsplits7{this, "cmdsplits7"};
-  vb::CommandButton cmdsplits8{this, "cmdsplits8"};
-  vb::CommandButton cmdsplits9{this, "cmdsplits9"};
-  vb::CommandButton cmdsplits10{this, "cmdsplits10"};
-  vb::CommandButton cmdcontroleer{this, "cmdcontroleer"};
-  vb::CommandButton cmdstart{this, "cmdstart"};
-  vb::CommandButton cmdreeks{this, "cmdreeks"};
-  vb::CommandButton cmdstop{this, "cmdstop"};
+  forms::CommandButton cmdsplits2{this, "cmdsplits2"};
+  forms::CommandButton cmdsplits3{this, "cmdsplits3"};
+  forms::CommandButton cmdsplits4{this, "cmdsplits4"};
+  forms::CommandButton cmdsplits5{this, "cmdsplits5"};
+  forms::CommandButton cmdsplits6{this, "cmdsplits6"};
+  forms::CommandButton cmdsplits7{this, "cmdsplits7"};
+  forms::CommandButton cmdsplits8{this, "cmdsplits8"};
+  forms::CommandButton cmdsplits9{this, "cmdsplits9"};
+  forms::CommandButton cmdsplits10{this, "cmdsplits10"};
+  forms::CommandButton cmdcontroleer{this, "cmdcontroleer"};
+  forms::CommandButton cmdstart{this, "cmdstart"};
+  forms::CommandButton cmdreeks{this, "cmdreeks"};
+  forms::CommandButton cmdstop{this, "cmdstop"};
 
-  vb::Shape Shape1{this, "Shape1"};
-  vb::Shape Shape3{this, "Shape3"};
-  vb::Shape Shape6{this, "Shape6"};
-  vb::Shape Shape4{this, "Shape4"};
-  vb::Shape Shape5{this, "Shape5"};
-  vb::Shape Shape7{this, "Shape7"};
-  vb::Shape Shape8{this, "Shape8"};
-  vb::Shape Shape2{this, "Shape2"};
-  vb::Image imgpijl{this, "imgpijl"};
-  vb::Image Image1{this, "Image1"};
+  forms::Shape Shape1{this, "Shape1"};
+  forms::Shape Shape3{this, "Shape3"};
+  forms::Shape Shape6{this, "Shape6"};
+  forms::Shape Shape4{this, "Shape4"};
+  forms::Shape Shape5{this, "Shape5"};
+  forms::Shape Shape7{this, "Shape7"};
+  forms::Shape Shape8{this, "Shape8"};
+  forms::Shape Shape2{this, "Shape2"};
+  forms::Image imgpijl{this, "imgpijl"};
+  forms::Image Image1{this, "Image1"};
 
   int getal = 0;         // N, the number being split
   int deeleen = 0;       // a, the given first part
@@ -57,7 +57,7 @@ class frmsleepsplits2 : public vb::Form {
   int gekozengetal = 0;  // the number last chosen with a number button
 
   // The number buttons, from "2" to "10".
-  vb::CommandButton& cmdsplits(int n);
+  forms::CommandButton& cmdsplits(int n);
 
  protected:
   void Form_Load() override;
@@ -88,6 +88,6 @@ class frmsleepsplits2 : public vb::Form {
   void cmdstop_Click();
 };
 
-namespace forms {
-inline frmsleepsplits2& frmsleepsplits2() { return vb::Program::current().form<::frmsleepsplits2>(); }
-}  // namespace forms
+namespace screens {
+inline frmsleepsplits2& frmsleepsplits2() { return forms::Program::current().form<::frmsleepsplits2>(); }
+}  // namespace screens

@@ -6,7 +6,7 @@
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -228,6 +228,6 @@ void frmsleepsplits3::cmdstop_Click() {
   txtantwoord.setVisible(false);
   cmdhulp.setVisible(false);
   cmdstart.setVisible(true);
-  forms::frmkiesbasis().Show();
+  screens::frmkiesbasis().Show();
   Hide();
 }

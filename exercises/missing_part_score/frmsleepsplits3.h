@@ -3,9 +3,9 @@
 // numbers 2 to 10 without a zero part; the child types the missing part, may ask once
 // per exercise for help, and sees how many answers were made, right and wrong.
 
-#include "shell/program.h"
+#include "forms/program.h"
 
-class frmsleepsplits3 : public vb::Form {
+class frmsleepsplits3 : public forms::Form {
   Q_OBJECT
 
  public:
@@ -13,33 +13,33 @@ class frmsleepsplits3 : public vb::Form {
   frmsleepsplits3();
 
   // The number image: square i lies in column (i + 1) div 2, top row for odd i.
-  vb::ControlArray<vb::Shape> shpgetalbeeld{this, "shpgetalbeeld", 1, 10};
+  forms::ControlArray<forms::Shape> shpgetalbeeld{this, "shpgetalbeeld", 1, 10};
 
-  vb::Label lblcontrole{this, "lblcontrole"};
-  vb::ControlArray<vb::Label> lbltop{this, "lbltop", 0, 2};
-  vb::ControlArray<vb::Label> lblcijfer{this, "lblcijfer", {1}};
-  vb::ControlArray<vb::Line> lnelinks{this, "lnelinks", {2, 3}};
-  vb::TextBox txtantwoord{this, "txtantwoord"};
-  vb::Label lblgemaakt{this, "lblgemaakt"};
-  vb::Label lbljuist{this, "lbljuist"};
-  vb::Label lblfout{this, "lblfout"};
-  vb::Label lblgem{this, "lblgem"};
-  vb::Label lbljui{this, "lbljui"};
-  vb::Label lblfou{this, "lblfou"};
+  forms::Label lblcontrole{this, "lblcontrole"};
+  forms::ControlArray<forms::Label> lbltop{this, "lbltop", 0, 2};
+  forms::ControlArray<forms::Label> lblcijfer{this, "lblcijfer", {1}};
+  forms::ControlArray<forms::Line> lnelinks{this, "lnelinks", {2, 3}};
+  forms::TextBox txtantwoord{this, "txtantwoord"};
+  forms::Label lblgemaakt{this, "lblgemaakt"};
+  forms::Label lbljuist{this, "lbljuist"};
+  forms::Label lblfout{this, "lblfout"};
+  forms::Label lblgem{this, "lblgem"};
+  forms::Label lbljui{this, "lbljui"};
+  forms::Label lblfou{this, "lblfou"};
   // The expected answer as text, never shown.
-  vb::TextBox txtmult3{this, "txtmult3"};
+  forms::TextBox txtmult3{this, "txtmult3"};
 
-  vb::CommandButton cmdstart{this, "cmdstart"};
-  vb::CommandButton cmdcontroleer{this, "cmdcontroleer"};
-  vb::CommandButton cmdhulp{this, "cmdhulp"};
-  vb::CommandButton cmdstop{this, "cmdstop"};
+  forms::CommandButton cmdstart{this, "cmdstart"};
+  forms::CommandButton cmdcontroleer{this, "cmdcontroleer"};
+  forms::CommandButton cmdhulp{this, "cmdhulp"};
+  forms::CommandButton cmdstop{this, "cmdstop"};
 
-  vb::Shape Shape1{this, "Shape1"};
-  vb::Shape Shape3{this, "Shape3"};
-  vb::Shape Shape6{this, "Shape6"};
-  vb::Shape Shape7{this, "Shape7"};
-  vb::Shape Shape2{this, "Shape2"};
-  vb::Image Image1{this, "Image1"};
+  forms::Shape Shape1{this, "Shape1"};
+  forms::Shape Shape3{this, "Shape3"};
+  forms::Shape Shape6{this, "Shape6"};
+  forms::Shape Shape7{this, "Shape7"};
+  forms::Shape Shape2{this, "Shape2"};
+  forms::Image Image1{this, "Image1"};
 
   int getal = 0;          // N, the number being split
   int deeleen = 0;        // a, the given first part
@@ -65,6 +65,6 @@ class frmsleepsplits3 : public vb::Form {
   void cmdstop_Click();
 };
 
-namespace forms {
-inline frmsleepsplits3& frmsleepsplits3() { return vb::Program::current().form<::frmsleepsplits3>(); }
-}  // namespace forms
+namespace screens {
+inline frmsleepsplits3& frmsleepsplits3() { return forms::Program::current().form<::frmsleepsplits3>(); }
+}  // namespace screens

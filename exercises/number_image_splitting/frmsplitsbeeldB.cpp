@@ -3,7 +3,7 @@
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -231,6 +231,6 @@ void frmsplitsbeeldB::cmdstop2_Click() {
   lblstartgetal.setCaption("");
   lblsplits1.setCaption("");
   lblsplits2.setCaption("");
-  forms::frmkiesbasis().Show();
+  screens::frmkiesbasis().Show();
   Hide();
 }

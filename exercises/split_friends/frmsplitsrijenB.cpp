@@ -6,7 +6,7 @@
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -161,7 +161,7 @@ void frmsplitsrijenB::cmdeen_Click(int index) {
 
 void frmsplitsrijenB::cmdstop_Click() {
   wisscherm();
-  forms::frmkiesbasis().Show();
+  screens::frmkiesbasis().Show();
   Hide();
 }
 

@@ -5,9 +5,9 @@
 
 #include <array>
 
-#include "shell/program.h"
+#include "forms/program.h"
 
-class frmsplitsrijenB : public vb::Form {
+class frmsplitsrijenB : public forms::Form {
   Q_OBJECT
 
  public:
@@ -15,27 +15,27 @@ class frmsplitsrijenB : public vb::Form {
   frmsplitsrijenB();
 
   // Coloured panels, behind every other control.
-  vb::Shape Shape2{this, "Shape2"};
-  vb::Shape Shape1{this, "Shape1"};
-  vb::Shape Shape3{this, "Shape3"};
-  vb::Shape Shape5{this, "Shape5"};
-  vb::Shape Shape4{this, "Shape4"};
+  forms::Shape Shape2{this, "Shape2"};
+  forms::Shape Shape1{this, "Shape1"};
+  forms::Shape Shape3{this, "Shape3"};
+  forms::Shape Shape5{this, "Shape5"};
+  forms::Shape Shape4{this, "Shape4"};
 
-  vb::CommandButton cmdstart{this, "cmdstart"};
-  vb::CommandButton cmdstop{this, "cmdstop"};
-  vb::Label lblgetal{this, "lblgetal"};
-  vb::ControlArray<vb::Label> lblsplits{this, "lblsplits", 0, 9};
-  vb::ControlArray<vb::TextBox> txtsplis{this, "txtsplis", 0, 9};
-  vb::ControlArray<vb::CommandButton> cmdeen{this, "cmdeen", 0, 9};
-  vb::ControlArray<vb::Label> lblmemo{this, "lblmemo", 0, 0};
-  vb::ControlArray<vb::Shape> shpbol{this, "shpbol", 0, 10};
-  vb::Line Line1{this, "Line1"};
-  vb::Line Line2{this, "Line2"};
-  vb::Line Line3{this, "Line3"};
-  vb::Line Line4{this, "Line4"};
-  vb::Line Line5{this, "Line5"};
-  vb::Line Line6{this, "Line6"};
-  vb::Image Image2{this, "Image2"};
+  forms::CommandButton cmdstart{this, "cmdstart"};
+  forms::CommandButton cmdstop{this, "cmdstop"};
+  forms::Label lblgetal{this, "lblgetal"};
+  forms::ControlArray<forms::Label> lblsplits{this, "lblsplits", 0, 9};
+  forms::ControlArray<forms::TextBox> txtsplis{this, "txtsplis", 0, 9};
+  forms::ControlArray<forms::CommandButton> cmdeen{this, "cmdeen", 0, 9};
+  forms::ControlArray<forms::Label> lblmemo{this, "lblmemo", 0, 0};
+  forms::ControlArray<forms::Shape> shpbol{this, "shpbol", 0, 10};
+  forms::Line Line1{this, "Line1"};
+  forms::Line Line2{this, "Line2"};
+  forms::Line Line3{this, "Line3"};
+  forms::Line Line4{this, "Line4"};
+  forms::Line Line5{this, "Line5"};
+  forms::Line Line6{this, "Line6"};
+  forms::Image Image2{this, "Image2"};
 
   int getal = 0;                         // the drawn number, 1 .. 9
   std::array<int, 11> linksegetallen{};  // entries 1 .. 10: the left numbers
@@ -56,8 +56,8 @@ class frmsplitsrijenB : public vb::Form {
   void cmdstop_Click();
 };
 
-namespace forms {
+namespace screens {
 inline frmsplitsrijenB& frmsplitsrijenB() {
-  return vb::Program::current().form<::frmsplitsrijenB>();
+  return forms::Program::current().form<::frmsplitsrijenB>();
 }
-}  // namespace forms
+}  // namespace screens

@@ -5,7 +5,7 @@
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -375,7 +375,7 @@ void frmsplitsmachine::cmdstop1_Click() {
 void frmsplitsmachine::cmdstop_Click() {
   herstel();
   cmdcontrole.setVisible(false);
-  forms::frmkiesbasis().Show();
+  screens::frmkiesbasis().Show();
   lblles2.setCaption("");
   Hide();
 }

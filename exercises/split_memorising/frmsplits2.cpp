@@ -3,7 +3,7 @@
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -197,7 +197,7 @@ void frmsplits2::cmdstop2_Click() {
   tmr0.setEnabled(false);
   for (int k = 0; k <= 9; ++k) imgwaarde[k].setVisible(false);
   lblbord.setCaption("");
-  forms::frmkiesbasis().Show();
+  screens::frmkiesbasis().Show();
   lblsplits2.setCaption("");
   lblinfor.setCaption(" ");
   Hide();

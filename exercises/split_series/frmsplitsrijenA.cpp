@@ -6,7 +6,7 @@
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -119,7 +119,7 @@ void frmsplitsrijenA::cmdstart_Click(int index) {
 
 void frmsplitsrijenA::cmdstop_Click() {
   wisscherm();
-  forms::frmkiesbasis().Show();
+  screens::frmkiesbasis().Show();
   Hide();
 }
 

@@ -5,9 +5,9 @@
 
 #include <array>
 
-#include "shell/program.h"
+#include "forms/program.h"
 
-class frmsplitsrijenA : public vb::Form {
+class frmsplitsrijenA : public forms::Form {
   Q_OBJECT
 
  public:
@@ -15,26 +15,26 @@ class frmsplitsrijenA : public vb::Form {
   frmsplitsrijenA();
 
   // Panels, drawn behind everything else.
-  vb::Shape Shape2{this, "Shape2"};
-  vb::Shape Shape1{this, "Shape1"};
-  vb::Shape Shape3{this, "Shape3"};
-  vb::Shape Shape5{this, "Shape5"};
-  vb::Shape Shape4{this, "Shape4"};
+  forms::Shape Shape2{this, "Shape2"};
+  forms::Shape Shape1{this, "Shape1"};
+  forms::Shape Shape3{this, "Shape3"};
+  forms::Shape Shape5{this, "Shape5"};
+  forms::Shape Shape4{this, "Shape4"};
 
-  vb::ControlArray<vb::CommandButton> cmdgetal{this, "cmdgetal", 0, 10};
-  vb::ControlArray<vb::CommandButton> cmdstart{this, "cmdstart", 0, 10};
-  vb::CommandButton cmdstop{this, "cmdstop"};
-  vb::ControlArray<vb::Shape> shpbol{this, "shpbol", 0, 10};
-  vb::Label lblstartgetal{this, "lblstartgetal"};
-  vb::Label lblsplits1{this, "lblsplits1"};
-  vb::Label lblsplits2{this, "lblsplits2"};
-  vb::Line Line8{this, "Line8"};
-  vb::Line Line7{this, "Line7"};
-  vb::ControlArray<vb::Label> lblmemo{this, "lblmemo", 0, 0};
-  vb::Label lblkies{this, "lblkies"};
-  vb::Label Label1{this, "Label1"};
-  vb::Label lblgetal{this, "lblgetal"};
-  vb::Image Image2{this, "Image2"};
+  forms::ControlArray<forms::CommandButton> cmdgetal{this, "cmdgetal", 0, 10};
+  forms::ControlArray<forms::CommandButton> cmdstart{this, "cmdstart", 0, 10};
+  forms::CommandButton cmdstop{this, "cmdstop"};
+  forms::ControlArray<forms::Shape> shpbol{this, "shpbol", 0, 10};
+  forms::Label lblstartgetal{this, "lblstartgetal"};
+  forms::Label lblsplits1{this, "lblsplits1"};
+  forms::Label lblsplits2{this, "lblsplits2"};
+  forms::Line Line8{this, "Line8"};
+  forms::Line Line7{this, "Line7"};
+  forms::ControlArray<forms::Label> lblmemo{this, "lblmemo", 0, 0};
+  forms::Label lblkies{this, "lblkies"};
+  forms::Label Label1{this, "Label1"};
+  forms::Label lblgetal{this, "lblgetal"};
+  forms::Image Image2{this, "Image2"};
 
   // One split: first part + second part.
   struct Splitsing {
@@ -56,6 +56,6 @@ class frmsplitsrijenA : public vb::Form {
   void cmdstop_Click();
 };
 
-namespace forms {
-inline frmsplitsrijenA& frmsplitsrijenA() { return vb::Program::current().form<::frmsplitsrijenA>(); }
-}  // namespace forms
+namespace screens {
+inline frmsplitsrijenA& frmsplitsrijenA() { return forms::Program::current().form<::frmsplitsrijenA>(); }
+}  // namespace screens

@@ -16,7 +16,7 @@
 #include "shell/mdiform2.h"
 #include "tests/support/harness.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -108,14 +108,14 @@ class TestRandomInput : public QObject {
     bool usable = false;
     for (Form* form : program.forms()) {
       if (!form->isVisible() || !form->isEnabled()) continue;
-      if (form->kind() == Form::Kind::Child && !forms::MDIForm2().isEnabled()) continue;
+      if (form->kind() == Form::Kind::Child && !screens::MDIForm2().isEnabled()) continue;
       for (Control* c : form->findChildren<Control*>())
         if (c->widget() && isUsable(c->widget()) &&
             (qobject_cast<CommandButton*>(c) || qobject_cast<OptionButton*>(c) ||
              qobject_cast<Image*>(c) || qobject_cast<TextBox*>(c)))
           usable = true;
     }
-    if (!usable && !forms::MDIForm2().isEnabled()) return "no usable window left";
+    if (!usable && !screens::MDIForm2().isEnabled()) return "no usable window left";
     return screenInvariants(program);
   }
 
@@ -230,7 +230,7 @@ class TestRandomInput : public QObject {
                            QPoint(random.bounded(chooser->QWidget::width()),
                                   random.bounded(chooser->QWidget::height())));
     } else if (kind < 88) {
-      forms::MDIForm2().aftrek2.trigger();
+      screens::MDIForm2().aftrek2.trigger();
     } else {
       run.harness->advance(random.bounded(3001));
     }

@@ -9,7 +9,7 @@
 #include "shell/mdiform2.h"
 #include "tests/support/harness.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -43,10 +43,10 @@ class TestShellScreens : public QObject {
   void startShowsTheWelcomeScreenInAnEnabledMainWindow() {
     Harness h;
     h.start();
-    QVERIFY(forms::MDIForm2().isVisible());
-    QVERIFY(forms::MDIForm2().isEnabled());
-    QVERIFY(forms::frmmecenaat1().isVisible());
-    QVERIFY(forms::frmmecenaat1().Frame1[1].visible());
+    QVERIFY(screens::MDIForm2().isVisible());
+    QVERIFY(screens::MDIForm2().isEnabled());
+    QVERIFY(screens::frmmecenaat1().isVisible());
+    QVERIFY(screens::frmmecenaat1().Frame1[1].visible());
     QVERIFY(!h.program().loaded("frminfo"));
     QVERIFY(!h.program().loaded("frmkiesbasis"));
   }
@@ -54,37 +54,37 @@ class TestShellScreens : public QObject {
   void welcomeButtonOpensTheChooserAndDisablesTheMainWindow() {
     Harness h;
     h.start();
-    QTest::mouseClick(forms::frmmecenaat1().cmdkombinnen.widget(), Qt::LeftButton);
-    QVERIFY(!forms::frmmecenaat1().isVisible());
-    QVERIFY(forms::frmkiesbasis().isVisible());
-    QVERIFY(!forms::MDIForm2().isEnabled());
-    QVERIFY(forms::frmkiesbasis().isEnabled());
-    QCOMPARE(forms::frmkiesbasis().lblbord.caption(), QString());
+    QTest::mouseClick(screens::frmmecenaat1().cmdkombinnen.widget(), Qt::LeftButton);
+    QVERIFY(!screens::frmmecenaat1().isVisible());
+    QVERIFY(screens::frmkiesbasis().isVisible());
+    QVERIFY(!screens::MDIForm2().isEnabled());
+    QVERIFY(screens::frmkiesbasis().isEnabled());
+    QCOMPARE(screens::frmkiesbasis().lblbord.caption(), QString());
   }
 
   void menuIsUnusableWhileTheMainWindowIsDisabled() {
     Harness h;
     h.start();
-    forms::MDIForm2().aftrek2.trigger();  // the menu item "&Basis"
-    QVERIFY(forms::frmkiesbasis().isVisible());
-    forms::frmkiesbasis().Hide();
-    forms::MDIForm2().aftrek2.trigger();  // refused: the main window is disabled
-    QVERIFY(!forms::frmkiesbasis().isVisible());
-    QVERIFY(!forms::MDIForm2().findChild<QMenuBar*>()->isEnabled());
+    screens::MDIForm2().aftrek2.trigger();  // the menu item "&Basis"
+    QVERIFY(screens::frmkiesbasis().isVisible());
+    screens::frmkiesbasis().Hide();
+    screens::MDIForm2().aftrek2.trigger();  // refused: the main window is disabled
+    QVERIFY(!screens::frmkiesbasis().isVisible());
+    QVERIFY(!screens::MDIForm2().findChild<QMenuBar*>()->isEnabled());
   }
 
   void everyExerciseButtonFollowsTheProtocolAndComesBack() {
     Harness h;
     registerFakes(h.program());
     h.start();
-    forms::frmmecenaat1().cmdkombinnen.click();
+    screens::frmmecenaat1().cmdkombinnen.click();
     for (const auto& e : kExercises) {
-      auto& chooser = forms::frmkiesbasis();
+      auto& chooser = screens::frmkiesbasis();
       Harness::control<CommandButton>(chooser, e[0]).click();
       Form& exercise = h.program().form(e[1]);
       QVERIFY2(exercise.isVisible(), e[1]);
       QVERIFY(!chooser.isVisible());
-      QVERIFY(!forms::MDIForm2().isEnabled());
+      QVERIFY(!screens::MDIForm2().isEnabled());
       exercise.Hide();
       chooser.Show();
     }
@@ -93,25 +93,66 @@ class TestShellScreens : public QObject {
   void boardDescribesWhatIsUnderThePointer() {
     Harness h;
     h.start();
-    auto& chooser = forms::frmkiesbasis();
-    forms::MDIForm2().aftrek2.trigger();
+    auto& chooser = screens::frmkiesbasis();
+    screens::MDIForm2().aftrek2.trigger();
     Harness::moveMouse(chooser, chooser.cmdbrugmin.widget()->geometry().center());
-    QCOMPARE(chooser.lblbord.caption(), frmkiesbasis::descriptionOf("cmdbrugmin"));
-    QVERIFY(chooser.lblbord.caption().startsWith(" splitsmachine \r\n\r\nkies een cijfer \r\n"));
+    const QString machine = chooser.lblbord.caption();
+    QVERIFY(machine.startsWith(" splitsmachine \r\n\r\nkies een cijfer \r\n"));
     Harness::moveMouse(chooser, chooser.cmdsleep4.widget()->geometry().center());  // no description: text stays
-    QCOMPARE(chooser.lblbord.caption(), frmkiesbasis::descriptionOf("cmdbrugmin"));
+    QCOMPARE(chooser.lblbord.caption(), machine);
     const QPoint overShape1(5500 / 15, 7400 / 15);
     QCOMPARE(chooser.childAt(overShape1), nullptr);  // shapes take no mouse events
     Harness::moveMouse(chooser, overShape1);  // over Shape1: the background
-    QCOMPARE(chooser.lblbord.caption(), frmkiesbasis::backgroundText());
+    QCOMPARE(chooser.lblbord.caption(),
+             QString("\r\n\r\nOefeningen voor het eerste leerjaar\r\n\r\n de muis op een tekening "
+                     "plaatsen\r\n lees wat er geoefend wordt\r\n\r\n met een klik kun je dat "
+                     "deeltje inoefenen "));
     QVERIFY(chooser.lblbord.caption().startsWith("\r\n\r\nOefeningen voor het eerste leerjaar"));
+  }
+
+  void everyDescriptionIsTheBoardTextWordForWord_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("cmdsplits") << "cmdsplits"
+        << QStringList{" splitsing", "", " zeg elke splitsing hardop ", "memoriseer elke splitsing "};
+    QTest::newRow("cmdsplits1") << "cmdsplits1"
+        << QStringList{" kijk en splits", "", " kies welk getal je wilt splitsen ",
+                       "je ziet het getal splitsen in twee delen ",
+                       "  klik voor elk deel op het juiste cijfer ", "",
+                       " de splitsing wordt geschreven ", " je krijgt ook de voorstelling met + ",
+                       " Kies om hetzelfde getal te splitsen ", "",
+                       " of kies om een ander getal te splitsen "};
+    QTest::newRow("cmdmin22") << "cmdmin22"
+        << QStringList{" splitsingen ", "", "kijk hoe elk getalbeeld gesplitst wordt"};
+    QTest::newRow("cmdbrugmin") << "cmdbrugmin"
+        << QStringList{" splitsmachine ", "", "kies een cijfer ",
+                       " typ het cijfer van het verborgen aantal ", " klik op de auto als controle ",
+                       " start opnieuw en oefen hetzelfde cijfer  ", "",
+                       " klik stop en kies een ander cijfer "};
+    QTest::newRow("cmdflits") << "cmdflits"
+        << QStringList{" splitsingen ", "", "automatiseren ", "", "memoriseren"};
+    QTest::newRow("cmdsplitsrij") << "cmdsplitsrij"
+        << QStringList{" splitsen", "", " klik en je ziet een getal ",
+                       "vul het vriendje van het linkse getal in ", "  controleer ", "",
+                       " je ziet de splisting met stippen ", " je leest alle bewerkingen  "};
+  }
+  void everyDescriptionIsTheBoardTextWordForWord() {
+    QFETCH(QString, button);
+    QFETCH(QStringList, lines);
+    Harness h;
+    h.start();
+    auto& chooser = screens::frmkiesbasis();
+    screens::MDIForm2().aftrek2.trigger();
+    auto& target = Harness::control<CommandButton>(chooser, button);
+    Harness::moveMouse(chooser, target.widget()->geometry().center());
+    QCOMPARE(chooser.lblbord.caption(), lines.join("\r\n"));
   }
 
   void sixClicksOnTheDecorationBringBackTheGirl() {
     Harness h;
     h.start();
-    auto& chooser = forms::frmkiesbasis();
-    forms::MDIForm2().aftrek2.trigger();
+    auto& chooser = screens::frmkiesbasis();
+    screens::MDIForm2().aftrek2.trigger();
     Image* ring[] = {&chooser.imgmeisje, &chooser.imgwit,     &chooser.imgchinees,
                      &chooser.imgkleur,  &chooser.imgkleur2,  &chooser.imgkleur3};
     for (int i = 0; i < 6; ++i) {
@@ -124,48 +165,48 @@ class TestShellScreens : public QObject {
   void stopOpensTheClosingScreenInTheReenabledMainWindow() {
     Harness h;
     h.start();
-    forms::MDIForm2().aftrek2.trigger();
-    forms::frmkiesbasis().cmdstop.click();
-    QVERIFY(forms::MDIForm2().isEnabled());
-    QVERIFY(forms::frminfo().isVisible());
-    QVERIFY(!forms::frmkiesbasis().isVisible());
-    QVERIFY(forms::frminfo().Timer1.enabled());
+    screens::MDIForm2().aftrek2.trigger();
+    screens::frmkiesbasis().cmdstop.click();
+    QVERIFY(screens::MDIForm2().isEnabled());
+    QVERIFY(screens::frminfo().isVisible());
+    QVERIFY(!screens::frmkiesbasis().isVisible());
+    QVERIFY(screens::frminfo().Timer1.enabled());
   }
 
   void countdownEndsTheProgramAfterTheBarIsFull() {
     Harness h;
     h.start();
-    forms::MDIForm2().aftrek2.trigger();
-    forms::frmkiesbasis().cmdstop.click();
-    auto& info = forms::frminfo();
+    screens::MDIForm2().aftrek2.trigger();
+    screens::frmkiesbasis().cmdstop.click();
+    auto& info = screens::frminfo();
     h.advance(150 * 75);
     QCOMPARE(info.ProgressBar1.value(), 150);
     QVERIFY(!h.program().ended());
     h.advance(75);
     QVERIFY(h.program().ended());
-    QVERIFY(!forms::MDIForm2().isVisible());
+    QVERIFY(!screens::MDIForm2().isVisible());
   }
 
   void menuReopensTheChooserDuringTheCountdownAndTheEndStillComes() {
     Harness h;
     h.start();
-    forms::MDIForm2().aftrek2.trigger();
-    forms::frmkiesbasis().cmdstop.click();
+    screens::MDIForm2().aftrek2.trigger();
+    screens::frmkiesbasis().cmdstop.click();
     h.advance(3000);
-    forms::MDIForm2().aftrek2.trigger();
-    QVERIFY(forms::frmkiesbasis().isVisible());
-    QVERIFY(!forms::MDIForm2().isEnabled());
+    screens::MDIForm2().aftrek2.trigger();
+    QVERIFY(screens::frmkiesbasis().isVisible());
+    QVERIFY(!screens::MDIForm2().isEnabled());
     h.advance(9000);
     QVERIFY(h.program().ended());
-    QVERIFY(!forms::frmkiesbasis().isVisible());
+    QVERIFY(!screens::frmkiesbasis().isVisible());
   }
 
   void secondActivationKeepsTheCounterButResetsTheBar() {
     Harness h;
     h.start();
-    forms::MDIForm2().aftrek2.trigger();
-    forms::frmkiesbasis().cmdstop.click();
-    auto& info = forms::frminfo();
+    screens::MDIForm2().aftrek2.trigger();
+    screens::frmkiesbasis().cmdstop.click();
+    auto& info = screens::frminfo();
     h.advance(75 * 40);
     info.Hide();
     info.Show();
@@ -178,9 +219,9 @@ class TestShellScreens : public QObject {
   void statusTextScrollsInFromTheRight() {
     Harness h;
     h.start();
-    forms::MDIForm2().aftrek2.trigger();
-    forms::frmkiesbasis().cmdstop.click();
-    auto& info = forms::frminfo();
+    screens::MDIForm2().aftrek2.trigger();
+    screens::frmkiesbasis().cmdstop.click();
+    auto& info = screens::frminfo();
     const QString text = "Splitsen - oefenen met splitsen van getallen tot 10";
     h.advance(75);
     const QString tag = info.StatusBar1.panelTag(1);
@@ -199,9 +240,9 @@ class TestShellScreens : public QObject {
   void progressBarSitsInTheSecondPanel() {
     Harness h;
     h.start();
-    forms::MDIForm2().aftrek2.trigger();
-    forms::frmkiesbasis().cmdstop.click();
-    auto& info = forms::frminfo();
+    screens::MDIForm2().aftrek2.trigger();
+    screens::frmkiesbasis().cmdstop.click();
+    auto& info = screens::frminfo();
     QCOMPARE(info.ProgressBar1.widget()->parentWidget(), info.StatusBar1.widget());
     QCOMPARE(info.ProgressBar1.widget()->geometry(), info.StatusBar1.panelRect(1));
   }

@@ -18,29 +18,29 @@ void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QStr
 
 Harness::Harness() : Harness(nullptr) {}
 
-Harness::Harness(std::unique_ptr<vb::RandomSource> source) {
+Harness::Harness(std::unique_ptr<forms::RandomSource> source) {
   static const bool installed = [] {
     g_previousHandler = qInstallMessageHandler(quietPlatform);
     return true;
   }();
   Q_UNUSED(installed);
-  auto clock = std::make_unique<vb::TestClock>();
+  auto clock = std::make_unique<forms::TestClock>();
   m_clock = clock.get();
   m_random = nullptr;
   if (!source) {
-    auto scripted = std::make_unique<vb::ScriptedRandom>();
+    auto scripted = std::make_unique<forms::ScriptedRandom>();
     m_random = scripted.get();
     source = std::move(scripted);
   }
-  m_program = std::make_unique<vb::Program>(std::move(clock), std::move(source));
+  m_program = std::make_unique<forms::Program>(std::move(clock), std::move(source));
   registerShellScreens(*m_program);
 }
 
 Harness::~Harness() = default;
 
-void Harness::start() { forms::MDIForm2().Show(); }
+void Harness::start() { screens::MDIForm2().Show(); }
 
-void Harness::moveMouse(vb::Form& form, QPoint pos) {
+void Harness::moveMouse(forms::Form& form, QPoint pos) {
   QWidget* target = form.childAt(pos);
   if (!target) target = &form;
   const QPoint local = target->mapFrom(&form, pos);
@@ -49,7 +49,7 @@ void Harness::moveMouse(vb::Form& form, QPoint pos) {
   QApplication::sendEvent(target, &move);
 }
 
-QObject* Harness::find(vb::Form& form, const QString& name, int index) {
+QObject* Harness::find(forms::Form& form, const QString& name, int index) {
   for (QObject* o : form.findChildren<QObject*>(name)) {
     const QVariant i = o->property("Index");
     if (index < 0 ? !i.isValid() : (i.isValid() && i.toInt() == index)) return o;

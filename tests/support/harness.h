@@ -6,17 +6,17 @@
 #include <QString>
 #include <memory>
 
-#include "shell/program.h"
+#include "forms/program.h"
 
 class Harness {
  public:
   Harness();
   // Draws from `random` instead of a script.
-  explicit Harness(std::unique_ptr<vb::RandomSource> random);
+  explicit Harness(std::unique_ptr<forms::RandomSource> random);
   ~Harness();
-  vb::Program& program() { return *m_program; }
-  vb::TestClock& clock() { return *m_clock; }
-  vb::ScriptedRandom& random() {
+  forms::Program& program() { return *m_program; }
+  forms::TestClock& clock() { return *m_clock; }
+  forms::ScriptedRandom& random() {
     Q_ASSERT(m_random);
     return *m_random;
   }
@@ -28,17 +28,17 @@ class Harness {
 
   // Moves the pointer (no button held) to `pos`, in pixels of `form`'s client area; the
   // widget under it gets the move, as from the window system.
-  static void moveMouse(vb::Form& form, QPoint pos);
+  static void moveMouse(forms::Form& form, QPoint pos);
 
   // The named control of a screen (array members by index).
   template <class T>
-  static T& control(vb::Form& form, const QString& name, int index = -1) {
+  static T& control(forms::Form& form, const QString& name, int index = -1) {
     return *static_cast<T*>(find(form, name, index));
   }
 
  private:
-  static QObject* find(vb::Form& form, const QString& name, int index);
-  vb::TestClock* m_clock;
-  vb::ScriptedRandom* m_random;
-  std::unique_ptr<vb::Program> m_program;
+  static QObject* find(forms::Form& form, const QString& name, int index);
+  forms::TestClock* m_clock;
+  forms::ScriptedRandom* m_random;
+  std::unique_ptr<forms::Program> m_program;
 };

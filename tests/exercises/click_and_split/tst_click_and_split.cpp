@@ -8,7 +8,7 @@
 #include "shell/mdiform2.h"
 #include "tests/support/harness.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -104,7 +104,7 @@ void verifyWalk(frmsleepsplits& f, int n, int left) {
 void startProgram(Harness& h) {
   h.program().registerForm(frmsleepsplits::Name, [] { return new frmsleepsplits; });
   h.start();
-  forms::MDIForm2().aftrek2.trigger();  // the menu item "&Basis"
+  screens::MDIForm2().aftrek2.trigger();  // the menu item "&Basis"
 }
 
 frmsleepsplits& openAlone(Harness& h) {
@@ -122,8 +122,8 @@ class TestClickAndSplit : public QObject {
   void theChoosersOwlOpensTheScreenInChoosing() {
     Harness h;
     startProgram(h);
-    forms::frmkiesbasis().cmdsplits2.click();
-    auto& f = forms::frmsleepsplits();
+    screens::frmkiesbasis().cmdsplits2.click();
+    auto& f = screens::frmsleepsplits();
     QVERIFY(f.isVisible());
     QCOMPARE(f.caption(), QString("Klik en splits"));
     verifyChoosing(f);
@@ -202,23 +202,23 @@ class TestClickAndSplit : public QObject {
   void stopReturnsToAnEnabledChooser() {
     Harness h;
     startProgram(h);
-    auto& chooser = forms::frmkiesbasis();
+    auto& chooser = screens::frmkiesbasis();
     chooser.cmdsplits2.click();
-    auto& f = forms::frmsleepsplits();
+    auto& f = screens::frmsleepsplits();
     chooser.setEnabled(false);
     press(f, f.cmdstop);
     QVERIFY(!f.isVisible());
     QVERIFY(chooser.isVisible());
     QVERIFY(chooser.isEnabled());
-    QVERIFY(!forms::MDIForm2().isEnabled());
+    QVERIFY(!screens::MDIForm2().isEnabled());
   }
 
   void leavingAndReopeningStartsInChoosing() {
     Harness h;
     startProgram(h);
-    auto& chooser = forms::frmkiesbasis();
+    auto& chooser = screens::frmkiesbasis();
     chooser.cmdsplits2.click();
-    auto& f = forms::frmsleepsplits();
+    auto& f = screens::frmsleepsplits();
     for (int visit = 1; visit <= 2; ++visit) {
       press(f, f.cmdsplits5);
       press(f, f.cmdstart[0]);

@@ -8,7 +8,7 @@
 #include "shell/frmmecenaat1.h"
 #include "tests/support/harness.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -313,17 +313,17 @@ class TestLookAndSplit : public QObject {
     Harness h;
     h.program().form<frmsplits1>();
     h.start();
-    forms::frmmecenaat1().cmdkombinnen.click();
-    forms::frmkiesbasis().cmdsplits1.click();
-    frmsplits1& f = forms::frmsplits1();
+    screens::frmmecenaat1().cmdkombinnen.click();
+    screens::frmkiesbasis().cmdsplits1.click();
+    frmsplits1& f = screens::frmsplits1();
     QVERIFY(f.isVisible());
     QVERIFY(f.cmdstop.visible());
 
     f.cmdstop.click();
     QVERIFY(!f.isVisible());
-    QVERIFY(forms::frmkiesbasis().isVisible());
+    QVERIFY(screens::frmkiesbasis().isVisible());
 
-    forms::frmkiesbasis().cmdsplits1.click();
+    screens::frmkiesbasis().cmdsplits1.click();
     QVERIFY(f.isVisible());
     for (int n = 3; n <= 10; ++n) QVERIFY(numberPicture(f, n).visible());
     QVERIFY(!f.cmdstop.visible());

@@ -7,7 +7,7 @@
 #include "shell/frmkiesbasis.h"
 #include "tests/support/harness.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -285,7 +285,7 @@ class TestMissingPartChosen : public QObject {
 
   void stopReturnsToAnEnabledChooser() {
     Harness h;
-    frmkiesbasis& chooser = forms::frmkiesbasis();
+    frmkiesbasis& chooser = screens::frmkiesbasis();
     chooser.setEnabled(false);
     frmsleepsplits2& f = open(h);
     f.cmdstop.click();

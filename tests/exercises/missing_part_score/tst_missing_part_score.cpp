@@ -8,7 +8,7 @@
 #include "shell/frmkiesbasis.h"
 #include "tests/support/harness.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -289,7 +289,7 @@ class TestMissingPartScore : public QObject {
 
   void stopMidExerciseAndComingBackShowsReadyWithAZeroScore() {
     Harness h;
-    frmkiesbasis& chooser = forms::frmkiesbasis();
+    frmkiesbasis& chooser = screens::frmkiesbasis();
     frmsleepsplits3& f = open(h);
     start(h, f, drawsFor(2, 6));
     type(f, "3");

@@ -9,7 +9,7 @@
 #include "shell/frmmecenaat1.h"
 #include "tests/support/harness.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -21,9 +21,9 @@ const QString Instruction =
 frmsplitsbeeldB& openFromChooser(Harness& h) {
   h.program().registerForm(frmsplitsbeeldB::Name, [] { return new frmsplitsbeeldB; });
   h.start();
-  forms::frmmecenaat1().cmdkombinnen.click();
-  forms::frmkiesbasis().cmdmin22.click();
-  return forms::frmsplitsbeeldB();
+  screens::frmmecenaat1().cmdkombinnen.click();
+  screens::frmkiesbasis().cmdmin22.click();
+  return screens::frmsplitsbeeldB();
 }
 
 CommandButton& button(frmsplitsbeeldB& f, const QString& name) {
@@ -74,7 +74,7 @@ class TestNumberImageSplitting : public QObject {
     Harness h;
     auto& f = openFromChooser(h);
     QVERIFY(f.isVisible());
-    QVERIFY(!forms::frmkiesbasis().isVisible());
+    QVERIFY(!screens::frmkiesbasis().isVisible());
     QCOMPARE(f.lblles.caption(), Instruction);
     QCOMPARE(f.lblstartgetal.caption(), QString());
     QCOMPARE(f.lblsplits1.caption(), QString());
@@ -232,12 +232,12 @@ class TestNumberImageSplitting : public QObject {
     QCOMPARE(shownMarks(f), QStringList{"shp10"});
     f.cmdstop2.click();
     QVERIFY(!f.isVisible());
-    QVERIFY(forms::frmkiesbasis().isVisible());
+    QVERIFY(screens::frmkiesbasis().isVisible());
     QVERIFY(shownSplitButtons(f).isEmpty());
     QVERIFY(shownPictures(f).isEmpty());
     QVERIFY(shownMarks(f).isEmpty());
 
-    forms::frmkiesbasis().cmdmin22.click();
+    screens::frmkiesbasis().cmdmin22.click();
     QVERIFY(f.isVisible());
     QCOMPARE(f.lblles.caption(), Instruction);
     QCOMPARE(f.lblstartgetal.caption(), QString());

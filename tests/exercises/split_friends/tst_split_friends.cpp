@@ -7,7 +7,7 @@
 #include "shell/frmkiesbasis.h"
 #include "tests/support/harness.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -238,7 +238,7 @@ class TestSplitFriends : public QObject {
     form.cmdeen[2].click();
     QCOMPARE(visibleDots(form), range(1, 4));
     form.cmdstop.click();
-    QVERIFY(forms::frmkiesbasis().isVisible());
+    QVERIFY(screens::frmkiesbasis().isVisible());
     QVERIFY(!form.isVisible());
     QCOMPARE(form.lblgetal.caption(), QString());
     QCOMPARE(form.lblmemo[0].caption(), QString());

@@ -8,7 +8,7 @@
 #include "shell/frmkiesbasis.h"
 #include "tests/support/harness.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -317,7 +317,7 @@ class TestSplitMachine : public QObject {
       QCOMPARE(f.childAt(f.cmdstop.widget()->geometry().center()), f.cmdstop.widget());
     }
     f.cmdstop.click();
-    QVERIFY(!f.isVisible() && forms::frmkiesbasis().isVisible());
+    QVERIFY(!f.isVisible() && screens::frmkiesbasis().isVisible());
     QCOMPARE(f.lblles2.caption(), QString());
     QVERIFY(!m.anyTimerRunning());
     m.h.advance(5000);

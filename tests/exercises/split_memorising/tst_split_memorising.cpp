@@ -6,7 +6,7 @@
 #include "shell/frmkiesbasis.h"
 #include "tests/support/harness.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 
@@ -175,7 +175,7 @@ class TestSplitMemorising : public QObject {
     h.advance(10 + 1250);  // step 1
     f.cmdstop2.click();
     QVERIFY(!f.isVisible());
-    QVERIFY(forms::frmkiesbasis().isVisible());
+    QVERIFY(screens::frmkiesbasis().isVisible());
     QCOMPARE(runningTimers(f), 0);
     QCOMPARE(f.lblbord.caption(), QString());
     h.advance(200000);

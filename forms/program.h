@@ -8,10 +8,10 @@
 #include <memory>
 #include <vector>
 
-#include "shell/clock.h"
-#include "shell/form.h"
+#include "forms/clock.h"
+#include "forms/form.h"
 
-namespace vb {
+namespace forms {
 
 class Program {
  public:
@@ -69,4 +69,4 @@ class Program {
 void Randomize();
 float Rnd();
 
-}  // namespace vb
+}  // namespace forms

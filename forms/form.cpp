@@ -1,4 +1,4 @@
-#include "shell/form.h"
+#include "forms/form.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "shell/program.h"
+#include "forms/program.h"
 
-namespace vb {
+namespace forms {
 
 Form::Form(const char* name, Kind kind, const QString& caption, int width, int height,
            quint32 backColor)
@@ -47,7 +47,9 @@ void Form::Show() {
   if (becomesVisible) Control::raise([this] { Form_Activate(); });
 }
 
-void Form::Hide() { hide(); }
+void Form::Hide() {
+  hide();
+}
 
 void Form::setCaption(const QString& caption) {
   m_caption = caption;
@@ -121,4 +123,4 @@ void Form::closeEvent(QCloseEvent* event) {
     event->ignore();
 }
 
-}  // namespace vb
+}  // namespace forms

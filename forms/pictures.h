@@ -11,7 +11,7 @@
 class QPainter;
 class QRectF;
 
-namespace vb {
+namespace forms {
 
 class Picture {
  public:
@@ -41,4 +41,4 @@ class Picture {
 // Paints `picture` centred in `box` (keeping its aspect ratio), from the cache.
 void paintPicture(QPainter& painter, const Picture& picture, const QRectF& box);
 
-}  // namespace vb
+}  // namespace forms

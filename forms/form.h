@@ -8,9 +8,12 @@
 #include <QString>
 #include <QWidget>
 
-#include "shell/controls.h"
+#include "forms/controls.h"
+#include "forms/conversions.h"
+#include "forms/font.h"
+#include "forms/units.h"
 
-namespace vb {
+namespace forms {
 
 class Program;
 
@@ -89,4 +92,4 @@ class Form : public QWidget, public Container {
   quint32 m_back;
 };
 
-}  // namespace vb
+}  // namespace forms

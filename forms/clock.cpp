@@ -1,11 +1,11 @@
-#include "shell/clock.h"
+#include "forms/clock.h"
 
 #include <algorithm>
 #include <chrono>
 
-#include "shell/controls.h"
+#include "forms/controls.h"
 
-namespace vb {
+namespace forms {
 
 RealClock::RealClock() {
   m_elapsed.start();
@@ -20,7 +20,9 @@ RealClock::RealClock() {
   });
 }
 
-qint64 RealClock::now() const { return m_elapsed.elapsed(); }
+qint64 RealClock::now() const {
+  return m_elapsed.elapsed();
+}
 
 qint64 RealClock::startTime() const {
   return (m_elapsed.nsecsElapsed() + 999'999) / 1'000'000;
@@ -59,7 +61,9 @@ TimerHub::TimerHub(Clock& clock) : m_clock(clock) {
   m_clock.setWakeHandler([this] { fireDue(); });
 }
 
-TimerHub::~TimerHub() { m_clock.setWakeHandler({}); }
+TimerHub::~TimerHub() {
+  m_clock.setWakeHandler({});
+}
 
 void TimerHub::start(Timer* timer) {
   if (isRunning(timer) || timer->interval() <= 0) return;
@@ -112,11 +116,13 @@ void TimerHub::rearm() {
   m_clock.wakeAt(due);
 }
 
-ClockRandom::ClockRandom() { randomize(); }
+ClockRandom::ClockRandom() {
+  randomize();
+}
 
 void ClockRandom::randomize() {
-  const auto ticks = static_cast<quint64>(
-      std::chrono::high_resolution_clock::now().time_since_epoch().count());
+  const auto ticks =
+      static_cast<quint64>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
   m_generator.seed(m_generator() ^ (ticks * 0x9E3779B97F4A7C15ull));
 }
 
@@ -125,11 +131,13 @@ float ClockRandom::rnd() {
   return static_cast<float>(m_generator() >> 40) / static_cast<float>(1u << 24);
 }
 
-float ScriptedRandom::rnd() { return m_script.isEmpty() ? 0.0f : m_script.takeFirst(); }
+float ScriptedRandom::rnd() {
+  return m_script.isEmpty() ? 0.0f : m_script.takeFirst();
+}
 
 ScriptedRandom& ScriptedRandom::then(std::initializer_list<float> values) {
   for (float v : values) m_script.append(v);
   return *this;
 }
 
-}  // namespace vb
+}  // namespace forms

@@ -1,4 +1,4 @@
-#include "shell/pictures.h"
+#include "forms/pictures.h"
 
 #include <QFontMetrics>
 #include <QHash>
@@ -9,7 +9,7 @@
 #include <map>
 #include <memory>
 
-namespace vb {
+namespace forms {
 
 struct Picture::Source {
   enum class Kind { Emoji, Svg, Drawn } kind;
@@ -37,7 +37,9 @@ Picture Picture::drawn(const QString& key, Painter painter) {
   return p;
 }
 
-QString Picture::key() const { return m_source ? m_source->key : QString(); }
+QString Picture::key() const {
+  return m_source ? m_source->key : QString();
+}
 
 namespace {
 
@@ -166,4 +168,4 @@ void paintPicture(QPainter& painter, const Picture& picture, const QRectF& box) 
   painter.drawPixmap(topLeft, pixmap);
 }
 
-}  // namespace vb
+}  // namespace forms

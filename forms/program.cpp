@@ -1,8 +1,8 @@
-#include "shell/program.h"
+#include "forms/program.h"
 
 #include <QApplication>
 
-namespace vb {
+namespace forms {
 
 namespace {
 Program* g_current = nullptr;
@@ -74,8 +74,12 @@ void Program::End() {
   if (onEnd) onEnd();
 }
 
-void Randomize() { Program::current().random().randomize(); }
+void Randomize() {
+  Program::current().random().randomize();
+}
 
-float Rnd() { return Program::current().random().rnd(); }
+float Rnd() {
+  return Program::current().random().rnd();
+}
 
-}  // namespace vb
+}  // namespace forms

@@ -4,10 +4,10 @@
 #include <QLocale>
 #include <QTest>
 
-#include "shell/program.h"
+#include "forms/program.h"
 #include "tests/support/harness.h"
 
-using namespace vb;
+using namespace forms;
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <random>
 #include <vector>
 
-namespace vb {
+namespace forms {
 
 class Timer;
 
@@ -125,6 +125,8 @@ class ScriptedRandom final : public RandomSource {
 };
 
 // The value that makes Int(value * k) come out as `n`: handy for scripting draws.
-inline float drawFor(int n, int k) { return (static_cast<float>(n) + 0.5f) / static_cast<float>(k); }
+inline float drawFor(int n, int k) {
+  return (static_cast<float>(n) + 0.5f) / static_cast<float>(k);
+}
 
-}  // namespace vb
+}  // namespace forms

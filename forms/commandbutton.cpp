@@ -1,0 +1,157 @@
+#include "forms/commandbutton.h"
+
+#include <QAbstractButton>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "forms/drawing.h"
+
+namespace forms {
+
+class ButtonWidget : public QAbstractButton {
+ public:
+  ButtonWidget(CommandButton* button, QWidget* parent) : QAbstractButton(parent), m_button(button) {
+    setAttribute(Qt::WA_NoMousePropagation);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(this, &QAbstractButton::clicked, this, [this] { m_button->click(); });
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                     QPainter::SmoothPixmapTransform);
+    const bool sunken = isDown();
+    p.fillRect(rect(), toQColor(m_button->m_back));
+    QRect inner = rect().adjusted(2, 2, -2, -2);
+    if (sunken) inner.translate(1, 1);
+
+    const QString caption = displayText(m_button->m_caption);
+    const QFont font = toQFont(m_button->m_font);
+    QRect pictureBox = inner;
+    QRect textBox = inner;
+    if (!m_button->m_picture.isNull() && !caption.isEmpty()) {
+      const int lines = static_cast<int>(caption.count(QLatin1Char('\n'))) + 1;
+      const int textHeight = QFontMetrics(font).lineSpacing() * lines;
+      textBox = QRect(inner.left(), inner.bottom() - textHeight, inner.width(), textHeight);
+      pictureBox = QRect(inner.left(), inner.top(), inner.width(), inner.height() - textHeight);
+    }
+    if (!m_button->m_picture.isNull()) {
+      if (!isEnabled()) p.setOpacity(0.35);
+      paintPicture(p, m_button->m_picture, QRectF(pictureBox));
+      p.setOpacity(1.0);
+    }
+    if (!caption.isEmpty()) {
+      p.setFont(font);
+      const int flags = Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextWordWrap;
+      if (isEnabled()) {
+        p.setPen(Qt::black);
+        p.drawText(textBox, flags, caption);
+      } else {
+        p.setPen(Qt::white);
+        p.drawText(textBox.translated(1, 1), flags, caption);
+        p.setPen(QColor(128, 128, 128));
+        p.drawText(textBox, flags, caption);
+      }
+    }
+    p.setRenderHint(QPainter::Antialiasing, false);
+    drawEdge(p, rect().adjusted(0, 0, -1, -1), sunken);
+    if (hasFocus()) {
+      QPen pen(Qt::black, 1, Qt::DotLine);
+      p.setPen(pen);
+      p.setBrush(Qt::NoBrush);
+      p.drawRect(rect().adjusted(4, 4, -5, -5));
+    }
+  }
+  void mouseMoveEvent(QMouseEvent* e) override {
+    Control::raise(m_button->MouseMove);
+    QAbstractButton::mouseMoveEvent(e);
+    e->accept();
+  }
+  void keyPressEvent(QKeyEvent* e) override {
+    // Enter presses a focused button, as the space bar does.
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == 0) {
+      e->accept();
+      click();
+      return;
+    }
+    QAbstractButton::keyPressEvent(e);
+  }
+
+ private:
+  friend class CommandButton;
+  CommandButton* m_button;
+};
+
+CommandButton::CommandButton(Container* container, const char* name) : BoxControl(container, name) {
+  attach(new ButtonWidget(this, container->surface()));
+}
+
+CommandButton& CommandButton::at(int left, int top, int width, int height) {
+  Move(left, top, width, height);
+  return *this;
+}
+
+CommandButton& CommandButton::colour(quint32 back) {
+  m_back = back;
+  widget()->update();
+  return *this;
+}
+
+CommandButton& CommandButton::font(const Font& font) {
+  m_font = font;
+  return *this;
+}
+
+CommandButton& CommandButton::caption(const QString& text) {
+  setCaption(text);
+  return *this;
+}
+
+CommandButton& CommandButton::picture(const Picture& picture) {
+  m_picture = picture;
+  widget()->update();
+  return *this;
+}
+
+CommandButton& CommandButton::tooltip(const QString& text) {
+  m_tooltip = text;
+  widget()->setToolTip(text);
+  return *this;
+}
+
+CommandButton& CommandButton::hidden() {
+  setVisible(false);
+  return *this;
+}
+
+CommandButton& CommandButton::disabled() {
+  setEnabled(false);
+  return *this;
+}
+
+void CommandButton::setCaption(const QString& text) {
+  m_caption = text;
+  widget()->setAccessibleName(displayText(text));
+  widget()->update();
+}
+
+void CommandButton::setEnabled(bool enabled) {
+  m_enabled = enabled;
+  widget()->setEnabled(enabled);
+}
+
+void CommandButton::SetFocus() {
+  widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void CommandButton::click() {
+  // Only a button the child can reach takes a click.
+  if (!widget()->isVisible() || !widget()->isEnabled()) return;
+  raise(Click);
+}
+
+}  // namespace forms

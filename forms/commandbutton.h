@@ -1,0 +1,53 @@
+#pragma once
+// A command button: caption and/or picture, Click and MouseMove.
+
+#include "forms/control.h"
+#include "forms/font.h"
+#include "forms/pictures.h"
+#include "forms/units.h"
+
+namespace forms {
+
+class CommandButton : public BoxControl {
+  Q_OBJECT
+  Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+  Q_PROPERTY(bool Enabled READ enabled WRITE setEnabled)
+  Q_PROPERTY(uint BackColor READ backColor)
+  Q_PROPERTY(QString ToolTipText READ toolTipText)
+
+ public:
+  CommandButton(Container* container, const char* name);
+  CommandButton& at(int left, int top, int width, int height);
+  CommandButton& colour(quint32 back);
+  CommandButton& font(const Font& font);
+  CommandButton& caption(const QString& text);
+  CommandButton& picture(const Picture& picture);
+  CommandButton& tooltip(const QString& text);
+  CommandButton& hidden();
+  CommandButton& disabled();
+
+  QString caption() const { return m_caption; }
+  void setCaption(const QString& text);
+  bool enabled() const { return m_enabled; }
+  void setEnabled(bool enabled);
+  quint32 backColor() const { return m_back; }
+  QString toolTipText() const { return m_tooltip; }
+  void SetFocus();
+  bool isWindowed() const override { return true; }
+
+  std::function<void()> Click;
+  std::function<void()> MouseMove;
+  // A click as the child makes it (used by the widget, and by tests).
+  void click();
+
+ private:
+  friend class ButtonWidget;
+  QString m_caption;
+  QString m_tooltip;
+  quint32 m_back = ButtonFace;
+  bool m_enabled = true;
+  Font m_font;
+  Picture m_picture;
+};
+
+}  // namespace forms

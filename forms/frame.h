@@ -1,0 +1,42 @@
+#pragma once
+// A frame: a container with a background and an optional caption; hiding it hides its
+// controls.
+
+#include "forms/container.h"
+#include "forms/control.h"
+#include "forms/font.h"
+#include "forms/units.h"
+
+namespace forms {
+
+class Frame : public BoxControl, public Container {
+  Q_OBJECT
+  Q_PROPERTY(QString Caption READ caption)
+  Q_PROPERTY(uint BackColor READ backColor)
+  Q_PROPERTY(uint ForeColor READ foreColor)
+
+ public:
+  Frame(Container* container, const char* name);
+  Frame& at(int left, int top, int width, int height);
+  Frame& colours(quint32 back, quint32 fore);
+  Frame& font(const Font& font);
+  Frame& caption(const QString& text);
+  Frame& hidden();
+  QString caption() const { return m_caption; }
+  quint32 backColor() const { return m_back; }
+  quint32 foreColor() const { return m_fore; }
+  bool isWindowed() const override { return true; }
+
+  QWidget* surface() const override { return widget(); }
+  Form* form() override { return Control::form(); }
+  QObject* asObject() override { return this; }
+
+ private:
+  friend class FrameWidget;
+  QString m_caption;
+  quint32 m_back = ButtonFace;
+  quint32 m_fore = Black;
+  Font m_font;
+};
+
+}  // namespace forms

@@ -1,0 +1,101 @@
+#include "forms/label.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "forms/drawing.h"
+
+namespace forms {
+
+class LabelWidget : public QWidget {
+ public:
+  LabelWidget(Label* label, QWidget* parent) : QWidget(parent), m_label(label) {
+    setAttribute(Qt::WA_NoMousePropagation);
+    setMouseTracking(true);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    if (m_label->m_opaque) p.fillRect(rect(), toQColor(m_label->m_back));
+    QRect inner = rect();
+    if (m_label->m_border) {
+      p.setPen(Qt::black);
+      p.drawRect(rect().adjusted(0, 0, -1, -1));
+      inner.adjust(2, 1, -2, -1);
+    }
+    p.setFont(toQFont(m_label->m_font));
+    p.setPen(toQColor(m_label->m_fore));
+    p.drawText(inner, toQt(m_label->m_align) | Qt::AlignTop | Qt::TextWordWrap,
+               displayText(m_label->m_caption));
+  }
+  void mouseMoveEvent(QMouseEvent* e) override { e->accept(); }
+  void mousePressEvent(QMouseEvent* e) override { e->accept(); }
+
+ private:
+  Label* m_label;
+};
+
+Label::Label(Container* container, const char* name) : BoxControl(container, name) {
+  attach(new LabelWidget(this, container->surface()));
+}
+
+Label& Label::at(int left, int top, int width, int height) {
+  Move(left, top, width, height);
+  return *this;
+}
+
+Label& Label::colours(quint32 back, quint32 fore) {
+  m_back = back;
+  m_fore = fore;
+  m_opaque = true;
+  return *this;
+}
+
+Label& Label::transparent() {
+  m_opaque = false;
+  return *this;
+}
+
+Label& Label::font(const Font& font) {
+  m_font = font;
+  return *this;
+}
+
+Label& Label::align(Align align) {
+  m_align = align;
+  return *this;
+}
+
+Label& Label::border() {
+  m_border = true;
+  return *this;
+}
+
+Label& Label::caption(const QString& text) {
+  setCaption(text);
+  return *this;
+}
+
+Label& Label::hidden() {
+  setVisible(false);
+  return *this;
+}
+
+void Label::setCaption(const QString& text) {
+  if (m_caption == text) return;
+  m_caption = text;
+  widget()->update();
+}
+
+void Label::setBackColor(quint32 colour) {
+  m_back = colour;
+  widget()->update();
+}
+
+void Label::setForeColor(quint32 colour) {
+  m_fore = colour;
+  widget()->update();
+}
+
+}  // namespace forms

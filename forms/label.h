@@ -1,0 +1,46 @@
+#pragma once
+// A label: a caption painted on the screen, opaque or transparent, with an optional border.
+
+#include "forms/control.h"
+#include "forms/font.h"
+#include "forms/units.h"
+
+namespace forms {
+
+class Label : public BoxControl {
+  Q_OBJECT
+  Q_PROPERTY(QString Caption READ caption WRITE setCaption)
+  Q_PROPERTY(uint BackColor READ backColor WRITE setBackColor)
+  Q_PROPERTY(uint ForeColor READ foreColor WRITE setForeColor)
+
+ public:
+  Label(Container* container, const char* name);
+  // Layout.
+  Label& at(int left, int top, int width, int height);
+  Label& colours(quint32 back, quint32 fore);
+  Label& transparent();
+  Label& font(const Font& font);
+  Label& align(Align align);
+  Label& border();
+  Label& caption(const QString& text);
+  Label& hidden();
+
+  QString caption() const { return m_caption; }
+  void setCaption(const QString& text);
+  quint32 backColor() const { return m_back; }
+  void setBackColor(quint32 colour);
+  quint32 foreColor() const { return m_fore; }
+  void setForeColor(quint32 colour);
+
+ private:
+  friend class LabelWidget;
+  QString m_caption;
+  quint32 m_back = ButtonFace;
+  quint32 m_fore = Black;
+  bool m_opaque = true;
+  bool m_border = false;
+  Align m_align = Align::Left;
+  Font m_font;
+};
+
+}  // namespace forms

@@ -1,0 +1,75 @@
+#include "forms/line.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace forms {
+
+class LineWidget : public QWidget {
+ public:
+  LineWidget(Line* line, QWidget* parent) : QWidget(parent), m_line(line) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(toQColor(m_line->m_colour), m_line->m_width, Qt::SolidLine, Qt::RoundCap);
+    p.setPen(pen);
+    const QPointF origin = QPointF(pos());
+    const QPointF a(m_line->m_x1 / double(TwipsPerPixel), m_line->m_y1 / double(TwipsPerPixel));
+    const QPointF b(m_line->m_x2 / double(TwipsPerPixel), m_line->m_y2 / double(TwipsPerPixel));
+    p.drawLine(a - origin, b - origin);
+  }
+
+ private:
+  Line* m_line;
+};
+
+Line::Line(Container* container, const char* name) : Control(container, name) {
+  attach(new LineWidget(this, container->surface()));
+}
+
+Line& Line::from(int x1, int y1) {
+  m_x1 = x1;
+  m_y1 = y1;
+  place();
+  return *this;
+}
+
+Line& Line::to(int x2, int y2) {
+  m_x2 = x2;
+  m_y2 = y2;
+  place();
+  return *this;
+}
+
+Line& Line::pen(quint32 colour, int widthInPixels) {
+  m_colour = colour;
+  m_width = widthInPixels;
+  place();
+  return *this;
+}
+
+Line& Line::hidden() {
+  setVisible(false);
+  return *this;
+}
+
+void Line::setBorderColor(quint32 colour) {
+  m_colour = colour;
+  widget()->update();
+}
+
+void Line::place() {
+  const int margin = m_width / 2 + 2;
+  const int x = toPixels(std::min(m_x1, m_x2)) - margin;
+  const int y = toPixels(std::min(m_y1, m_y2)) - margin;
+  const int right = toPixels(std::max(m_x1, m_x2)) + margin;
+  const int bottom = toPixels(std::max(m_y1, m_y2)) + margin;
+  widget()->setGeometry(x, y, right - x + 1, bottom - y + 1);
+  widget()->update();
+}
+
+}  // namespace forms

@@ -1,0 +1,16 @@
+#include "forms/menuitem.h"
+
+#include "forms/control.h"
+#include "forms/form.h"
+
+namespace forms {
+
+MenuItem::MenuItem(Form* form, const char* name, const QString& caption)
+    : QAction(caption, form), m_form(form) {
+  setObjectName(QString::fromLatin1(name));
+  connect(this, &QAction::triggered, this, [this] {
+    if (m_form->isEnabled()) Control::raise(Click);
+  });
+}
+
+}  // namespace forms

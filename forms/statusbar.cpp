@@ -1,0 +1,96 @@
+#include "forms/statusbar.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+namespace forms {
+
+class StatusWidget : public QWidget {
+ public:
+  StatusWidget(StatusBar* bar, QWidget* parent) : QWidget(parent), m_bar(bar) {
+    setAttribute(Qt::WA_NoMousePropagation);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), QColor(240, 240, 240));
+    p.setFont(toQFont(m_bar->m_font));
+    for (int i = 0; i < m_bar->panelCount(); ++i) {
+      const QRect r = m_bar->panelRect(i);
+      p.setPen(QColor(160, 160, 160));
+      p.drawLine(r.topLeft(), r.topRight());
+      p.drawLine(r.topLeft(), r.bottomLeft());
+      p.setPen(Qt::white);
+      p.drawLine(r.bottomLeft(), r.bottomRight());
+      p.drawLine(r.topRight(), r.bottomRight());
+      p.setPen(Qt::black);
+      p.save();
+      p.setClipRect(r.adjusted(2, 1, -2, -1));
+      p.drawText(r.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                 m_bar->m_panels[static_cast<size_t>(i)].text);
+      p.restore();
+    }
+  }
+
+ private:
+  StatusBar* m_bar;
+};
+
+StatusBar::StatusBar(Container* container, const char* name) : BoxControl(container, name) {
+  attach(new StatusWidget(this, container->surface()));
+}
+
+StatusBar& StatusBar::at(int left, int top, int width, int height) {
+  Move(left, top, width, height);
+  return *this;
+}
+
+StatusBar& StatusBar::font(const Font& font) {
+  m_font = font;
+  return *this;
+}
+
+StatusBar& StatusBar::panels(std::initializer_list<int> widthsInTwips) {
+  m_panels.clear();
+  for (int w : widthsInTwips) m_panels.push_back({QString(), QString(), w});
+  widget()->update();
+  return *this;
+}
+
+QString StatusBar::panelText(int panel) const {
+  return m_panels.at(static_cast<size_t>(panel - 1)).text;
+}
+
+void StatusBar::setPanelText(int panel, const QString& text) {
+  m_panels.at(static_cast<size_t>(panel - 1)).text = text;
+  widget()->update();
+}
+
+QString StatusBar::panelTag(int panel) const {
+  return m_panels.at(static_cast<size_t>(panel - 1)).tag;
+}
+
+void StatusBar::setPanelTag(int panel, const QString& tag) {
+  m_panels.at(static_cast<size_t>(panel - 1)).tag = tag;
+}
+
+int StatusBar::panelWidth(int panel) const {
+  return m_panels.at(static_cast<size_t>(panel - 1)).width;
+}
+
+QRect StatusBar::panelRect(int zeroBasedIndex) const {
+  int x = 2;
+  for (int i = 0; i < zeroBasedIndex && i < panelCount(); ++i)
+    x += toPixels(m_panels[static_cast<size_t>(i)].width) + 2;
+  if (zeroBasedIndex < 0 || zeroBasedIndex >= panelCount()) return {};
+  const int w = toPixels(m_panels[static_cast<size_t>(zeroBasedIndex)].width);
+  return QRect(x, 2, w, std::max(1, toPixels(m_box.height) - 3));
+}
+
+int StatusBar::textWidth(const QString& text) const {
+  return QFontMetrics(toQFont(m_font)).horizontalAdvance(text) * TwipsPerPixel;
+}
+
+}  // namespace forms

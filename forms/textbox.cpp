@@ -1,0 +1,115 @@
+#include "forms/textbox.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include "forms/drawing.h"
+
+namespace forms {
+
+class TextBoxWidget : public QLineEdit {
+ public:
+  TextBoxWidget(TextBox* box, QWidget* parent) : QLineEdit(parent), m_box(box) {
+    setAttribute(Qt::WA_NoMousePropagation);
+    setMouseTracking(true);
+    connect(this, &QLineEdit::textEdited, this, [this] { Control::raise(m_box->Change); });
+  }
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    QLineEdit::mousePressEvent(e);
+    e->accept();
+    if (e->button() == Qt::LeftButton) Control::raise(m_box->Click);
+  }
+  void mouseMoveEvent(QMouseEvent* e) override {
+    QLineEdit::mouseMoveEvent(e);
+    e->accept();
+  }
+
+ private:
+  TextBox* m_box;
+};
+
+TextBox::TextBox(Container* container, const char* name) : BoxControl(container, name) {
+  attach(new TextBoxWidget(this, container->surface()));
+  applyColours();
+}
+
+TextBox& TextBox::at(int left, int top, int width, int height) {
+  Move(left, top, width, height);
+  return *this;
+}
+
+TextBox& TextBox::font(const Font& font) {
+  widget()->setFont(toQFont(font));
+  return *this;
+}
+
+TextBox& TextBox::align(Align align) {
+  static_cast<QLineEdit*>(widget())->setAlignment(toQt(align) | Qt::AlignVCenter);
+  return *this;
+}
+
+TextBox& TextBox::colours(quint32 back, quint32 fore) {
+  m_back = back;
+  m_fore = fore;
+  applyColours();
+  return *this;
+}
+
+TextBox& TextBox::text(const QString& text) {
+  static_cast<QLineEdit*>(widget())->setText(text);
+  return *this;
+}
+
+TextBox& TextBox::hidden() {
+  setVisible(false);
+  return *this;
+}
+
+TextBox& TextBox::disabled() {
+  setEnabled(false);
+  return *this;
+}
+
+QString TextBox::text() const {
+  return static_cast<const QLineEdit*>(widget())->text();
+}
+
+void TextBox::setText(const QString& text) {
+  auto* edit = static_cast<QLineEdit*>(widget());
+  if (edit->text() == text) return;
+  edit->setText(text);
+  raise(Change);
+}
+
+void TextBox::setEnabled(bool enabled) {
+  m_enabled = enabled;
+  widget()->setEnabled(enabled);
+}
+
+void TextBox::setBackColor(quint32 colour) {
+  m_back = colour;
+  applyColours();
+}
+
+void TextBox::setForeColor(quint32 colour) {
+  m_fore = colour;
+  applyColours();
+}
+
+void TextBox::SetFocus() {
+  widget()->setFocus(Qt::OtherFocusReason);
+}
+
+void TextBox::applyColours() {
+  QPalette palette = widget()->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    palette.setColor(group, QPalette::Base, toQColor(m_back));
+    // A disabled box shows what code writes into it, in its own colour.
+    palette.setColor(group, QPalette::Text, toQColor(m_fore));
+  }
+  widget()->setPalette(palette);
+}
+
+}  // namespace forms

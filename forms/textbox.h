@@ -1,0 +1,50 @@
+#pragma once
+// A text box: one line of text, Change on every change, Click.
+
+#include "forms/control.h"
+#include "forms/font.h"
+#include "forms/units.h"
+
+namespace forms {
+
+class TextBox : public BoxControl {
+  Q_OBJECT
+  Q_PROPERTY(QString Text READ text WRITE setText)
+  Q_PROPERTY(bool Enabled READ enabled WRITE setEnabled)
+  Q_PROPERTY(uint BackColor READ backColor WRITE setBackColor)
+  Q_PROPERTY(uint ForeColor READ foreColor WRITE setForeColor)
+
+ public:
+  TextBox(Container* container, const char* name);
+  TextBox& at(int left, int top, int width, int height);
+  TextBox& font(const Font& font);
+  TextBox& align(Align align);
+  TextBox& colours(quint32 back, quint32 fore);
+  TextBox& text(const QString& text);
+  TextBox& hidden();
+  TextBox& disabled();
+
+  QString text() const;
+  // Raises Change at once, inside the assignment, when the text differs.
+  void setText(const QString& text);
+  bool enabled() const { return m_enabled; }
+  void setEnabled(bool enabled);
+  quint32 backColor() const { return m_back; }
+  void setBackColor(quint32 colour);
+  quint32 foreColor() const { return m_fore; }
+  void setForeColor(quint32 colour);
+  void SetFocus();
+  bool isWindowed() const override { return true; }
+
+  std::function<void()> Change;
+  std::function<void()> Click;
+
+ private:
+  friend class TextBoxWidget;
+  void applyColours();
+  quint32 m_back = White;
+  quint32 m_fore = Black;
+  bool m_enabled = true;
+};
+
+}  // namespace forms

@@ -1,0 +1,34 @@
+#pragma once
+// Units and colours of the form model: how twips and 0x00BBGGRR colours map onto Qt.
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+namespace forms {
+
+// Positions and sizes are in twips: 1440 per inch, 15 per device-independent pixel.
+inline constexpr int TwipsPerPixel = 15;
+
+int toPixels(int twips);
+int toTwips(int pixels);
+// A twips rectangle in pixels; edges are rounded, so adjacent controls stay adjacent.
+QRect toPixels(int left, int top, int width, int height);
+
+// Colours are 0x00BBGGRR: red in the low byte, blue in bits 16-23.
+QColor toQColor(quint32 bgr);
+quint32 toBgr(const QColor& color);
+
+// Common colour values.
+inline constexpr quint32 Black = 0x00000000;
+inline constexpr quint32 White = 0x00FFFFFF;
+inline constexpr quint32 Red = 0x000000FF;
+inline constexpr quint32 Green = 0x0000FF00;
+inline constexpr quint32 Yellow = 0x0000FFFF;
+inline constexpr quint32 Blue = 0x00FF0000;
+inline constexpr quint32 ButtonFace = 0x00F0F0F0;
+
+// Line break inside captions.
+inline const QString CrLf = QStringLiteral("\r\n");
+
+}  // namespace forms
