@@ -54,12 +54,12 @@ frmkiesbasis::frmkiesbasis()
   lblbord.at(6840, 480, 4575, 3015).colours(0x00008000, White)
       .font({"MS Sans Serif", 12}).align(Align::Centre);
 
-  imgmeisje.at(120, 120, 3000, 6465).picture(Picture::emoji("\U0001F478\U0001F3FC"));
-  imgwit.at(120, 2280, 3180, 4125).picture(Picture::emoji("\U0001F466")).hidden();
-  imgchinees.at(720, 480, 2250, 5820).picture(Picture::emoji("\U0001F467\U0001F3FB")).hidden();
-  imgkleur.at(-240, 1440, 3750, 4155).picture(Picture::emoji("\U0001F64B\U0001F3FF\u200D\u2642\uFE0F")).hidden();
-  imgkleur2.at(720, 1560, 1500, 4785).picture(Picture::emoji("\U0001F473\U0001F3FD")).hidden();
-  imgkleur3.at(120, 240, 3405, 6000).picture(Picture::emoji("\U0001F469\U0001F3FF\u200D\U0001F9B1")).hidden();
+  imgmeisje.at(120, 120, 3000, 6465).picture(asset("meisje"));
+  imgwit.at(120, 2280, 3180, 4125).picture(asset("wit")).hidden();
+  imgchinees.at(720, 480, 2250, 5820).picture(asset("chinees")).hidden();
+  imgkleur.at(-240, 1440, 3750, 4155).picture(asset("kleur")).hidden();
+  imgkleur2.at(720, 1560, 1500, 4785).picture(asset("kleur2")).hidden();
+  imgkleur3.at(120, 240, 3405, 6000).picture(asset("kleur3")).hidden();
   Image2.at(3000, 6360, 480, 420).picture(pictures::logo()).tooltip(pictures::logoTooltip());
   stacking({&imgbord, &lblbord});
 
