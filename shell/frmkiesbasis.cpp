@@ -33,7 +33,7 @@ frmkiesbasis::frmkiesbasis()
     const char* screen;
   };
   const ExerciseButton exercises[] = {
-      {cmdsplits, 6360, 4440, asset("bij"), "frmsplits2"},
+      {cmdsplits, 6360, 4440, Picture::svg(":/assets/common/bij.svg"), "frmsplits2"},
       {cmdsplits1, 7920, 4440, asset("hart"), "frmsplits1"},
       {cmdmin22, 9480, 4440, asset("sneeuwman"), "frmsplitsbeeldB"},
       {cmdbrugmin, 6360, 5400, asset("bloem"), "frmsplitsmachine"},
