@@ -1,6 +1,5 @@
 #include "forms/pictures.h"
 
-#include <QFontMetrics>
 #include <QHash>
 #include <QImage>
 #include <QPainter>
@@ -12,17 +11,11 @@
 namespace forms {
 
 struct Picture::Source {
-  enum class Kind { Emoji, Svg, Drawn } kind;
+  enum class Kind { Svg, Drawn } kind;
   QString key;
   QString text;
   Painter painter;
 };
-
-Picture Picture::emoji(const QString& glyphs) {
-  Picture p;
-  p.m_source = std::make_shared<Source>(Source{Source::Kind::Emoji, "emoji:" + glyphs, glyphs, {}});
-  return p;
-}
 
 Picture Picture::svg(const QString& resource) {
   Picture p;
@@ -49,59 +42,6 @@ QSvgRenderer* svgRenderer(const QString& resource) {
   auto& renderer = renderers[resource];
   if (!renderer) renderer = std::make_unique<QSvgRenderer>(resource);
   return renderer.get();
-}
-
-// Colour emoji come as bitmaps of one fixed size. Each glyph is drawn once at that size
-// and cropped to its ink; every size it is shown at is scaled from that one drawing.
-const QImage& emojiMaster(const QString& sequence) {
-  static std::map<QString, QImage> masters;
-  auto it = masters.find(sequence);
-  if (it != masters.end()) return it->second;
-  // The emoji font draws every glyph in emoji presentation; a variation selector would
-  // only fall back to another font.
-  QString glyphs = sequence;
-  glyphs.remove(QChar(0xFE0F));
-  QFont font(QStringLiteral("Noto Color Emoji"));
-  font.setPixelSize(109);
-  const QFontMetrics metrics(font);
-  QImage canvas(metrics.horizontalAdvance(glyphs) + 32, metrics.height() + 32,
-                QImage::Format_ARGB32_Premultiplied);
-  canvas.fill(Qt::transparent);
-  {
-    QPainter p(&canvas);
-    p.setFont(font);
-    p.drawText(QPoint(16, 16 + metrics.ascent()), glyphs);
-  }
-  // Crop to the ink.
-  int left = canvas.width(), right = -1, top = canvas.height(), bottom = -1;
-  for (int y = 0; y < canvas.height(); ++y) {
-    const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
-    for (int x = 0; x < canvas.width(); ++x) {
-      if (qAlpha(line[x]) == 0) continue;
-      left = std::min(left, x);
-      right = std::max(right, x);
-      top = std::min(top, y);
-      bottom = std::max(bottom, y);
-    }
-  }
-  QImage ink = right < 0 ? QImage() : canvas.copy(left, top, right - left + 1, bottom - top + 1);
-  return masters.emplace(sequence, std::move(ink)).first->second;
-}
-
-void paintEmoji(QPainter& p, const QString& sequence, const QRectF& box) {
-  const QImage& master = emojiMaster(sequence);
-  if (master.isNull()) return;
-  const qreal scale = std::min(box.width() / master.width(), box.height() / master.height());
-  const QSizeF size(master.width() * scale, master.height() * scale);
-  const QRectF target(box.center().x() - size.width() / 2, box.center().y() - size.height() / 2,
-                      size.width(), size.height());
-  // Scaled in one smooth step to the device pixels it covers, so a large reduction stays
-  // clean instead of being sampled.
-  const qreal ratio = std::max<qreal>(1.0, p.worldTransform().m11());
-  QImage scaled = master.scaled((size * ratio).toSize().expandedTo(QSize(1, 1)),
-                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  scaled.setDevicePixelRatio(ratio);
-  p.drawImage(target.topLeft(), scaled);
 }
 
 }  // namespace
@@ -153,9 +93,6 @@ QPixmap Picture::pixmap(QSize size, qreal devicePixelRatio) const {
     p.scale(devicePixelRatio, devicePixelRatio);
     const QRectF box(QPointF(0, 0), QSizeF(size));
     switch (m_source->kind) {
-      case Source::Kind::Emoji:
-        paintEmoji(p, m_source->text, box);
-        break;
       case Source::Kind::Svg:
         svgRenderer(m_source->text)->render(&p, box);
         break;

@@ -1,7 +1,7 @@
 #pragma once
-// Pictures of the screens. Each is drawn by the program itself (its own SVG, a painter
-// function, or a glyph of the colour emoji font), at the size and pixel density it is
-// shown at, and cached: it is rendered once, not on every show or paint.
+// Pictures of the screens. Each is drawn by the program itself (its own SVG or a painter
+// function) at the size and pixel density it is shown at, and cached: it is rendered
+// once per zoom, not on every show or paint.
 
 #include <QPixmap>
 #include <QString>
@@ -18,8 +18,6 @@ class Picture {
   using Painter = std::function<void(QPainter&, const QRectF&)>;
 
   Picture() = default;
-  // A glyph of the colour emoji font, drawn as large as fits, centred.
-  static Picture emoji(const QString& glyphs);
   // An SVG file among the program's resources (":/assets/...").
   static Picture svg(const QString& resource);
   // A picture drawn by code; `key` names it in the cache.
@@ -30,7 +28,7 @@ class Picture {
   // The picture fitted into a box of `size` device-independent pixels, keeping its
   // aspect ratio, at `devicePixelRatio`.
   QPixmap pixmap(QSize size, qreal devicePixelRatio) const;
-  // The picture's own aspect ratio (width / height); 1 for glyphs.
+  // The picture's own aspect ratio (width / height); 1 for drawn ones.
   qreal aspectRatio() const;
 
   // Forgets every rendered picture (after a zoom change); the count of those kept.
