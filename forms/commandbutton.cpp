@@ -6,7 +6,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "forms/accessibility.h"
 #include "forms/drawing.h"
+#include "forms/focusring.h"
 
 namespace forms {
 
@@ -59,12 +61,7 @@ class ButtonWidget : public QAbstractButton {
     }
     p.setRenderHint(QPainter::Antialiasing, false);
     drawEdge(p, rect().adjusted(0, 0, -1, -1), sunken);
-    if (hasFocus()) {
-      QPen pen(Qt::black, 1, Qt::DotLine);
-      p.setPen(pen);
-      p.setBrush(Qt::NoBrush);
-      p.drawRect(rect().adjusted(4, 4, -5, -5));
-    }
+    if (hasFocus()) paintFocusRing(p, rect());
   }
   void mouseMoveEvent(QMouseEvent* e) override {
     Control::raise(m_button->MouseMove);
@@ -133,9 +130,14 @@ CommandButton& CommandButton::disabled() {
   return *this;
 }
 
+CommandButton& CommandButton::name(const QString& text) {
+  widget()->setAccessibleName(text);
+  return *this;
+}
+
 void CommandButton::setCaption(const QString& text) {
   m_caption = text;
-  widget()->setAccessibleName(displayText(text));
+  announceNameChange(widget());
   widget()->update();
 }
 

@@ -25,6 +25,8 @@ class CommandButton : public BoxControl {
   CommandButton& tooltip(const QString& text);
   CommandButton& hidden();
   CommandButton& disabled();
+  // The name assistive technology gives a picture-only button (what it does).
+  CommandButton& name(const QString& text);
 
   QString caption() const { return m_caption; }
   void setCaption(const QString& text);
@@ -32,6 +34,7 @@ class CommandButton : public BoxControl {
   void setEnabled(bool enabled);
   quint32 backColor() const { return m_back; }
   QString toolTipText() const { return m_tooltip; }
+  const Picture& picture() const { return m_picture; }
   void SetFocus();
   bool isWindowed() const override { return true; }
 

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "forms/accessibility.h"
+#include "forms/keyboardaccess.h"
 #include "forms/program.h"
 
 namespace forms {
@@ -30,6 +32,7 @@ Form::~Form() = default;
 
 void Form::load() {
   restack();
+  prepareKeyboard(*this);
   Control::raise([this] { Form_Load(); });
 }
 
@@ -54,6 +57,7 @@ void Form::Hide() {
 void Form::setCaption(const QString& caption) {
   m_caption = caption;
   if (m_kind != Kind::Child) setWindowTitle(caption);
+  announceNameChange(this);
 }
 
 void Form::setLeft(int twips) {

@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "forms/focusring.h"
+
 namespace forms {
 
 class ImageWidget : public QWidget {
@@ -16,6 +18,7 @@ class ImageWidget : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     paintPicture(p, m_image->m_picture, QRectF(rect()));
+    if (hasFocus()) paintFocusRing(p, rect());
   }
   void mouseMoveEvent(QMouseEvent* e) override { e->accept(); }
   void mousePressEvent(QMouseEvent* e) override {
@@ -60,6 +63,15 @@ Image& Image::tooltip(const QString& text) {
 Image& Image::hidden() {
   setVisible(false);
   return *this;
+}
+
+Image& Image::name(const QString& text) {
+  widget()->setAccessibleName(text);
+  return *this;
+}
+
+bool Image::takesClicks() const {
+  return index() < 0 ? static_cast<bool>(Click) : arrayHandlesClick();
 }
 
 void Image::click() {

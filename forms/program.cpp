@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "forms/accessibility.h"
+
 namespace forms {
 
 namespace {
@@ -15,6 +17,7 @@ Program::Program(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> ran
       m_timers(std::make_unique<TimerHub>(*m_clock)),
       m_random(std::move(random)) {
   installFontSubstitutions();
+  installAccessibility();
   g_current = this;
 }
 

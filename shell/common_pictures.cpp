@@ -2,7 +2,9 @@
 
 namespace pictures {
 
-Picture stop() { return Picture::svg(QStringLiteral(":/assets/common/stop.svg")); }
+Picture stop() {
+  return Picture::svg(QStringLiteral(":/assets/common/stop.svg")).named(QStringLiteral("stop"));
+}
 Picture start() { return Picture::emoji(QStringLiteral("\U0001F680")); }
 Picture car() { return Picture::svg(QStringLiteral(":/assets/common/car.svg")); }
 Picture wizard() { return Picture::emoji(QStringLiteral("\U0001F9D9\u200D\u2642\uFE0F")); }
