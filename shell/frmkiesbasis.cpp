@@ -22,25 +22,31 @@ frmkiesbasis::frmkiesbasis()
     : Form(Name, Kind::Free, QStringLiteral("KEUZEBORD"), 11880, 7935, White) {
   Shape1.at(4920, 4080, 6855, 3375).filled(0x0000C000).noBorder();
 
+  // Each button is named after its exercise, as the board describes it.
   struct ExerciseButton {
     CommandButton& button;
     int left, top;
     Picture picture;
     const char* screen;
+    const char* name;
   };
   const ExerciseButton exercises[] = {
-      {cmdsplits, 6360, 4440, Picture::emoji("\U0001F41D"), "frmsplits2"},
-      {cmdsplits1, 7920, 4440, Picture::emoji("\U0001F496"), "frmsplits1"},
-      {cmdmin22, 9480, 4440, Picture::emoji("\u26C4"), "frmsplitsbeeldB"},
-      {cmdbrugmin, 6360, 5400, Picture::emoji("\U0001F33C"), "frmsplitsmachine"},
-      {cmdflits, 7920, 5400, Picture::emoji("\U0001F3E0"), "frmsplitsrijenA"},
-      {cmdsplitsrij, 9480, 5520, Picture::svg(":/assets/frmkiesbasis/ijsje.svg"), "frmsplitsrijenB"},
-      {cmdsplits2, 6360, 6480, Picture::emoji("\U0001F989"), "frmsleepsplits"},
-      {cmdsleep4, 7920, 6480, Picture::emoji("\U0001F431"), "frmsleepsplits2"},
-      {cmdsleep5, 9600, 6480, Picture::emoji("\U0001F413"), "frmsleepsplits3"},
+      {cmdsplits, 6360, 4440, Picture::emoji("\U0001F41D"), "frmsplits2", "splitsing"},
+      {cmdsplits1, 7920, 4440, Picture::emoji("\U0001F496"), "frmsplits1", "kijk en splits"},
+      {cmdmin22, 9480, 4440, Picture::emoji("\u26C4"), "frmsplitsbeeldB",
+       "splitsingen van getalbeelden"},
+      {cmdbrugmin, 6360, 5400, Picture::emoji("\U0001F33C"), "frmsplitsmachine", "splitsmachine"},
+      {cmdflits, 7920, 5400, Picture::emoji("\U0001F3E0"), "frmsplitsrijenA",
+       "splitsingen automatiseren"},
+      {cmdsplitsrij, 9480, 5520, Picture::svg(":/assets/frmkiesbasis/ijsje.svg"), "frmsplitsrijenB",
+       "splitsen"},
+      {cmdsplits2, 6360, 6480, Picture::emoji("\U0001F989"), "frmsleepsplits", "klik en splits"},
+      {cmdsleep4, 7920, 6480, Picture::emoji("\U0001F431"), "frmsleepsplits2", "ontbrekend deel"},
+      {cmdsleep5, 9600, 6480, Picture::emoji("\U0001F413"), "frmsleepsplits3",
+       "ontbrekend deel met score"},
   };
   for (const ExerciseButton& e : exercises) {
-    e.button.at(e.left, e.top, 975, 645).colour(White).picture(e.picture);
+    e.button.at(e.left, e.top, 975, 645).colour(White).picture(e.picture).name(e.name);
     const char* screen = e.screen;
     e.button.Click = [this, screen] { openExercise(screen); };
   }
@@ -50,12 +56,17 @@ frmkiesbasis::frmkiesbasis()
   lblbord.at(6840, 480, 4575, 3015).colours(0x00008000, White)
       .font({"MS Sans Serif", 12}).align(Align::Centre);
 
-  imgmeisje.at(120, 120, 3000, 6465).picture(Picture::emoji("\U0001F478\U0001F3FC"));
-  imgwit.at(120, 2280, 3180, 4125).picture(Picture::emoji("\U0001F466")).hidden();
-  imgchinees.at(720, 480, 2250, 5820).picture(Picture::emoji("\U0001F467\U0001F3FB")).hidden();
-  imgkleur.at(-240, 1440, 3750, 4155).picture(Picture::emoji("\U0001F64B\U0001F3FF\u200D\u2642\uFE0F")).hidden();
-  imgkleur2.at(720, 1560, 1500, 4785).picture(Picture::emoji("\U0001F473\U0001F3FD")).hidden();
-  imgkleur3.at(120, 240, 3405, 6000).picture(Picture::emoji("\U0001F469\U0001F3FF\u200D\U0001F9B1")).hidden();
+  imgmeisje.at(120, 120, 3000, 6465).picture(Picture::emoji("\U0001F478\U0001F3FC"))
+      .name("meisje met een kroon");
+  imgwit.at(120, 2280, 3180, 4125).picture(Picture::emoji("\U0001F466")).name("jongen").hidden();
+  imgchinees.at(720, 480, 2250, 5820).picture(Picture::emoji("\U0001F467\U0001F3FB"))
+      .name("meisje").hidden();
+  imgkleur.at(-240, 1440, 3750, 4155).picture(Picture::emoji("\U0001F64B\U0001F3FF\u200D\u2642\uFE0F"))
+      .name("jongen die zwaait").hidden();
+  imgkleur2.at(720, 1560, 1500, 4785).picture(Picture::emoji("\U0001F473\U0001F3FD"))
+      .name("man met een tulband").hidden();
+  imgkleur3.at(120, 240, 3405, 6000).picture(Picture::emoji("\U0001F469\U0001F3FF\u200D\U0001F9B1"))
+      .name("vrouw in een kleurrijke jurk").hidden();
   Image2.at(3000, 6360, 480, 420).picture(pictures::logo()).tooltip(pictures::logoTooltip());
   stacking({&imgbord, &lblbord});
 
