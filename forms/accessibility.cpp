@@ -161,6 +161,13 @@ QString accessibleName(const Control& control) {
   return layoutName;
 }
 
+void adoptForControl(QWidget* widget) {
+  if (!QAccessible::isActive()) return;
+  if (QAccessibleInterface* plain = QAccessible::queryAccessibleInterface(widget);
+      plain && !dynamic_cast<ControlAccessible*>(plain))
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(plain));
+}
+
 void announceNameChange(QWidget* widget) {
   if (!widget || !QAccessible::isActive()) return;
   QAccessibleEvent event(widget, QAccessible::NameChanged);

@@ -20,6 +20,11 @@ void installAccessibility();
 // layout name.
 QString accessibleName(const Control& control);
 
+// Called once a widget stands for its control: assistive technology that was already
+// listening while the widget was made got Qt's plain interface for it, so that one is
+// dropped and the control's own is made on the next question.
+void adoptForControl(QWidget* widget);
+
 // Tells assistive technology that the name of this widget changed (a new caption).
 void announceNameChange(QWidget* widget);
 

@@ -2,6 +2,7 @@
 
 #include <QHash>
 
+#include "forms/accessibility.h"
 #include "forms/program.h"
 #include "forms/units.h"
 
@@ -30,6 +31,7 @@ Control::~Control() {
 void Control::attach(QWidget* widget) {
   m_widget = widget;
   controlsByWidget().insert(widget, this);
+  adoptForControl(widget);
   m_container->addControl(this);
   widget->setVisible(m_visible);
 }
