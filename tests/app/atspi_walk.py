@@ -14,6 +14,7 @@ Run it under a display and a session bus of its own:
 
 import os
 import re
+import socket
 import subprocess
 import sys
 import time
@@ -127,10 +128,22 @@ def labels(root):
     return [obj.name for obj in showing_with(root, "label")]
 
 
+def display_ready():
+    """xvfb-run may start us before its server takes connections."""
+    number = os.environ.get("DISPLAY", ":0").lstrip(":").split(".")[0]
+    with socket.socket(socket.AF_UNIX) as connection:
+        try:
+            connection.connect("/tmp/.X11-unix/X" + number)
+            return True
+        except OSError:
+            return False
+
+
 def main():
     program = sys.argv[1]
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
                QT_QPA_PLATFORM="xcb")
+    wait_for("the X server", display_ready)
     child = subprocess.Popen([program], env=env)
     try:
         app = wait_for("the program on the accessibility bus", find_app)
