@@ -1,5 +1,6 @@
 #include "forms/keyboardaccess.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <algorithm>
@@ -15,7 +16,28 @@ namespace forms {
 
 namespace {
 
-// Keys for pictures that take clicks, and Tab onto a button that answers the pointer.
+// Whether a control lies wholly under another one drawn above it: the child can neither
+// see nor click it, so Tab passes it by as well.
+bool covered(const QWidget* widget) {
+  const QWidget* parent = widget->parentWidget();
+  if (!parent) return false;
+  bool above = false;
+  for (QObject* sibling : parent->children()) {
+    if (sibling == widget) {
+      above = true;
+      continue;
+    }
+    auto* other = qobject_cast<QWidget*>(sibling);
+    if (above && other && other->isVisible() &&
+        !other->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+        other->geometry().contains(widget->geometry()))
+      return true;
+  }
+  return false;
+}
+
+// Keys for pictures that take clicks, Tab past covered controls, and Tab onto a button
+// that answers the pointer.
 class KeyboardAccess : public QObject {
  public:
   static KeyboardAccess& instance() {
@@ -25,12 +47,23 @@ class KeyboardAccess : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    Control* control = Control::of(static_cast<QWidget*>(watched));
+    auto* widget = static_cast<QWidget*>(watched);
+    Control* control = Control::of(widget);
     if (event->type() == QEvent::FocusIn) {
       const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      const bool byTab = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+      if (byTab && covered(widget) && m_passing < 8) {
+        ++m_passing;  // a screen of nothing but covered controls ends somewhere
+        QKeyEvent onward(QEvent::KeyPress,
+                         reason == Qt::TabFocusReason ? Qt::Key_Tab : Qt::Key_Backtab,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &onward);
+        --m_passing;
+        return false;
+      }
       // Only a move the child makes: the focus a screen gets when it opens leaves the
       // screen as it opens.
-      if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+      if (byTab)
         if (auto* button = dynamic_cast<CommandButton*>(control))
           Control::raise(button->MouseMove);
     } else if (event->type() == QEvent::KeyPress) {
@@ -45,6 +78,9 @@ class KeyboardAccess : public QObject {
     }
     return false;
   }
+
+ private:
+  int m_passing = 0;
 };
 
 bool takesFocus(Control* control) {
@@ -86,12 +122,8 @@ void prepareKeyboard(Form& form) {
   for (Control* control : form.findChildren<Control*>()) {
     QWidget* widget = control->widget();
     if (!widget || !takesFocus(control)) continue;
-    if (dynamic_cast<Image*>(control)) {
-      widget->setFocusPolicy(Qt::StrongFocus);
-      widget->installEventFilter(&KeyboardAccess::instance());
-    }
-    if (auto* button = dynamic_cast<CommandButton*>(control); button && button->MouseMove)
-      widget->installEventFilter(&KeyboardAccess::instance());
+    if (dynamic_cast<Image*>(control)) widget->setFocusPolicy(Qt::StrongFocus);
+    widget->installEventFilter(&KeyboardAccess::instance());
     places.push_back({widget, QRect(widget->mapTo(&form, QPoint(0, 0)), widget->size())});
   }
   const std::vector<QWidget*> order = readingOrder(std::move(places));

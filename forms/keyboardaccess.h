@@ -1,8 +1,9 @@
 #pragma once
 // Every screen can be used with the keyboard alone: Tab and Shift+Tab go through the
-// controls that take input in reading order (top to bottom, left to right), a picture
-// that takes clicks takes the focus and Space or Enter clicks it, and a button that
-// describes itself when the pointer moves over it does so too when Tab reaches it.
+// controls that take input in reading order (top to bottom, left to right), passing by
+// a control that lies wholly under another; a picture that takes clicks takes the focus
+// and Space or Enter clicks it; a button that describes itself when the pointer moves
+// over it does so too when Tab reaches it.
 
 namespace forms {
 
