@@ -20,10 +20,18 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import Atspi
+from gi.repository import Atspi, GLib
 
 TIMEOUT = 10.0
 failures = []
+announced = []  # the new names of "accessible-name" changes, as a screen reader hears them
+
+
+def on_name_change(event):
+    try:
+        announced.append(event.source.name)
+    except Exception:  # gone before it could be read
+        pass
 
 
 def fail(message):
@@ -34,6 +42,8 @@ def fail(message):
 def wait_for(what, probe, timeout=TIMEOUT):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
+        while GLib.MainContext.default().iteration(False):  # deliver the events
+            pass
         try:
             found = probe()
         except Exception:  # the tree changes under us while a screen opens or closes
@@ -144,6 +154,7 @@ def main():
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
                QT_QPA_PLATFORM="xcb")
     wait_for("the X server", display_ready)
+    pyatspi.Registry.registerEventListener(on_name_change, "object:property-change:accessible-name")
     child = subprocess.Popen([program], env=env)
     try:
         app = wait_for("the program on the accessibility bus", find_app)
@@ -177,6 +188,8 @@ def main():
         board = wait_for("the board with the open bin", lambda: [
             n for n in labels(machine) if re.match(r"7 = \d+ \+ \.", n)])
         part = int(re.match(r"7 = (\d+)", board[0]).group(1))
+        wait_for("the board's new text announced", lambda: [
+            n for n in announced if n.startswith("7 = %d + ." % part)])
         answer = wait_for("the answer box", lambda: showing_with(machine, "text", "het verborgen aantal"))
         answer[0].queryEditableText().setTextContents(str(7 - part))
         press(machine, "CONTROLE")
