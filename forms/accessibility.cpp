@@ -7,6 +7,7 @@
 #include "forms/form.h"
 #include "forms/frame.h"
 #include "forms/image.h"
+#include "forms/keyboardaccess.h"
 #include "forms/label.h"
 #include "forms/line.h"
 #include "forms/optionbutton.h"
@@ -50,12 +51,18 @@ class PressableAccessible : public ControlAccessible {
       return image->takesClicks() ? QAccessible::Button : QAccessible::Graphic;
     return QAccessible::Button;
   }
+  QAccessible::State state() const override {
+    QAccessible::State s = ControlAccessible::state();
+    if (isCovered(widget())) s.invisible = true;
+    return s;
+  }
   QStringList actionNames() const override {
     if (role() != QAccessible::Button) return QAccessibleWidget::actionNames();
     return QStringList{pressAction()} + QAccessibleWidget::actionNames();
   }
   void doAction(const QString& action) override {
     if (action != pressAction()) return QAccessibleWidget::doAction(action);
+    if (isCovered(widget())) return;  // the child cannot reach it either
     if (auto* button = dynamic_cast<CommandButton*>(m_control)) button->click();
     if (auto* image = dynamic_cast<Image*>(m_control); image && image->takesClicks())
       image->click();

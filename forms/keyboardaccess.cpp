@@ -14,11 +14,7 @@
 
 namespace forms {
 
-namespace {
-
-// Whether a control lies wholly under another one drawn above it: the child can neither
-// see nor click it, so Tab passes it by as well.
-bool covered(const QWidget* widget) {
+bool isCovered(const QWidget* widget) {
   const QWidget* parent = widget->parentWidget();
   if (!parent) return false;
   bool above = false;
@@ -36,6 +32,8 @@ bool covered(const QWidget* widget) {
   return false;
 }
 
+namespace {
+
 // Keys for pictures that take clicks, Tab past covered controls, and Tab onto a button
 // that answers the pointer.
 class KeyboardAccess : public QObject {
@@ -52,7 +50,7 @@ class KeyboardAccess : public QObject {
     if (event->type() == QEvent::FocusIn) {
       const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
       const bool byTab = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
-      if (byTab && covered(widget) && m_passing < 8) {
+      if (byTab && isCovered(widget) && m_passing < 8) {
         ++m_passing;  // a screen of nothing but covered controls ends somewhere
         QKeyEvent onward(QEvent::KeyPress,
                          reason == Qt::TabFocusReason ? Qt::Key_Tab : Qt::Key_Backtab,

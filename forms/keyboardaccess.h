@@ -5,9 +5,15 @@
 // and Space or Enter clicks it; a button that describes itself when the pointer moves
 // over it does so too when Tab reaches it.
 
+class QWidget;
+
 namespace forms {
 
 class Form;
+
+// Whether a control lies wholly under another one drawn above it: the child can neither
+// see nor click it, so neither Tab nor assistive technology offers it.
+bool isCovered(const QWidget* widget);
 
 // Sets up the Tab order and the keyboard of a screen whose controls are all laid out.
 void prepareKeyboard(Form& form);

@@ -3,6 +3,7 @@
 // through a screen in reading order.
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QTest>
 
@@ -125,6 +126,24 @@ class TestAccessibleScreens : public QObject {
              QStringList({"imgmeisje", "cmdsplits", "cmdsplits1", "cmdmin22", "cmdbrugmin",
                           "cmdflits", "cmdsplitsrij", "cmdsplits2", "cmdsleep4", "cmdsleep5",
                           "cmdstop"}));
+  }
+
+  void aButtonUnderAnotherIsNeitherOfferedNorPressed() {
+    Harness h;
+    registerAllScreens(h.program());
+    frmsplitsmachine& f = screens::frmsplitsmachine();
+    f.Show();
+    QAccessibleInterface* under = accessible(f.cmdstop);
+    QAccessibleInterface* over = accessible(f.cmdstop1);
+    QVERIFY(under->state().invisible);
+    QVERIFY(!over->state().invisible);
+    under->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(f.isVisible());  // the covered stop did not leave
+    over->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(!f.cmdstop1.visible());
+    QVERIFY(!under->state().invisible);  // uncovered now
+    under->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(!f.isVisible());
   }
 
   void splitMachineTabsThroughWhatIsShownNow() {
