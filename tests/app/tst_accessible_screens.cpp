@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "app/all_screens.h"
+#include "exercises/missing_part_chosen/frmsleepsplits2.h"
 #include "exercises/split_machine/frmsplitsmachine.h"
 #include "shell/frmkiesbasis.h"
 #include "tests/support/harness.h"
@@ -144,6 +145,32 @@ class TestAccessibleScreens : public QObject {
     QVERIFY(!under->state().invisible);  // uncovered now
     under->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QVERIFY(!f.isVisible());
+  }
+
+  void textWrittenByAToolFollowsTheScreensOwnRules_data() {
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<bool>("checkShown");
+    QTest::newRow("a digit is an answer") << "5" << "5" << true;
+    QTest::newRow("letters are wiped at once") << "vijf" << "" << false;
+    QTest::newRow("a whole sentence is wiped too") << QString(500, QLatin1Char('x')) << "" << false;
+  }
+  void textWrittenByAToolFollowsTheScreensOwnRules() {
+    QFETCH(QString, written);
+    QFETCH(QString, kept);
+    QFETCH(bool, checkShown);
+    Harness h;
+    registerAllScreens(h.program());
+    frmsleepsplits2& f = screens::frmsleepsplits2();
+    f.Show();
+    h.random().then({drawFor(3, 10)});
+    f.cmdsplits8.click();
+    QAccessibleEditableTextInterface* box = accessible(f.txtantwoord)->editableTextInterface();
+    QVERIFY(box);
+    box->replaceText(0, 0, written);
+    QCOMPARE(f.txtantwoord.text(), kept);
+    QCOMPARE(f.cmdcontroleer.visible(), checkShown);
+    QVERIFY(f.isVisible() && f.txtantwoord.visible());
   }
 
   void splitMachineTabsThroughWhatIsShownNow() {
