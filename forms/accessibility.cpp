@@ -97,8 +97,8 @@ class OptionAccessible : public ControlAccessible {
 class FormAccessible : public QAccessibleWidget {
  public:
   explicit FormAccessible(Form* form)
-      : QAccessibleWidget(form, form->kind() == Form::Kind::Child ? QAccessible::Pane
-                                                                  : QAccessible::Window),
+      : QAccessibleWidget(
+            form, form->kind() == Form::Kind::Child ? QAccessible::Pane : QAccessible::Window),
         m_form(form) {}
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name) return readable(m_form->caption());
@@ -157,7 +157,8 @@ QString accessibleName(const Control& control) {
     if (!image->picture().name().isEmpty()) return image->picture().name();
     return image->toolTipText().simplified();
   }
-  if (auto* option = dynamic_cast<const OptionButton*>(&control)) return readable(option->caption());
+  if (auto* option = dynamic_cast<const OptionButton*>(&control))
+    return readable(option->caption());
   if (auto* frame = dynamic_cast<const Frame*>(&control)) return readable(frame->caption());
   if (auto* bar = dynamic_cast<const StatusBar*>(&control)) {
     // The scrolling panel's whole text, not the part of it in view.

@@ -59,17 +59,16 @@ class KeyboardAccess : public QObject {
         --m_passing;
         return false;
       }
-      // Only a move the child makes: the focus a screen gets when it opens leaves the
-      // screen as it opens.
+      // Only a move the child makes counts: the focus a screen takes as it opens
+      // changes nothing on it.
       if (byTab)
-        if (auto* button = dynamic_cast<CommandButton*>(control))
-          Control::raise(button->MouseMove);
+        if (auto* button = dynamic_cast<CommandButton*>(control)) Control::raise(button->MouseMove);
     } else if (event->type() == QEvent::KeyPress) {
       auto* key = static_cast<QKeyEvent*>(event);
       const bool press = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
                          key->key() == Qt::Key_Enter;
-      if (auto* image = dynamic_cast<Image*>(control); image && press && !key->isAutoRepeat() &&
-                                                       key->modifiers() == Qt::NoModifier) {
+      if (auto* image = dynamic_cast<Image*>(control);
+          image && press && !key->isAutoRepeat() && key->modifiers() == Qt::NoModifier) {
         image->click();
         return true;
       }
@@ -97,16 +96,15 @@ struct Place {
 // Rows first: a control whose top lies in the upper half of the row's first control
 // belongs to that row; within a row, left to right.
 std::vector<QWidget*> readingOrder(std::vector<Place> places) {
-  std::stable_sort(places.begin(), places.end(), [](const Place& a, const Place& b) {
-    return a.rect.top() < b.rect.top();
-  });
+  std::stable_sort(places.begin(), places.end(),
+                   [](const Place& a, const Place& b) { return a.rect.top() < b.rect.top(); });
   std::vector<QWidget*> order;
   for (auto row = places.begin(); row != places.end();) {
     const int limit = row->rect.top() + row->rect.height() / 2;
-    auto end = std::find_if(row, places.end(), [limit](const Place& p) { return p.rect.top() > limit; });
-    std::stable_sort(row, end, [](const Place& a, const Place& b) {
-      return a.rect.left() < b.rect.left();
-    });
+    auto end =
+        std::find_if(row, places.end(), [limit](const Place& p) { return p.rect.top() > limit; });
+    std::stable_sort(row, end,
+                     [](const Place& a, const Place& b) { return a.rect.left() < b.rect.left(); });
     for (auto it = row; it != end; ++it) order.push_back(it->widget);
     row = end;
   }

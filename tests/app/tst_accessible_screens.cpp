@@ -17,11 +17,10 @@ using namespace forms;
 
 namespace {
 
-const char* const kScreens[] = {"MDIForm2",        "frmmecenaat1",    "frmkiesbasis",
-                                "frminfo",         "frmsplitsmachine", "frmsplits2",
-                                "frmsleepsplits",  "frmsplits1",      "frmsplitsrijenA",
-                                "frmsplitsrijenB", "frmsplitsbeeldB", "frmsleepsplits2",
-                                "frmsleepsplits3"};
+const char* const kScreens[] = {
+    "MDIForm2",        "frmmecenaat1",    "frmkiesbasis",   "frminfo",         "frmsplitsmachine",
+    "frmsplits2",      "frmsleepsplits",  "frmsplits1",     "frmsplitsrijenA", "frmsplitsrijenB",
+    "frmsplitsbeeldB", "frmsleepsplits2", "frmsleepsplits3"};
 
 QAccessibleInterface* accessible(Control& control) {
   return QAccessible::queryAccessibleInterface(control.widget());
@@ -59,7 +58,8 @@ class TestAccessibleScreens : public QObject {
     Form& form = h.program().form(screen);
     int checked = 0;
     for (Control* c : form.findChildren<Control*>()) {
-      if (!c->widget() || c->objectName() == QLatin1String("txtmult3")) continue;  // a store, never shown
+      if (!c->widget() || c->objectName() == QLatin1String("txtmult3"))
+        continue;  // a store, never shown
       QAccessibleInterface* iface = accessible(*c);
       if (!iface) continue;
       const QAccessible::Role role = iface->role();
@@ -76,16 +76,26 @@ class TestAccessibleScreens : public QObject {
   void chooserButtonsAreNamedAfterTheirExercises_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("name");
-    QTest::newRow("bee") << "cmdsplits" << "splitsing";
-    QTest::newRow("heart") << "cmdsplits1" << "kijk en splits";
-    QTest::newRow("snowman") << "cmdmin22" << "splitsingen van getalbeelden";
-    QTest::newRow("flower") << "cmdbrugmin" << "splitsmachine";
-    QTest::newRow("house") << "cmdflits" << "splitsingen automatiseren";
-    QTest::newRow("ice lolly") << "cmdsplitsrij" << "splitsen";
-    QTest::newRow("owl chick") << "cmdsplits2" << "klik en splits";
-    QTest::newRow("cat") << "cmdsleep4" << "ontbrekend deel";
-    QTest::newRow("rooster") << "cmdsleep5" << "ontbrekend deel met score";
-    QTest::newRow("stop sign") << "cmdstop" << "stop";
+    QTest::newRow("bee") << "cmdsplits"
+                         << "splitsing";
+    QTest::newRow("heart") << "cmdsplits1"
+                           << "kijk en splits";
+    QTest::newRow("snowman") << "cmdmin22"
+                             << "splitsingen van getalbeelden";
+    QTest::newRow("flower") << "cmdbrugmin"
+                            << "splitsmachine";
+    QTest::newRow("house") << "cmdflits"
+                           << "splitsingen automatiseren";
+    QTest::newRow("ice lolly") << "cmdsplitsrij"
+                               << "splitsen";
+    QTest::newRow("owl chick") << "cmdsplits2"
+                               << "klik en splits";
+    QTest::newRow("cat") << "cmdsleep4"
+                         << "ontbrekend deel";
+    QTest::newRow("rooster") << "cmdsleep5"
+                             << "ontbrekend deel met score";
+    QTest::newRow("stop sign") << "cmdstop"
+                               << "stop";
   }
   void chooserButtonsAreNamedAfterTheirExercises() {
     QFETCH(QString, button);
@@ -109,9 +119,10 @@ class TestAccessibleScreens : public QObject {
     QCOMPARE(board->role(), QAccessible::StaticText);
     QCOMPARE(board->text(QAccessible::Name), QString());
     Harness::moveMouse(chooser, QPoint(280, 60));  // bare background
-    QCOMPARE(board->text(QAccessible::Name),
-             QStringLiteral("Oefeningen voor het eerste leerjaar\nde muis op een tekening plaatsen\n"
-                            "lees wat er geoefend wordt\nmet een klik kun je dat deeltje inoefenen"));
+    QCOMPARE(
+        board->text(QAccessible::Name),
+        QStringLiteral("Oefeningen voor het eerste leerjaar\nde muis op een tekening plaatsen\n"
+                       "lees wat er geoefend wordt\nmet een klik kun je dat deeltje inoefenen"));
     QCOMPARE(QAccessible::queryAccessibleInterface(&chooser)->text(QAccessible::Name),
              QStringLiteral("KEUZEBORD"));
   }
@@ -123,10 +134,10 @@ class TestAccessibleScreens : public QObject {
     chooser.Show();
     QApplication::setActiveWindow(&chooser);
     QVERIFY(QTest::qWaitForWindowActive(&chooser));
-    QCOMPARE(tabRound(chooser, chooser.imgmeisje),
-             QStringList({"imgmeisje", "cmdsplits", "cmdsplits1", "cmdmin22", "cmdbrugmin",
-                          "cmdflits", "cmdsplitsrij", "cmdsplits2", "cmdsleep4", "cmdsleep5",
-                          "cmdstop"}));
+    QCOMPARE(
+        tabRound(chooser, chooser.imgmeisje),
+        QStringList({"imgmeisje", "cmdsplits", "cmdsplits1", "cmdmin22", "cmdbrugmin", "cmdflits",
+                     "cmdsplitsrij", "cmdsplits2", "cmdsleep4", "cmdsleep5", "cmdstop"}));
   }
 
   void aButtonUnderAnotherIsNeitherOfferedNorPressed() {
@@ -151,8 +162,10 @@ class TestAccessibleScreens : public QObject {
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<bool>("checkShown");
-    QTest::newRow("a digit is an answer") << "5" << "5" << true;
-    QTest::newRow("letters are wiped at once") << "vijf" << "" << false;
+    QTest::newRow("a digit is an answer") << "5"
+                                          << "5" << true;
+    QTest::newRow("letters are wiped at once") << "vijf"
+                                               << "" << false;
     QTest::newRow("a whole sentence is wiped too") << QString(500, QLatin1Char('x')) << "" << false;
   }
   void textWrittenByAToolFollowsTheScreensOwnRules() {
@@ -182,9 +195,8 @@ class TestAccessibleScreens : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&f));
     // Choosing: the numbers down the column, then the stop button on top (the one under
     // it is passed by); the answer box is disabled, START and the car are hidden.
-    QCOMPARE(tabRound(f, f.cmd3),
-             QStringList({"cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8", "cmd9", "cmd10",
-                          "cmdstop1"}));
+    QCOMPARE(tabRound(f, f.cmd3), QStringList({"cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8",
+                                               "cmd9", "cmd10", "cmdstop1"}));
     h.random().then({drawFor(2, 6)});
     f.cmd7.click();
     h.advance(1000);

@@ -190,7 +190,8 @@ class TestKeyboardOnly : public QObject {
       k.key(f, Qt::Key_Backspace);
       k.type(f, QString::number(7 - left));
       k.press(f, f.cmdeen[0]);
-      QVERIFY(f.lblmemo[0].caption().startsWith(QStringLiteral("%1 + %2 = 7").arg(left).arg(7 - left)));
+      QVERIFY(
+          f.lblmemo[0].caption().startsWith(QStringLiteral("%1 + %2 = 7").arg(left).arg(7 - left)));
       k.leave(f, f.cmdstop);
     }
     {  // Click and split: the walk through every split of 2.

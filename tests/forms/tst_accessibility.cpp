@@ -23,8 +23,10 @@ class frmkinds : public Form {
     cmdlaag.at(4000, 4000, 1200, 600).caption("laag");
     lbltekst.at(120, 120, 3000, 900).caption("  7 = 3 + 4\r\n\r\n 3 + 4 = 7 ");
     cmdfoto.at(2000, 2000, 1200, 600).picture(Picture::emoji("\U0001F41D")).name("bij");
-    cmdstop.at(120, 4000, 1200, 600).colour(0x00000080)
-        .picture(Picture::emoji("\U0001F6D1").named("stop")).tooltip("STOP");
+    cmdstop.at(120, 4000, 1200, 600)
+        .colour(0x00000080)
+        .picture(Picture::emoji("\U0001F6D1").named("stop"))
+        .tooltip("STOP");
     cmdtip.at(5200, 2000, 1200, 600).picture(Picture::emoji("\U0001F680")).tooltip(" START ");
     imgklik.at(120, 2000, 1200, 900).picture(Picture::emoji("\U0001F431")).name("kat");
     imgversiering.at(7000, 120, 900, 900).picture(Picture::emoji("\u2B50")).tooltip("ster");
@@ -153,8 +155,10 @@ class TestAccessibility : public QObject {
     press(accessible(&f.imgklik));
     press(accessible(&f.cmdverborgen));  // hidden: nothing happens
     QCOMPARE(f.clicks, QStringList({"cmdfoto", "imgklik"}));
-    QVERIFY(!accessible(&f.imgversiering)->actionInterface()->actionNames().contains(
-        QAccessibleActionInterface::pressAction()));
+    QVERIFY(!accessible(&f.imgversiering)
+                 ->actionInterface()
+                 ->actionNames()
+                 .contains(QAccessibleActionInterface::pressAction()));
   }
 
   void optionIsCheckedThroughItsPressAction() {
@@ -202,8 +206,8 @@ class TestAccessibility : public QObject {
     auto& f = h.program().form<frmkinds>();
     showActive(f);
     QCOMPARE(tabRound(f, f.imgklik.widget()),
-             QStringList({"imgklik", "cmdfoto", "txtantwoord", "cmdtip", "opt1", "opt2",
-                          "cmdinvak", "cmdstop", "cmdlaag"}));
+             QStringList({"imgklik", "cmdfoto", "txtantwoord", "cmdtip", "opt1", "opt2", "cmdinvak",
+                          "cmdstop", "cmdlaag"}));
   }
 
   void spaceAndEnterClickAFocusedPicture() {
