@@ -6,7 +6,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "forms/accessibility.h"
 #include "forms/drawing.h"
+#include "forms/focusring.h"
 
 namespace forms {
 
@@ -60,12 +62,7 @@ class ButtonWidget : public QAbstractButton {
     }
     p.setRenderHint(QPainter::Antialiasing, false);
     drawEdge(p, area, sunken);
-    if (hasFocus()) {
-      QPen pen(Qt::black, 1, Qt::DotLine);
-      p.setPen(pen);
-      p.setBrush(Qt::NoBrush);
-      p.drawRect(area.adjusted(4.5, 4.5, -4.5, -4.5));
-    }
+    if (hasFocus()) paintFocusRing(p, area);
   }
   void mouseMoveEvent(QMouseEvent* e) override {
     Control::raise(m_button->MouseMove);
@@ -134,9 +131,14 @@ CommandButton& CommandButton::disabled() {
   return *this;
 }
 
+CommandButton& CommandButton::name(const QString& text) {
+  widget()->setAccessibleName(text);
+  return *this;
+}
+
 void CommandButton::setCaption(const QString& text) {
   m_caption = text;
-  widget()->setAccessibleName(displayText(text));
+  announceNameChange(widget());
   widget()->update();
 }
 

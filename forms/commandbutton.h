@@ -25,6 +25,8 @@ class CommandButton : public BoxControl {
   CommandButton& tooltip(const QString& text);
   CommandButton& hidden();
   CommandButton& disabled();
+  // The name assistive technology gives a picture-only button (what it does).
+  CommandButton& name(const QString& text);
 
   QString caption() const { return m_caption; }
   void setCaption(const QString& text);

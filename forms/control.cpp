@@ -1,9 +1,20 @@
 #include "forms/control.h"
 
+#include <QHash>
+
+#include "forms/accessibility.h"
 #include "forms/program.h"
 #include "forms/units.h"
 
 namespace forms {
+
+namespace {
+// Every attached widget and its control.
+QHash<const QWidget*, Control*>& controlsByWidget() {
+  static QHash<const QWidget*, Control*> map;
+  return map;
+}
+}  // namespace
 
 Control::Control(Container* container, const char* name)
     : QObject(container->asObject()), m_container(container) {
@@ -11,14 +22,22 @@ Control::Control(Container* container, const char* name)
 }
 
 Control::~Control() {
+  // By value: the widget may already be gone with its parent.
+  controlsByWidget().removeIf([this](const auto& entry) { return entry.value() == this; });
   m_container->removeControl(this);
   delete m_widget.data();
 }
 
 void Control::attach(QWidget* widget) {
   m_widget = widget;
+  controlsByWidget().insert(widget, this);
+  adoptForControl(widget);
   m_container->addControl(this);
   widget->setVisible(m_visible);
+}
+
+Control* Control::of(const QWidget* widget) {
+  return controlsByWidget().value(widget, nullptr);
 }
 
 void Control::setVisible(bool visible) {
@@ -33,6 +52,10 @@ void Control::raise(const std::function<void()>& handler) {
 void ControlArrayBase::setIndex(Control& control, int index) {
   control.m_index = index;
   control.setProperty("Index", index);
+}
+
+void ControlArrayBase::setClickQuery(Control& control, std::function<bool()> query) {
+  control.m_arrayHandlesClick = std::move(query);
 }
 
 void BoxControl::Move(int left, int top, int width, int height) {

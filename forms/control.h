@@ -41,18 +41,23 @@ class Control : public QObject {
   QWidget* widget() const { return m_widget; }
   // Places and draws the control anew at the current zoom; its properties stay as they are.
   virtual void relayout() {}
+  // The control that a widget of the model stands for, if any.
+  static Control* of(const QWidget* widget);
   // Calls an event handler unless the program has ended.
   static void raise(const std::function<void()>& handler);
 
  protected:
   Control(Container* container, const char* name);
   void attach(QWidget* widget);
+  // For a member of a control array: whether the array has a Click handler.
+  bool arrayHandlesClick() const { return m_arrayHandlesClick && m_arrayHandlesClick(); }
 
  private:
   friend class ControlArrayBase;
   Container* m_container;
   QPointer<QWidget> m_widget;
   int m_index = -1;
+  std::function<bool()> m_arrayHandlesClick;
   bool m_visible = true;
 };
 

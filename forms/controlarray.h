@@ -14,6 +14,7 @@ namespace forms {
 class ControlArrayBase {
  protected:
   static void setIndex(Control& control, int index);
+  static void setClickQuery(Control& control, std::function<bool()> query);
 };
 
 template <class T>
@@ -44,10 +45,12 @@ class ControlArray : private ControlArrayBase {
     auto control = std::make_unique<T>(m_container, m_name);
     setIndex(*control, index);
     T* raw = control.get();
-    if constexpr (requires { raw->Click; })
+    if constexpr (requires { raw->Click; }) {
       raw->Click = [this, index] {
         if (Click) Click(index);
       };
+      setClickQuery(*raw, [this] { return static_cast<bool>(Click); });
+    }
     if constexpr (requires { raw->Change; })
       raw->Change = [this, index] {
         if (Change) Change(index);

@@ -11,6 +11,8 @@
 #include <QWindow>
 #include <cmath>
 
+#include "forms/accessibility.h"
+#include "forms/keyboardaccess.h"
 #include "forms/program.h"
 
 namespace forms {
@@ -36,6 +38,7 @@ Form::~Form() = default;
 void Form::load() {
   restack();
   if (m_kind == Kind::Main) zoomMenuBar();
+  prepareKeyboard(*this);
   Control::raise([this] { Form_Load(); });
 }
 
@@ -65,6 +68,7 @@ void Form::Hide() {
 void Form::setCaption(const QString& caption) {
   m_caption = caption;
   if (m_kind != Kind::Child) setWindowTitle(caption);
+  announceNameChange(this);
 }
 
 void Form::setLeft(int twips) {

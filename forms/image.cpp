@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "forms/drawing.h"
+#include "forms/focusring.h"
 
 namespace forms {
 
@@ -17,7 +18,9 @@ class ImageWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    paintPicture(p, m_image->m_picture, layoutArea(p, this));
+    const QRectF area = layoutArea(p, this);
+    paintPicture(p, m_image->m_picture, area);
+    if (hasFocus()) paintFocusRing(p, area);
   }
   void mouseMoveEvent(QMouseEvent* e) override { e->accept(); }
   void mousePressEvent(QMouseEvent* e) override {
@@ -62,6 +65,15 @@ Image& Image::tooltip(const QString& text) {
 Image& Image::hidden() {
   setVisible(false);
   return *this;
+}
+
+Image& Image::name(const QString& text) {
+  widget()->setAccessibleName(text);
+  return *this;
+}
+
+bool Image::takesClicks() const {
+  return index() < 0 ? static_cast<bool>(Click) : arrayHandlesClick();
 }
 
 void Image::click() {

@@ -16,7 +16,11 @@ class Image : public BoxControl {
   Image& picture(const Picture& picture);
   Image& tooltip(const QString& text);
   Image& hidden();
+  // The name assistive technology gives a picture that takes clicks (what it shows).
+  Image& name(const QString& text);
   QString toolTipText() const { return m_tooltip; }
+  // Whether a click does anything: a Click handler of its own or of its array.
+  bool takesClicks() const;
   const Picture& picture() const { return m_picture; }
 
   std::function<void()> Click;

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "forms/accessibility.h"
 #include "forms/drawing.h"
 
 namespace forms {
@@ -86,6 +87,7 @@ Label& Label::hidden() {
 void Label::setCaption(const QString& text) {
   if (m_caption == text) return;
   m_caption = text;
+  announceNameChange(widget());
   widget()->update();
 }
 

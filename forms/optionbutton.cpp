@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "forms/drawing.h"
+#include "forms/focusring.h"
 
 namespace forms {
 
@@ -37,12 +38,7 @@ class OptionWidget : public QAbstractButton {
     p.setPen(isEnabled() ? toQColor(m_option->m_fore) : QColor(128, 128, 128));
     const QRectF textBox = area.adjusted(d + 4, 0, 0, 0);
     p.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, displayText(m_option->m_caption));
-    if (hasFocus()) {
-      p.setRenderHint(QPainter::Antialiasing, false);
-      p.setPen(QPen(toQColor(m_option->m_fore), 1, Qt::DotLine));
-      p.setBrush(Qt::NoBrush);
-      p.drawRect(textBox.adjusted(-0.5, 1.5, -0.5, -1.5));
-    }
+    if (hasFocus()) paintFocusRing(p, area);
   }
 
  private:
@@ -71,7 +67,6 @@ OptionButton& OptionButton::font(const Font& font) {
 
 OptionButton& OptionButton::caption(const QString& text) {
   m_caption = text;
-  widget()->setAccessibleName(text);
   return *this;
 }
 

@@ -34,6 +34,12 @@ QString Picture::key() const {
   return m_source ? m_source->key : QString();
 }
 
+Picture Picture::named(const QString& name) const {
+  Picture p = *this;
+  p.m_name = name;
+  return p;
+}
+
 namespace {
 
 // One parsed renderer per SVG, kept for the whole run.

@@ -25,6 +25,10 @@ class Picture {
 
   bool isNull() const { return !m_source; }
   QString key() const;
+  // What the picture shows, in the program's words, for a picture that means the same
+  // on every screen ("stop"); empty for the others.
+  Picture named(const QString& name) const;
+  QString name() const { return m_name; }
   // The picture fitted into a box of `size` device-independent pixels, keeping its
   // aspect ratio, at `devicePixelRatio`.
   QPixmap pixmap(QSize size, qreal devicePixelRatio) const;
@@ -38,6 +42,7 @@ class Picture {
  private:
   struct Source;
   std::shared_ptr<const Source> m_source;
+  QString m_name;
 };
 
 // Paints `picture` centred in `box` (keeping its aspect ratio), from the cache.

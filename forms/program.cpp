@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "forms/accessibility.h"
+
 namespace forms {
 
 namespace {
@@ -17,6 +19,7 @@ Program::Program(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> ran
       m_keys(std::make_unique<ProgramKeys>()) {
   installFontSubstitutions();
   setZoomFactor(1.0);
+  installAccessibility();
   g_current = this;
   m_zoom = std::make_unique<ZoomControl>(*this);
 }

@@ -2,8 +2,10 @@
 
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "forms/drawing.h"
+#include "forms/focusring.h"
 
 namespace forms {
 
@@ -12,7 +14,9 @@ class TextBoxWidget : public QLineEdit {
   TextBoxWidget(TextBox* box, QWidget* parent) : QLineEdit(parent), m_box(box) {
     setAttribute(Qt::WA_NoMousePropagation);
     setMouseTracking(true);
-    connect(this, &QLineEdit::textEdited, this, [this] { Control::raise(m_box->Change); });
+    // Every change of the text raises Change at once: typing, code, and an assistive
+    // technology that writes the text.
+    connect(this, &QLineEdit::textChanged, this, [this] { Control::raise(m_box->Change); });
   }
 
  protected:
@@ -24,6 +28,12 @@ class TextBoxWidget : public QLineEdit {
   void mouseMoveEvent(QMouseEvent* e) override {
     QLineEdit::mouseMoveEvent(e);
     e->accept();
+  }
+  void paintEvent(QPaintEvent* e) override {
+    QLineEdit::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    paintFocusRing(p, layoutArea(p, this));
   }
 
  private:
@@ -78,6 +88,11 @@ TextBox& TextBox::disabled() {
   return *this;
 }
 
+TextBox& TextBox::name(const QString& text) {
+  widget()->setAccessibleName(text);
+  return *this;
+}
+
 QString TextBox::text() const {
   return static_cast<const QLineEdit*>(widget())->text();
 }
@@ -85,8 +100,7 @@ QString TextBox::text() const {
 void TextBox::setText(const QString& text) {
   auto* edit = static_cast<QLineEdit*>(widget());
   if (edit->text() == text) return;
-  edit->setText(text);
-  raise(Change);
+  edit->setText(text);  // raises Change through textChanged
 }
 
 void TextBox::setEnabled(bool enabled) {

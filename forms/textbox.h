@@ -23,6 +23,8 @@ class TextBox : public BoxControl {
   TextBox& text(const QString& text);
   TextBox& hidden();
   TextBox& disabled();
+  // The name assistive technology gives the box: what it asks for.
+  TextBox& name(const QString& text);
 
   QString text() const;
   // Raises Change at once, inside the assignment, when the text differs.

@@ -2,7 +2,9 @@
 
 namespace pictures {
 
-Picture stop() { return Picture::svg(QStringLiteral(":/assets/common/stop.svg")); }
+Picture stop() {
+  return Picture::svg(QStringLiteral(":/assets/common/stop.svg")).named(QStringLiteral("stop"));
+}
 Picture start() { return Picture::svg(QStringLiteral(":/assets/common/raket.svg")); }
 Picture car() { return Picture::svg(QStringLiteral(":/assets/common/car.svg")); }
 Picture wizard() { return Picture::svg(QStringLiteral(":/assets/common/tovenaar.svg")); }

@@ -26,25 +26,28 @@ frmkiesbasis::frmkiesbasis()
     : Form(Name, Kind::Free, QStringLiteral("KEUZEBORD"), 11880, 7935, White) {
   Shape1.at(4920, 4080, 6855, 3375).filled(0x0000C000).noBorder();
 
+  // Each button is named after its exercise, as the board describes it.
   struct ExerciseButton {
     CommandButton& button;
     int left, top;
     Picture picture;
     const char* screen;
+    const char* name;
   };
   const ExerciseButton exercises[] = {
-      {cmdsplits, 6360, 4440, Picture::svg(":/assets/common/bij.svg"), "frmsplits2"},
-      {cmdsplits1, 7920, 4440, asset("hart"), "frmsplits1"},
-      {cmdmin22, 9480, 4440, asset("sneeuwman"), "frmsplitsbeeldB"},
-      {cmdbrugmin, 6360, 5400, asset("bloem"), "frmsplitsmachine"},
-      {cmdflits, 7920, 5400, asset("huis"), "frmsplitsrijenA"},
-      {cmdsplitsrij, 9480, 5520, asset("ijsje"), "frmsplitsrijenB"},
-      {cmdsplits2, 6360, 6480, asset("uil"), "frmsleepsplits"},
-      {cmdsleep4, 7920, 6480, asset("kat"), "frmsleepsplits2"},
-      {cmdsleep5, 9600, 6480, asset("haan"), "frmsleepsplits3"},
+      {cmdsplits, 6360, 4440, Picture::svg(":/assets/common/bij.svg"), "frmsplits2", "splitsing"},
+      {cmdsplits1, 7920, 4440, asset("hart"), "frmsplits1", "kijk en splits"},
+      {cmdmin22, 9480, 4440, asset("sneeuwman"), "frmsplitsbeeldB",
+       "splitsingen van getalbeelden"},
+      {cmdbrugmin, 6360, 5400, asset("bloem"), "frmsplitsmachine", "splitsmachine"},
+      {cmdflits, 7920, 5400, asset("huis"), "frmsplitsrijenA", "splitsingen automatiseren"},
+      {cmdsplitsrij, 9480, 5520, asset("ijsje"), "frmsplitsrijenB", "splitsen"},
+      {cmdsplits2, 6360, 6480, asset("uil"), "frmsleepsplits", "klik en splits"},
+      {cmdsleep4, 7920, 6480, asset("kat"), "frmsleepsplits2", "ontbrekend deel"},
+      {cmdsleep5, 9600, 6480, asset("haan"), "frmsleepsplits3", "ontbrekend deel met score"},
   };
   for (const ExerciseButton& e : exercises) {
-    e.button.at(e.left, e.top, 975, 645).colour(White).picture(e.picture);
+    e.button.at(e.left, e.top, 975, 645).colour(White).picture(e.picture).name(e.name);
     const char* screen = e.screen;
     e.button.Click = [this, screen] { openExercise(screen); };
   }
@@ -54,12 +57,14 @@ frmkiesbasis::frmkiesbasis()
   lblbord.at(6840, 480, 4575, 3015).colours(0x00008000, White)
       .font({"MS Sans Serif", 12}).align(Align::Centre);
 
-  imgmeisje.at(120, 120, 3000, 6465).picture(asset("meisje"));
-  imgwit.at(120, 2280, 3180, 4125).picture(asset("wit")).hidden();
-  imgchinees.at(720, 480, 2250, 5820).picture(asset("chinees")).hidden();
-  imgkleur.at(-240, 1440, 3750, 4155).picture(asset("kleur")).hidden();
-  imgkleur2.at(720, 1560, 1500, 4785).picture(asset("kleur2")).hidden();
-  imgkleur3.at(120, 240, 3405, 6000).picture(asset("kleur3")).hidden();
+  imgmeisje.at(120, 120, 3000, 6465).picture(asset("meisje")).name("meisje met een kroon");
+  imgwit.at(120, 2280, 3180, 4125).picture(asset("wit")).name("jongen").hidden();
+  imgchinees.at(720, 480, 2250, 5820).picture(asset("chinees")).name("meisje").hidden();
+  imgkleur.at(-240, 1440, 3750, 4155).picture(asset("kleur")).name("jongen die zwaait").hidden();
+  imgkleur2.at(720, 1560, 1500, 4785).picture(asset("kleur2")).name("man met een tulband")
+      .hidden();
+  imgkleur3.at(120, 240, 3405, 6000).picture(asset("kleur3"))
+      .name("vrouw in een kleurrijke jurk").hidden();
   Image2.at(3000, 6360, 480, 420).picture(pictures::logo()).tooltip(pictures::logoTooltip());
   stacking({&imgbord, &lblbord});
 

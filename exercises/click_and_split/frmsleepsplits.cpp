@@ -48,6 +48,7 @@ frmsleepsplits::frmsleepsplits()
         .colour(Purple)
         .picture(pictures::start())
         .tooltip("alle splitsingen ")
+        .name(i == 0 ? "alle splitsingen" : "volgende splitsing")
         .hidden();
   cmdcontroleer.at(5280, 6720, 2535, 855)
       .colour(0x000080FF)

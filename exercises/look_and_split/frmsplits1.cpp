@@ -26,8 +26,16 @@ frmsplits1::frmsplits1()
     : Form(Name, Kind::Free, QStringLiteral("Kijk en splits"), 11880, 7935, Achtergrond) {
   // Buttons.
   cmdstop.at(840, 6960, 1215, 735).colour(0x00000080).picture(pictures::stop());
-  cmdkies.at(2400, 6960, 1215, 735).colour(0x0000C000).picture(asset("kiezen")).hidden();
-  cmdallesweg.at(3840, 6960, 1215, 735).colour(0x000080FF).picture(asset("opnieuw")).hidden();
+  cmdkies.at(2400, 6960, 1215, 735)
+      .colour(0x0000C000)
+      .picture(asset("kiezen"))
+      .name("een ander getal splitsen")
+      .hidden();
+  cmdallesweg.at(3840, 6960, 1215, 735)
+      .colour(0x000080FF)
+      .picture(asset("opnieuw"))
+      .name("hetzelfde getal splitsen")
+      .hidden();
   for (int n = 3; n <= 10; ++n)
     getalknop(n).at(480, 1320, 1215, 855).caption(Str(n)).font({"MS Sans Serif", 13.5}).hidden();
   for (int k = 0; k <= 10; ++k) {
@@ -48,7 +56,8 @@ frmsplits1::frmsplits1()
   for (int n = 3; n <= 10; ++n)
     prenten[n - 3]
         ->at(pictureLeft[n - 3], 120, 405, 495)
-        .picture(asset(QStringLiteral("getal%1").arg(n)));
+        .picture(asset(QStringLiteral("getal%1").arg(n)))
+        .name(Str(n));
   for (int i = 0; i <= 9; ++i) {
     const int column = 600 * (i / 2);
     const int row = i % 2 == 0 ? 0 : 600;

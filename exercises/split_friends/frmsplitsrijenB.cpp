@@ -34,7 +34,7 @@ frmsplitsrijenB::frmsplitsrijenB()
   Shape5.at(3960, 0, 4455, 975).filled(Orange).noBorder();
   Shape4.at(8520, 0, 3375, 7815).filled(Orange).noBorder();
 
-  cmdstart.at(2040, 6600, 1575, 915).colour(Purple).picture(pictures::start());
+  cmdstart.at(2040, 6600, 1575, 915).colour(Purple).picture(pictures::start()).name("start");
   cmdstop.at(120, 6600, 1575, 915).colour(DarkRed).picture(pictures::stop()).tooltip("stop !");
   lblgetal.at(4680, 120, 2175, 735).colours(Orange, Black).font({"Arial", 36}).align(Align::Centre);
   const Picture check = Picture::svg(QStringLiteral(":/assets/frmsplitsrijenB/controle.svg"));
@@ -43,8 +43,9 @@ frmsplitsrijenB::frmsplitsrijenB()
     lblsplits[i].at(4320, top, 615, 615).colours(Orange, Black).border().font(Big)
         .align(Align::Centre).hidden();
     txtsplis[i].at(6360, top, 615, 615).colours(White, Black).font(Big).align(Align::Centre)
+        .name("vriendje, rij " + Str(i + 1)).hidden();
+    cmdeen[i].at(7560, top, 735, 615).picture(check).name("controleer rij " + Str(i + 1))
         .hidden();
-    cmdeen[i].at(7560, top, 735, 615).picture(check).hidden();
   }
   lblmemo[0].at(9000, 720, 2535, 5655).colours(Orange, Black).font(Big).align(Align::Centre);
   // Two rows of five dots, filled column by column: odd members on top.

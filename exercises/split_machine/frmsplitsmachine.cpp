@@ -86,7 +86,7 @@ frmsplitsmachine::frmsplitsmachine()
   cmdstop1.at(10560, 6960, 1335, 855).colour(LightRed).picture(pictures::stop());
   // Disabled until a number is chosen: there is nothing to answer before that.
   txtmult2.at(2160, 4680, 855, 735).font({"MS Sans Serif", 26, true}).align(Align::Centre)
-      .disabled();
+      .name("het verborgen aantal").disabled();
 
   // Labels.
   lblcijfer.at(1560, 3240, 855, 735).colours(Teal, White).font({"MS Sans Serif", 26, true})

@@ -44,10 +44,11 @@ frmsplits2::frmsplits2()
   Image3.at(1920, 600, 975, 555).picture(Picture::svg(":/assets/frmsplits2/pijl.svg"));
   for (int n = 2; n <= 10; ++n)
     cmd(n).at(2160, 1440 + 480 * (n - 2), 615, 495).colour(n == 2 ? 0x00FFFF00 : 0x00FFFF80)
-        .picture(numberPicture(n));
+        .picture(numberPicture(n)).name(Str(n));
   for (auto& [k, box] : txtcijfersplits)
     box->at(240, 960 + 480 * k, 1575, k == 9 ? 480 : 495).colours(LightBlue, Black)
-        .align(Align::Centre).font({"MS Sans Serif", 13.5, true}).disabled();
+        .align(Align::Centre).font({"MS Sans Serif", 13.5, true})
+        .name("splitsing " + Str(k + 1)).disabled();
 
   frsplits.at(480, 240, 7575, 6495).colours(LightBlue, 0x00800000)
       .font({"MS Sans Serif", 8.25, true}).caption("SPLITS");

@@ -46,7 +46,7 @@ frmsplitsrijenA::frmsplitsrijenA()
                                  {6840, 5520}, {4440, 6360}, {6840, 6360}};
   for (int i = 0; i <= 10; ++i)
     cmdstart[i].at(startBoxes[i][0], startBoxes[i][1], 1095, 675).colour(Purple)
-        .picture(pictures::start()).hidden();
+        .picture(pictures::start()).name("splitsing " + Str(i + 1)).hidden();
   cmdstop.at(120, 6600, 1575, 915).colour(DarkRed).picture(pictures::stop()).tooltip("stop !");
 
   // The ten-dot frame: two rows of five, filled column by column; dot 0 is never shown.
