@@ -14,9 +14,10 @@ using namespace forms;
 
 namespace {
 
-const char* const ScreenNames[] = {"frmmecenaat1",    "frmkiesbasis",    "frminfo",         "frmsplitsmachine",
-                                   "frmsplits2",      "frmsleepsplits",  "frmsplits1",      "frmsplitsrijenA",
-                                   "frmsplitsrijenB", "frmsplitsbeeldB", "frmsleepsplits2", "frmsleepsplits3"};
+const char* const ScreenNames[] = {"frmmecenaat1",     "frmkiesbasis",    "frminfo",
+                                   "frmsplitsmachine", "frmsplits2",      "frmsleepsplits",
+                                   "frmsplits1",       "frmsplitsrijenA", "frmsplitsrijenB",
+                                   "frmsplitsbeeldB",  "frmsleepsplits2", "frmsleepsplits3"};
 
 // Where a screen is on the display, with its window frame for free screens.
 QRect onDisplay(const Form& form) {
@@ -59,16 +60,19 @@ class TestFitDisplay : public QObject {
                                                    .arg(r.height())
                                                    .arg(display.width())
                                                    .arg(display.height())));
-      const double share = std::max(double(r.width()) / display.width(), double(r.height()) / display.height());
-      qInfo("%-16s %4dx%-4d at %4d,%-4d uses %.0f %%", name, r.width(), r.height(), r.x(), r.y(), share * 100);
+      const double share =
+          std::max(double(r.width()) / display.width(), double(r.height()) / display.height());
+      qInfo("%-16s %4dx%-4d at %4d,%-4d uses %.0f %%", name, r.width(), r.height(), r.x(), r.y(),
+            share * 100);
       if (share > largestShare) {
         largestShare = share;
         largest = QString::fromLatin1(name);
       }
       form.Hide();
     }
-    QVERIFY2(largestShare >= 0.85,
-             qPrintable(QStringLiteral("the largest screen, %1, uses %2 %").arg(largest).arg(largestShare * 100)));
+    QVERIFY2(largestShare >= 0.85, qPrintable(QStringLiteral("the largest screen, %1, uses %2 %")
+                                                  .arg(largest)
+                                                  .arg(largestShare * 100)));
   }
 };
 

@@ -68,17 +68,28 @@ class TestOptions : public QObject {
   void badArgumentStopsWithOneLine_data() {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("named");
-    QTest::newRow("just below 0.5") << "--zoom=0.49" << "--zoom";
-    QTest::newRow("just above 4") << "--zoom=4.01" << "--zoom";
-    QTest::newRow("decimal comma") << "--zoom=1,5" << "--zoom";
-    QTest::newRow("word") << "--zoom=abc" << "--zoom";
-    QTest::newRow("nan") << "--zoom=nan" << "--zoom";
-    QTest::newRow("inf") << "--zoom=inf" << "--zoom";
-    QTest::newRow("empty") << "--zoom=" << "--zoom";
-    QTest::newRow("negative") << "--zoom=-1" << "--zoom";
-    QTest::newRow("unknown option") << "--kleur=rood" << "--kleur=rood";
-    QTest::newRow("zoom without value") << "--zoom" << "--zoom";
-    QTest::newRow("stray word") << "groot" << "groot";
+    QTest::newRow("just below 0.5") << "--zoom=0.49"
+                                    << "--zoom";
+    QTest::newRow("just above 4") << "--zoom=4.01"
+                                  << "--zoom";
+    QTest::newRow("decimal comma") << "--zoom=1,5"
+                                   << "--zoom";
+    QTest::newRow("word") << "--zoom=abc"
+                          << "--zoom";
+    QTest::newRow("nan") << "--zoom=nan"
+                         << "--zoom";
+    QTest::newRow("inf") << "--zoom=inf"
+                         << "--zoom";
+    QTest::newRow("empty") << "--zoom="
+                           << "--zoom";
+    QTest::newRow("negative") << "--zoom=-1"
+                              << "--zoom";
+    QTest::newRow("unknown option") << "--kleur=rood"
+                                    << "--kleur=rood";
+    QTest::newRow("zoom without value") << "--zoom"
+                                        << "--zoom";
+    QTest::newRow("stray word") << "groot"
+                                << "groot";
   }
   void badArgumentStopsWithOneLine() {
     QFETCH(QString, argument);
@@ -101,7 +112,8 @@ class TestOptions : public QObject {
   void helpAndVersionSayTheirTextAndStop_data() {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("says");
-    QTest::newRow("help") << "--help" << "--zoom=F";
+    QTest::newRow("help") << "--help"
+                          << "--zoom=F";
     QTest::newRow("version") << "--version" << SPLITSEN_VERSION;
   }
   void helpAndVersionSayTheirTextAndStop() {

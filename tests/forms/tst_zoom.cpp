@@ -27,16 +27,17 @@ class frmzoomprobe : public Form {
     cmdrechts.at(1320, 127, 1007, 497).caption("rechts");
     cmdlinks.Click = [this] { clicks << "cmdlinks"; };
     cmdrechts.Click = [this] { clicks << "cmdrechts"; };
-    imgklik.at(2520, 127, 1000, 1000).picture(Picture::drawn("zoomprobe-disc", [](QPainter& p, const QRectF& r) {
-      p.setBrush(Qt::blue);
-      p.drawEllipse(r);
-    }));
+    imgklik.at(2520, 127, 1000, 1000)
+        .picture(Picture::drawn("zoomprobe-disc", [](QPainter& p, const QRectF& r) {
+          p.setBrush(Qt::blue);
+          p.drawEllipse(r);
+        }));
     imgklik.Click = [this] { clicks << "imgklik"; };
     txtantwoord.at(127, 800, 1200, 495).font({QStringLiteral("Arial"), 12, true, false});
     // An image that takes clicks, partly under a button.
-    imgonder.at(127, 1500, 2000, 900).picture(Picture::drawn("zoomprobe-block", [](QPainter& p, const QRectF& r) {
-      p.fillRect(r, Qt::green);
-    }));
+    imgonder.at(127, 1500, 2000, 900)
+        .picture(Picture::drawn("zoomprobe-block",
+                                [](QPainter& p, const QRectF& r) { p.fillRect(r, Qt::green); }));
     imgonder.Click = [this] { clicks << "imgonder"; };
     cmdboven.at(727, 1700, 800, 500).caption("boven");
     cmdboven.Click = [this] { clicks << "cmdboven"; };
@@ -96,7 +97,11 @@ QStringList twipsProperties(Form& form) {
   for (Control* c : form.findChildren<Control*>()) {
     for (const char* name : {"Left", "Top", "Width", "Height", "X1", "Y1", "X2", "Y2"}) {
       const QVariant v = c->property(name);
-      if (v.isValid()) out << QStringLiteral("%1(%2).%3=%4").arg(c->objectName()).arg(c->index()).arg(QLatin1String(name), v.toString());
+      if (v.isValid())
+        out << QStringLiteral("%1(%2).%3=%4")
+                   .arg(c->objectName())
+                   .arg(c->index())
+                   .arg(QLatin1String(name), v.toString());
     }
   }
   return out;
@@ -120,9 +125,10 @@ class TestZoom : public QObject {
     QFETCH(double, factor);
     Probe p(factor);
     frmzoomprobe& f = *p.f;
-    for (BoxControl* c : {static_cast<BoxControl*>(&f.cmdlinks), static_cast<BoxControl*>(&f.cmdrechts),
-                          static_cast<BoxControl*>(&f.imgklik), static_cast<BoxControl*>(&f.txtantwoord),
-                          static_cast<BoxControl*>(&f.imgonder), static_cast<BoxControl*>(&f.cmdboven)})
+    for (BoxControl* c :
+         {static_cast<BoxControl*>(&f.cmdlinks), static_cast<BoxControl*>(&f.cmdrechts),
+          static_cast<BoxControl*>(&f.imgklik), static_cast<BoxControl*>(&f.txtantwoord),
+          static_cast<BoxControl*>(&f.imgonder), static_cast<BoxControl*>(&f.cmdboven)})
       QCOMPARE(c->widget()->geometry(), expected(*c, factor));
     // Adjacent in twips, adjacent on screen: no gap and no overlap.
     QCOMPARE(f.cmdlinks.widget()->geometry().right() + 1, f.cmdrechts.widget()->geometry().left());
@@ -163,7 +169,8 @@ class TestZoom : public QObject {
     QTest::addColumn<bool>("touch");
     for (double z : {0.5, 1.0, 1.7, 2.25}) {
       QTest::newRow(qPrintable(QStringLiteral("click at %1").arg(z))) << z << false;
-      if (z == 1.0 || z == 1.7) QTest::newRow(qPrintable(QStringLiteral("tap at %1").arg(z))) << z << true;
+      if (z == 1.0 || z == 1.7)
+        QTest::newRow(qPrintable(QStringLiteral("tap at %1").arg(z))) << z << true;
     }
   }
   void clicksAndTapsReachWhatIsDrawnThere() {
@@ -202,8 +209,9 @@ class TestZoom : public QObject {
     registerAllScreens(h.program());
     h.start();
     QStringList names;
-    for (const char* n : {"frmsplitsmachine", "frmsplits2", "frmsleepsplits", "frmsplits1", "frmsplitsrijenA",
-                          "frmsplitsrijenB", "frmsplitsbeeldB", "frmsleepsplits2", "frmsleepsplits3"})
+    for (const char* n :
+         {"frmsplitsmachine", "frmsplits2", "frmsleepsplits", "frmsplits1", "frmsplitsrijenA",
+          "frmsplitsrijenB", "frmsplitsbeeldB", "frmsleepsplits2", "frmsleepsplits3"})
       names << QLatin1String(n);
     QHash<QString, QStringList> twips, stacking;
     for (const QString& name : names) {
