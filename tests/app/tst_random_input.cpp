@@ -1,15 +1,18 @@
 // A six-year-old at the keyboard: random clicks on whatever can be clicked, random
 // typing, pointer moves and time passing, over every screen. After every event the
-// program has either ended or still offers a usable window, and the screens' own
-// invariants hold. Reproducible from the seed; the event count comes from
+// program has either ended or still offers a usable window, the screens' own
+// invariants hold, and every shown screen lies on the display at the program's zoom
+// (the zoom keys and full screen come at random moments too). Reproducible from the seed; the event count comes from
 // SPLITSEN_RANDOM_EVENTS (default 100000), the seed from SPLITSEN_RANDOM_SEED.
 
 #include <QApplication>
 #include <QMouseEvent>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 #include <functional>
+#include <malloc.h>
 
 #include "app/all_screens.h"
 #include "shell/frmkiesbasis.h"
@@ -93,11 +96,14 @@ class TestRandomInput : public QObject {
   struct Run {
     std::unique_ptr<Harness> harness;
     int sessions = 0;
+    int zoomChanges = 0;
   };
 
   void newSession(Run& run, quint32 seed) {
     run.harness = std::make_unique<Harness>(std::make_unique<SeededRandom>(seed + run.sessions));
     registerAllScreens(run.harness->program());
+    // As at a real start: fitted to the (offscreen) display.
+    run.harness->program().zoom().restore(nullptr, std::nullopt, false);
     run.harness->start();
     ++run.sessions;
   }
@@ -116,7 +122,42 @@ class TestRandomInput : public QObject {
           usable = true;
     }
     if (!usable && !screens::MDIForm2().isEnabled()) return "no usable window left";
+    if (QString zoomed = drawnAtTheZoom(program); !zoomed.isEmpty()) return zoomed;
     return screenInvariants(program);
+  }
+
+  // Every screen reports the program's zoom and is sized by it; free screens lie
+  // wholly on the display.
+  static QString drawnAtTheZoom(Program& program) {
+    for (Form* form : program.forms()) {
+      if (form->property("Zoom").toDouble() != zoom())
+        return QStringLiteral("%1 reports zoom %2, not %3")
+            .arg(form->objectName())
+            .arg(form->property("Zoom").toDouble())
+            .arg(zoom());
+      if (form->kind() == Form::Kind::Main || !form->isVisible()) continue;
+      // Edges are rounded where they fall, so the size in pixels depends on the place too.
+      const QRect zoomed = toPixels(form->left(), form->top(), form->clientWidth(), form->clientHeight());
+      if (form->QWidget::size() != zoomed.size())
+        return QStringLiteral("%1 is %2x%3 px at zoom %4")
+            .arg(form->objectName())
+            .arg(form->QWidget::width())
+            .arg(form->QWidget::height())
+            .arg(zoom());
+      if (form->kind() != Form::Kind::Free || !form->screen()) continue;
+      const QRect display = form->screen()->geometry();
+      if (!display.contains(form->frameGeometry()))
+        return QStringLiteral("%1 at %2,%3 %4x%5 sticks out of the %6x%7 display at zoom %8")
+            .arg(form->objectName())
+            .arg(form->frameGeometry().x())
+            .arg(form->frameGeometry().y())
+            .arg(form->frameGeometry().width())
+            .arg(form->frameGeometry().height())
+            .arg(display.width())
+            .arg(display.height())
+            .arg(zoom());
+    }
+    return {};
   }
 
   static QString screenInvariants(Program& program) {
@@ -231,6 +272,25 @@ class TestRandomInput : public QObject {
                                   random.bounded(chooser->QWidget::height())));
     } else if (kind < 88) {
       screens::MDIForm2().aftrek2.trigger();
+    } else if (kind < 90) {
+      // The program's keys, typed into whatever window has the focus (or any shown one).
+      static const QKeyCombination keys[] = {
+          Qt::ControlModifier | Qt::Key_Plus, Qt::ControlModifier | Qt::Key_Equal,
+          Qt::ControlModifier | Qt::Key_Minus, Qt::ControlModifier | Qt::Key_0,
+          QKeyCombination(Qt::Key_F11)};
+      QWidget* target = QApplication::focusWidget();
+      for (Form* form : program.forms())
+        if (!target && form->isVisible()) target = form;
+      if (target) {
+        // Sent, not clicked through QTest, which complains about keys the program takes.
+        const QKeyCombination key = keys[random.bounded(int(std::size(keys)))];
+        const double before = zoom();
+        QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers());
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key.key(), key.keyboardModifiers());
+        QApplication::sendEvent(target, &release);
+        if (zoom() != before) ++run.zoomChanges;
+      }
     } else {
       run.harness->advance(random.bounded(3001));
     }
@@ -243,14 +303,34 @@ class TestRandomInput : public QObject {
     QRandomGenerator random(seed);
     Run run;
     newSession(run, seed);
+    const qint64 warmUp = std::min<qint64>(events / 10, 20000);
+    size_t heapAfterWarmUp = mallinfo2().uordblks;
     for (qint64 event = 1; event <= events; ++event) {
+      if (event == warmUp) heapAfterWarmUp = mallinfo2().uordblks;
       oneEvent(run, random);
       const QString broken = brokenInvariant(run.harness->program());
       if (!broken.isEmpty())
         QFAIL(qPrintable(QStringLiteral("seed %1, event %2: %3").arg(seed).arg(event).arg(broken)));
       if (run.harness->program().ended()) newSession(run, seed);
     }
-    qInfo("seed %u: %lld events over %d sessions", seed, events, run.sessions);
+    qInfo("seed %u: %lld events over %d sessions, %d zoom changes", seed, events, run.sessions,
+          run.zoomChanges);
+    // Zoom changes and new sessions must not pile up renderings or screens.
+    const size_t heapAtEnd = mallinfo2().uordblks;
+    qInfo("heap in use: %zu KiB after warm-up (event %lld), %zu KiB at the end", heapAfterWarmUp / 1024,
+          warmUp, heapAtEnd / 1024);
+    QVERIFY2(heapAtEnd < heapAfterWarmUp + 64 * 1024 * 1024, "the heap grew by more than 64 MiB");
+  }
+
+ public:
+  // Qt Test stops a test function after 5 minutes unless QTEST_FUNCTION_TIMEOUT says
+  // otherwise; Qt 6.4 reads it once, when the first test function starts, so it is set
+  // here, before any runs: two milliseconds per event (a busy machine manages about one)
+  // on top of the usual 5 minutes.
+  TestRandomInput() {
+    const qint64 events = envNumber("SPLITSEN_RANDOM_EVENTS", 100000);
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+      qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(300000 + 2 * events));
   }
 };
 
