@@ -1,0 +1,75 @@
+#include "record/csv.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "record/database.h"
+#include "record/exercises.h"
+#include "record/recorder.h"
+
+namespace record {
+
+QString csvField(const QString& text) {
+  static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+  QString field = text;
+  bool quote = false;
+  if (!field.isEmpty() && formulaStarts.contains(field.front())) {
+    field.prepend(QLatin1Char('\''));
+    quote = true;
+  }
+  if (field.contains(QLatin1Char(';')) || field.contains(QLatin1Char('"')) ||
+      field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r')))
+    quote = true;
+  if (!quote) return field;
+  field.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+  return QLatin1Char('"') + field + QLatin1Char('"');
+}
+
+QString csvLine(const Entry& e) {
+  const QStringList fields = {
+      csvField(e.time),
+      csvField(e.child),
+      csvField(exerciseName(e.exercise)),
+      QString::number(e.number),
+      e.shown ? QString::number(*e.shown) : QString(),
+      e.given ? csvField(*e.given) : QString(),
+      e.right ? QString(*e.right ? QLatin1Char('1') : QLatin1Char('0')) : QString(),
+      e.ms ? QString::number(*e.ms) : QString(),
+  };
+  return fields.join(QLatin1Char(';'));
+}
+
+bool exportCsv(const QString& file, QString* error, const QString& database) {
+  // Everything the screens have queued is in the file before it is read.
+  flush();
+  const QString source = database.isEmpty() ? record::file() : database;
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly)) {
+    if (error)
+      *error = QStringLiteral("%1 kan niet worden geschreven: %2")
+                   .arg(QDir::toNativeSeparators(file), out.errorString());
+    return false;
+  }
+  QByteArray text("\xEF\xBB\xBF");
+  text += CsvHeader;
+  text += "\r\n";
+  if (QFileInfo::exists(source)) {
+    Database db(source, QStringLiteral("record-export"));
+    if (db.open(false).on)
+      db.forEachEntry(QString(), [&](const Entry& e) {
+        text += csvLine(e).toUtf8();
+        text += "\r\n";
+      });
+  }
+  out.write(text);
+  if (!out.commit()) {
+    if (error)
+      *error = QStringLiteral("%1 kan niet worden geschreven: %2")
+                   .arg(QDir::toNativeSeparators(file), out.errorString());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace record
