@@ -5,6 +5,7 @@
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
+#include "record/recorder.h"
 
 using namespace forms;
 
@@ -184,6 +185,7 @@ void frmsleepsplits2::splitsgetal(int n) {
   deeltwee = n - a;
   toonopgave();
   verbergkeuze();
+  record::ready(Name);
 }
 
 void frmsleepsplits2::cmdsplits2_Click() {
@@ -287,6 +289,7 @@ void frmsleepsplits2::txtantwoord_Click() {
 // Judged as numbers, so 04 counts as 4. A wrong answer only empties the box.
 void frmsleepsplits2::cmdcontroleer_Click() {
   const double x = Val(txtantwoord.text());
+  record::answer(Name, getal, deeleen, txtantwoord.text(), x == deeltwee);
   if (x != deeltwee) {
     txtantwoord.setText("");
     txtantwoord.SetFocus();
