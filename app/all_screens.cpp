@@ -14,6 +14,7 @@
 #include "shell/mdiform2.h"
 #include "forms/program.h"
 #include "shell/screens.h"
+#include "record/recorder.h"
 
 void registerAllScreens(forms::Program& program) {
   registerShellScreens(program);
@@ -35,5 +36,8 @@ void startSplitsen(forms::Program& program) {
   QApplication::setQuitOnLastWindowClosed(false);
   registerAllScreens(program);
   program.onEnd = [] { QCoreApplication::exit(0); };
+  // Answers are written on a thread of their own; the last ones are committed at the end.
+  record::start();
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { record::stop(); });
   screens::MDIForm2().Show();
 }

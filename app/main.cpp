@@ -4,8 +4,11 @@
 
 #include "app/all_screens.h"
 #include "forms/program.h"
+#include "record/csv.h"
 
 int main(int argc, char* argv[]) {
+  // --export=FILE writes the practice record as CSV and ends, without a window.
+  if (const int status = record::exportFromCommandLine(argc, argv); status >= 0) return status;
   QApplication app(argc, argv);
   forms::Program program;
   startSplitsen(program);

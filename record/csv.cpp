@@ -1,6 +1,8 @@
 #include "record/csv.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <cstdio>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -70,6 +72,31 @@ bool exportCsv(const QString& file, QString* error, const QString& database) {
     return false;
   }
   return true;
+}
+
+int exportFromCommandLine(int argc, char* argv[]) {
+  QString file;
+  bool asked = false;
+  for (int i = 1; i < argc; ++i) {
+    const QString arg = QString::fromLocal8Bit(argv[i]);
+    if (arg.startsWith(QLatin1String("--export="))) {
+      asked = true;
+      file = arg.mid(9);
+    }
+  }
+  if (!asked) return -1;
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("splitsen"));
+  QString error;
+  if (file.isEmpty()) {
+    std::fprintf(stderr, "splitsen: --export heeft een bestandsnaam nodig (--export=BESTAND)\n");
+    return 1;
+  }
+  if (!exportCsv(file, &error, Database::defaultFile())) {
+    std::fprintf(stderr, "splitsen: %s\n", error.toLocal8Bit().constData());
+    return 1;
+  }
+  return 0;
 }
 
 }  // namespace record

@@ -22,4 +22,8 @@ QString csvLine(const Entry& entry);
 // false with a Dutch `error` naming the file when it cannot be written.
 bool exportCsv(const QString& file, QString* error, const QString& database = QString());
 
+// When the arguments hold --export=FILE: writes the standard record to FILE and returns
+// the exit status (0, or 1 after one line on stderr naming FILE). Otherwise -1.
+int exportFromCommandLine(int argc, char* argv[]);
+
 }  // namespace record

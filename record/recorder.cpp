@@ -4,8 +4,9 @@
 #include <memory>
 
 #include "record/database.h"
+#include "record/frmwiebenjij.h"
 #include "record/writer.h"
-#include "shell/program.h"
+#include "forms/program.h"
 
 namespace record {
 
@@ -16,13 +17,15 @@ struct Recorder {
   std::unique_ptr<Writer> writer;
   QHash<QString, qint64> readyAt;  // per exercise: when its question was ready
   QString child;
+  std::unique_ptr<Database> reader;  // this thread's own connection, opened on first use
+  bool readerTried = false;
 };
 
 // Lives on the screens' thread; null when nothing is recorded.
 std::unique_ptr<Recorder> g_recorder;
 
 qint64 now(const Recorder& r) {
-  return r.options.clock ? r.options.clock() : vb::Program::current().clock().now();
+  return r.options.clock ? r.options.clock() : forms::Program::current().clock().now();
 }
 
 Entry stamped(const Recorder& r, const QString& exercise, int number) {
@@ -99,5 +102,31 @@ Status status() {
 }
 
 QString file() { return g_recorder ? g_recorder->options.file : Database::defaultFile(); }
+
+Database* database() {
+  if (!g_recorder) return nullptr;
+  Recorder& r = *g_recorder;
+  if (!r.readerTried) {
+    r.readerTried = true;
+    // The writer opens (and if need be repairs and migrates) the file first.
+    r.writer->status();
+    auto reader = std::make_unique<Database>(r.options.file, QStringLiteral("record-screens"));
+    if (reader->open(false).on) r.reader = std::move(reader);
+  }
+  return r.reader.get();
+}
+
+QList<Child> classList() {
+  Database* db = database();
+  return db ? db->children() : QList<Child>();
+}
+
+void showChooser() {
+  forms::Program& program = forms::Program::current();
+  if (classList().isEmpty())
+    program.form(QStringLiteral("frmkiesbasis")).Show();
+  else
+    program.form<frmwiebenjij>().Show();
+}
 
 }  // namespace record

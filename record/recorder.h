@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 
+#include "record/database.h"
 #include "record/status.h"
 
 namespace record {
@@ -43,5 +44,15 @@ void flush();
 Status status();
 // The record's file (the default, or the one `start` was given).
 QString file();
+
+// The file on the screens' thread, for the class list and the teacher's view; null
+// when nothing is recorded or the file cannot be read.
+Database* database();
+// The class list; empty without one (or without a record).
+QList<Child> classList();
+
+// What the welcome button and the menu show before the chooser: "Wie ben jij?" when
+// there is a class list, else the chooser at once.
+void showChooser();
 
 }  // namespace record

@@ -77,11 +77,15 @@ void Writer::run() {
     lock.unlock();
 
     Failure failure = on ? db.insert(batch) : Failure::None;
-    while (failure == Failure::Busy) failure = db.insert(batch);  // waited busy_timeout
+    // Each try has waited the busy timeout for the other copy of the program.
+    for (int tries = 1; failure == Failure::Busy && tries < 12; ++tries) failure = db.insert(batch);
 
     lock.lock();
     if (failure == Failure::Full)
       turnOff(QStringLiteral("de schijf is vol (%1).").arg(QDir::toNativeSeparators(m_options.file)));
+    else if (failure == Failure::Busy)
+      turnOff(QStringLiteral("een ander programma houdt het bestand %1 bezet.")
+                  .arg(QDir::toNativeSeparators(m_options.file)));
     else if (failure != Failure::None)
       turnOff(QStringLiteral("het bestand %1 kan niet worden geschreven.")
                   .arg(QDir::toNativeSeparators(m_options.file)));

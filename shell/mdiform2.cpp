@@ -10,6 +10,8 @@
 #include "shell/frmkiesbasis.h"
 #include "shell/frmmecenaat1.h"
 #include "forms/pictures.h"
+#include "record/recorder.h"
+#include "record/teachermenu.h"
 
 namespace {
 
@@ -37,6 +39,7 @@ MDIForm2::MDIForm2()
   menu->addAction(&aftrek2);
   aftrek.setMenu(menu);
   menuBar->addAction(&aftrek);
+  record::addTeacherMenu(*menuBar);
   layout->setMenuBar(menuBar);
   auto* client = new ClientArea(this);
   client->setObjectName(QStringLiteral("MDIClient"));
@@ -66,6 +69,6 @@ bool MDIForm2::Form_QueryClose() {
 
 void MDIForm2::aftrek2_Click() {
   screens::frmmecenaat1().Hide();
-  screens::frmkiesbasis().Show();
+  record::showChooser();  // "Wie ben jij?" first when there is a class list
   setEnabled(false);
 }
