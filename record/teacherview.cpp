@@ -134,6 +134,7 @@ void TeacherView::showState() {
 }
 
 void TeacherView::fillChildren() {
+  record::flush();
   const QString chosen = chosenChild();
   QStringList names;
   for (const record::Child& c : record::classList()) names << c.name;
