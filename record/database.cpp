@@ -273,14 +273,18 @@ void Database::forEachVerdict(const QString& child,
   if (!m_open) return;
   QSqlQuery query(m_db);
   query.setForwardOnly(true);
-  query.prepare(QStringLiteral("SELECT number, shown, right, ms FROM answers"
-                               " WHERE right IS NOT NULL AND shown IS NOT NULL") +
+  // Two values a row instead of four: reading a value costs more than packing it.
+  query.prepare(QStringLiteral("SELECT number * 64 + shown,"
+                               " CASE WHEN right THEN coalesce(ms, -2) ELSE -1 END FROM answers"
+                               " WHERE right IS NOT NULL AND shown BETWEEN 0 AND 63") +
                 childFilter(child, " AND") + QStringLiteral(" ORDER BY id"));
   if (!child.isNull()) query.addBindValue(child);
   if (!query.exec()) return;
-  while (query.next())
-    visit(query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt() != 0,
-          query.isNull(3) ? -1 : query.value(3).toLongLong());
+  while (query.next()) {
+    const int split = query.value(0).toInt();
+    const qint64 ms = query.value(1).toLongLong();
+    visit(split >> 6, split & 63, ms != -1, ms < 0 ? -1 : ms);
+  }
 }
 
 std::vector<Database::DayCount> Database::perDay(const QString& child) {

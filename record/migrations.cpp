@@ -40,10 +40,15 @@ bool toVersion3(QSqlDatabase& db) {
   return run(db, "CREATE INDEX answers_by_child ON answers (child)");
 }
 
+// 4: the overview counts per day without sorting the whole record.
+bool toVersion4(QSqlDatabase& db) {
+  return run(db, "CREATE INDEX answers_by_day ON answers (substr(time, 1, 10), exercise)");
+}
+
 }  // namespace
 
 const std::vector<MigrationStep>& migrationSteps() {
-  static const std::vector<MigrationStep> steps = {toVersion1, toVersion2, toVersion3};
+  static const std::vector<MigrationStep> steps = {toVersion1, toVersion2, toVersion3, toVersion4};
   return steps;
 }
 
