@@ -12,7 +12,7 @@
 #include "record/database.h"
 #include "record/recorder.h"
 #include "record/teacherview.h"
-#include "shell/program.h"
+#include "forms/program.h"
 
 namespace {
 
@@ -115,7 +115,7 @@ int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   bench::quietOffscreenPlatform();
   QApplication app(argc, argv);
-  vb::Program program;
+  forms::Program program;
   const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
   answerCost();
   viewOpening(count > 0 ? count : 100000);

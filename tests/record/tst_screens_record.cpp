@@ -18,7 +18,7 @@
 #include "record/recorder.h"
 #include "tests/support/harness.h"
 
-using namespace vb;
+using namespace forms;
 using record::Entry;
 
 class ScreensRecordTest : public QObject {

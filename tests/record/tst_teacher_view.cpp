@@ -23,7 +23,7 @@
 #include "tests/record/record_test_support.h"
 #include "tests/support/harness.h"
 
-using namespace vb;
+using namespace forms;
 using record::Knowledge;
 
 class TeacherViewTest : public QObject {
@@ -95,7 +95,7 @@ class TeacherViewTest : public QObject {
 
   void the_main_window_has_a_teacher_menu_after_openen() {
     m_h->start();
-    const QList<QAction*> menus = forms::MDIForm2().findChild<QMenuBar*>()->actions();
+    const QList<QAction*> menus = screens::MDIForm2().findChild<QMenuBar*>()->actions();
     QVERIFY(menus.size() >= 2);
     QCOMPARE(menus.front()->text(), QStringLiteral("OPENEN "));
     QCOMPARE(menus.back()->text(), QStringLiteral("LEERKRACHT"));
@@ -204,10 +204,10 @@ class TeacherViewTest : public QObject {
 
   void without_a_class_list_the_welcome_button_opens_the_chooser_as_before() {
     m_h->start();
-    forms::frmmecenaat1().cmdkombinnen.click();
-    QVERIFY(forms::frmkiesbasis().isVisible());
+    screens::frmmecenaat1().cmdkombinnen.click();
+    QVERIFY(screens::frmkiesbasis().isVisible());
     QVERIFY(!m_h->program().loaded(QString::fromLatin1(frmwiebenjij::Name)));
-    QVERIFY(!forms::MDIForm2().isEnabled());
+    QVERIFY(!screens::MDIForm2().isEnabled());
   }
 
   void with_a_class_list_the_child_names_itself_first() {
@@ -215,17 +215,17 @@ class TeacherViewTest : public QObject {
     QCOMPARE(record::database()->addChild({QStringLiteral("Noor"), QStringLiteral("kat")}), record::Failure::None);
     QCOMPARE(record::database()->addChild({QStringLiteral("Daan"), QStringLiteral("vis")}), record::Failure::None);
     m_h->start();
-    forms::frmmecenaat1().cmdkombinnen.click();
+    screens::frmmecenaat1().cmdkombinnen.click();
     auto& who = m_h->program().form<frmwiebenjij>();
     QVERIFY(who.isVisible());
-    QVERIFY(!forms::frmmecenaat1().isVisible());
-    QVERIFY(!m_h->program().loaded(QStringLiteral("frmkiesbasis")) || !forms::frmkiesbasis().isVisible());
-    QVERIFY(!forms::MDIForm2().isEnabled());
+    QVERIFY(!screens::frmmecenaat1().isVisible());
+    QVERIFY(!m_h->program().loaded(QStringLiteral("frmkiesbasis")) || !screens::frmkiesbasis().isVisible());
+    QVERIFY(!screens::MDIForm2().isEnabled());
     QVERIFY(who.cmdkind[0].visible() && who.cmdkind[1].visible() && !who.cmdkind[2].visible());
     QCOMPARE(who.cmdkind[1].caption(), QStringLiteral("Daan"));
     who.cmdkind[1].click();
     QVERIFY(!who.isVisible());
-    QVERIFY(forms::frmkiesbasis().isVisible());
+    QVERIFY(screens::frmkiesbasis().isVisible());
     QCOMPARE(record::child(), QStringLiteral("Daan"));
   }
 
@@ -264,8 +264,8 @@ class TeacherViewTest : public QObject {
     QVERIFY2(view.state()->text().contains(says), qPrintable(view.state()->text()));
     // The child's side goes on as before.
     m_h->start();
-    forms::frmmecenaat1().cmdkombinnen.click();
-    QVERIFY(forms::frmkiesbasis().isVisible());
+    screens::frmmecenaat1().cmdkombinnen.click();
+    QVERIFY(screens::frmkiesbasis().isVisible());
     record::answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);
   }
 };
