@@ -1,5 +1,6 @@
 #include "record/splitgrid.h"
 
+#include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QLocale>
 #include <QPainter>
@@ -96,9 +97,13 @@ void SplitGrid::paintEvent(QPaintEvent*) {
     p.drawText(cellRect(-1, part), Qt::AlignCenter, QString::number(part));
   for (int n = Summary::Lowest; n <= Summary::Highest; ++n)
     p.drawText(cellRect(n, -1), Qt::AlignCenter, QString::number(n));
+  // The widest split, "10+0", fits inside its cell at every size.
   font.setBold(false);
-  p.setFont(font);
   const qreal inset = std::max(1.0, s * 0.05);
+  const qreal widest = QFontMetricsF(font).horizontalAdvance(QStringLiteral("10+0"));
+  const qreal room = (s - 2 * inset) * 0.88;
+  if (widest > room) font.setPixelSize(std::max(6, int(font.pixelSize() * room / widest)));
+  p.setFont(font);
   for (int n = Summary::Lowest; n <= Summary::Highest; ++n) {
     for (int part = 0; part <= n; ++part) {
       const record::SplitCell& cell = m_summary.cell(n, part);

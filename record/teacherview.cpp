@@ -82,7 +82,7 @@ TeacherView::TeacherView(QWidget* parent) : QWidget(parent, Qt::Window) {
   m_days->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   m_days->verticalHeader()->hide();
   m_days->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_days->setWordWrap(true);
+  m_days->setWordWrap(false);  // one line a day; the tooltip has the whole text
   m_tabs->addTab(m_days, QStringLiteral("Per dag"));
 
   m_editor = new ClassListEditor(m_tabs);
@@ -183,7 +183,9 @@ void TeacherView::refresh() {
     m_days->setItem(r, 0, new QTableWidgetItem(
                               date.isValid() ? QLocale(QLocale::Dutch).toString(date, QStringLiteral("ddd d MMM yyyy"))
                                              : day));
-    m_days->setItem(r, 1, new QTableWidgetItem(parts.join(QStringLiteral(", "))));
+    auto* exercises = new QTableWidgetItem(parts.join(QStringLiteral(", ")));
+    exercises->setToolTip(parts.join(QLatin1Char('\n')));
+    m_days->setItem(r, 1, exercises);
     m_days->setItem(r, 2, new QTableWidgetItem(QString::number(total)));
   };
   for (const auto& d : db->perDay(child)) {
@@ -197,7 +199,6 @@ void TeacherView::refresh() {
     total += d.count;
   }
   flushDay();
-  m_days->resizeRowsToContents();
 }
 
 bool TeacherView::exportTo(const QString& file, QString* error) {
