@@ -24,6 +24,9 @@ struct Recorder {
 // Lives on the screens' thread; null when nothing is recorded.
 std::unique_ptr<Recorder> g_recorder;
 
+// The record to write to, or null when there is none or recording is off.
+Recorder* active() { return g_recorder && !g_recorder->writer->off() ? g_recorder.get() : nullptr; }
+
 qint64 now(const Recorder& r) {
   return r.options.clock ? r.options.clock() : forms::Program::current().clock().now();
 }
@@ -55,12 +58,11 @@ void stop() { g_recorder.reset(); }
 bool started() { return g_recorder != nullptr; }
 
 void ready(const QString& exercise) {
-  if (!g_recorder) return;
-  g_recorder->readyAt.insert(exercise, now(*g_recorder));
+  if (Recorder* r = active()) r->readyAt.insert(exercise, now(*r));
 }
 
 void answer(const QString& exercise, int number, int shown, const QString& given, bool right) {
-  if (!g_recorder) return;
+  if (!active()) return;
   Recorder& r = *g_recorder;
   Entry e = stamped(r, exercise, number);
   e.shown = shown;
@@ -77,8 +79,7 @@ void answer(const QString& exercise, int number, int shown, const QString& given
 }
 
 void practised(const QString& exercise, int number) {
-  if (!g_recorder) return;
-  g_recorder->writer->push(stamped(*g_recorder, exercise, number));
+  if (Recorder* r = active()) r->writer->push(stamped(*r, exercise, number));
 }
 
 void setChild(const QString& name) {

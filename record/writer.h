@@ -36,6 +36,8 @@ class Writer {
   void flush();
   // Returns once the file has been opened (or found unusable).
   Status status();
+  // True once recording has been turned off for the run (no lock, no wait).
+  bool off() const { return m_off.load(std::memory_order_relaxed); }
 
  private:
   void run();
