@@ -56,13 +56,16 @@ bool exportCsv(const QString& file, QString* error, const QString& database) {
   QByteArray text("\xEF\xBB\xBF");
   text += CsvHeader;
   text += "\r\n";
-  if (QFileInfo::exists(source)) {
+  auto add = [&](const Entry& e) {
+    text += csvLine(e).toUtf8();
+    text += "\r\n";
+  };
+  // The running record's own connection when it is that file; else one for the export.
+  if (Database* running = started() && source == record::file() ? record::database() : nullptr) {
+    running->forEachEntry(QString(), add);
+  } else if (QFileInfo::exists(source)) {
     Database db(source, QStringLiteral("record-export"));
-    if (db.open(false).on)
-      db.forEachEntry(QString(), [&](const Entry& e) {
-        text += csvLine(e).toUtf8();
-        text += "\r\n";
-      });
+    if (db.open(false).on) db.forEachEntry(QString(), add);
   }
   out.write(text);
   if (!out.commit()) {

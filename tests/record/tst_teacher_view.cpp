@@ -175,6 +175,17 @@ class TeacherViewTest : public QObject {
     QCOMPARE(view.grid()->summary().cell(7, 3).answers, 0);
   }
 
+  void the_export_holds_the_answer_given_just_before_it() {
+    TeacherView view;
+    give("frmsleepsplits3", 6, 2, true, 1700);  // still queued when the export starts
+    QString error;
+    const QString out = m_dir.filePath(QStringLiteral("export%1.csv").arg(m_run));
+    QVERIFY(view.exportTo(out, &error));
+    const QList<QByteArray> lines = recordtest::bytes(out).split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines[1].endsWith(";Ontbrekend deel met score;6;2;x;1;1700\r"));
+  }
+
   void the_class_list_saves_good_names_only() {
     TeacherView view;
     ClassListEditor& editor = *view.classList();
