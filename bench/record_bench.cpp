@@ -9,10 +9,10 @@
 #include <QThread>
 
 #include "bench/bench_support.h"
+#include "forms/program.h"
 #include "record/database.h"
 #include "record/recorder.h"
 #include "record/teacherview.h"
-#include "forms/program.h"
 
 namespace {
 
@@ -34,16 +34,18 @@ void answerCost() {
     if (i % 10 == 0) QThread::msleep(1);  // the writer commits while answers keep coming
   }
   record::stop();
-  std::printf("record: an answer on the screens' thread: median %.1f us, p99 %.1f us, max %.1f us "
-              "(%zu answers; limit 1000 us)\n",
-              bench::median(us), bench::percentile(us, 99), *std::max_element(us.begin(), us.end()),
-              us.size());
+  std::printf(
+      "record: an answer on the screens' thread: median %.1f us, p99 %.1f us, max %.1f us "
+      "(%zu answers; limit 1000 us)\n",
+      bench::median(us), bench::percentile(us, 99), *std::max_element(us.begin(), us.end()),
+      us.size());
 }
 
 void fill(const QString& file, int count) {
   record::Database db(file, QStringLiteral("fill"));
   db.open(true);
-  for (int i = 0; i < 30; ++i) db.addChild({QStringLiteral("Kind %1").arg(i + 1), QStringLiteral("kat")});
+  for (int i = 0; i < 30; ++i)
+    db.addChild({QStringLiteral("Kind %1").arg(i + 1), QStringLiteral("kat")});
   QRandomGenerator random(2);
   const char* exercises[] = {"frmsplitsmachine", "frmsplits1", "frmsplitsrijenB", "frmsleepsplits2",
                              "frmsleepsplits3"};
@@ -102,9 +104,10 @@ void viewOpening(int count) {
     delete view;
   }
   record::stop();
-  std::printf("record: opening the teacher's view with %d answers: median %.1f ms, max %.1f ms "
-              "(7 rounds; target 200 ms)\n", count, bench::median(all),
-              *std::max_element(all.begin(), all.end()));
+  std::printf(
+      "record: opening the teacher's view with %d answers: median %.1f ms, max %.1f ms "
+      "(7 rounds; target 200 ms)\n",
+      count, bench::median(all), *std::max_element(all.begin(), all.end()));
   std::printf("record: choosing one child of 30 in it: median %.1f ms, max %.1f ms\n",
               bench::median(one), *std::max_element(one.begin(), one.end()));
 }

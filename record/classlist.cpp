@@ -21,24 +21,27 @@ QString nameProblem(const QString& name, const QStringList& others) {
     if (other.toCaseFolded() == folded)
       return QStringLiteral("De naam %1 staat al in de klaslijst.").arg(other);
   if (others.size() >= MaxChildren)
-    return QStringLiteral("De klaslijst heeft al %1 kinderen; meer passen er niet.").arg(MaxChildren);
+    return QStringLiteral("De klaslijst heeft al %1 kinderen; meer passen er niet.")
+        .arg(MaxChildren);
   return QString();
 }
 
 const QStringList& childPictures() {
   static const QStringList keys = {
-      QStringLiteral("kat"),   QStringLiteral("hond"),   QStringLiteral("vis"),
-      QStringLiteral("vogel"), QStringLiteral("bloem"),  QStringLiteral("zon"),
-      QStringLiteral("ster"),  QStringLiteral("boom"),   QStringLiteral("bal"),
-      QStringLiteral("maan"),  QStringLiteral("huis"),   QStringLiteral("paddenstoel")};
+      QStringLiteral("kat"),   QStringLiteral("hond"),  QStringLiteral("vis"),
+      QStringLiteral("vogel"), QStringLiteral("bloem"), QStringLiteral("zon"),
+      QStringLiteral("ster"),  QStringLiteral("boom"),  QStringLiteral("bal"),
+      QStringLiteral("maan"),  QStringLiteral("huis"),  QStringLiteral("paddenstoel")};
   return keys;
 }
 
 QString pictureResource(const QString& key) {
-  return QStringLiteral(":/assets/record/%1.svg").arg(childPictures().contains(key) ? key
-                                                                                    : childPictures().front());
+  return QStringLiteral(":/assets/record/%1.svg")
+      .arg(childPictures().contains(key) ? key : childPictures().front());
 }
 
-QString pictureName(const QString& key) { return key; }
+QString pictureName(const QString& key) {
+  return key;
+}
 
 }  // namespace record

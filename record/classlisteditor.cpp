@@ -22,7 +22,8 @@ ClassListEditor::ClassListEditor(QWidget* parent) : QWidget(parent) {
 
   auto* side = new QVBoxLayout;
   layout->addLayout(side, 1);
-  side->addWidget(new QLabel(QStringLiteral("Naam (1 tot %1 tekens):").arg(record::MaxNameLength), this));
+  side->addWidget(
+      new QLabel(QStringLiteral("Naam (1 tot %1 tekens):").arg(record::MaxNameLength), this));
   m_name = new QLineEdit(this);
   m_name->setAccessibleName(QStringLiteral("naam"));
   side->addWidget(m_name);
@@ -105,7 +106,8 @@ QStringList ClassListEditor::names(int except) const {
 }
 
 void ClassListEditor::tell(const QString& text, bool problem) {
-  m_message->setStyleSheet(problem ? QStringLiteral("color: #b71c1c") : QStringLiteral("color: #1b5e20"));
+  m_message->setStyleSheet(problem ? QStringLiteral("color: #b71c1c")
+                                   : QStringLiteral("color: #1b5e20"));
   m_message->setText(text);
 }
 
@@ -150,7 +152,9 @@ void ClassListEditor::remove() {
   if (db->removeChild(name) != record::Failure::None)
     return tell(QStringLiteral("De klaslijst kan nu niet worden bewaard."), true);
   tell(QStringLiteral("%1 staat niet meer in de klaslijst; wat %1 oefende blijft bewaard "
-                      "(\"Wis gegevens\" wist het).").arg(name), false);
+                      "(\"Wis gegevens\" wist het).")
+           .arg(name),
+       false);
   m_name->clear();
   reload();
   Q_EMIT changed();

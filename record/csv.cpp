@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <cstdio>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cstdio>
 
 #include "record/database.h"
 #include "record/exercises.h"

@@ -14,7 +14,9 @@ namespace record {
 
 namespace {
 
-QString dutchPath(const QString& path) { return QDir::toNativeSeparators(path); }
+QString dutchPath(const QString& path) {
+  return QDir::toNativeSeparators(path);
+}
 
 }  // namespace
 
@@ -26,7 +28,9 @@ QString Database::defaultFile() {
 Database::Database(const QString& file, const QString& connection)
     : m_file(file), m_connection(connection) {}
 
-Database::~Database() { close(); }
+Database::~Database() {
+  close();
+}
 
 void Database::close() {
   if (m_db.isValid()) m_db.close();
@@ -41,8 +45,8 @@ Failure Database::classify(const QSqlError& error) {
   const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
   if (!ok) return Failure::Other;
   switch (code) {
-    case 5:   // SQLITE_BUSY
-    case 6:   // SQLITE_LOCKED
+    case 5:  // SQLITE_BUSY
+    case 6:  // SQLITE_LOCKED
       return Failure::Busy;
     case 13:  // SQLITE_FULL
       return Failure::Full;
@@ -72,8 +76,8 @@ Status Database::open(bool repair) {
   status.file = m_file;
   const QFileInfo info(m_file);
   if (!QDir().mkpath(info.absolutePath())) {
-    status.why = QStringLiteral("de map %1 kan niet worden gemaakt.")
-                     .arg(dutchPath(info.absolutePath()));
+    status.why =
+        QStringLiteral("de map %1 kan niet worden gemaakt.").arg(dutchPath(info.absolutePath()));
     return status;
   }
   QString detail;
@@ -96,20 +100,21 @@ Status Database::open(bool repair) {
       status.why = QStringLiteral("de schijf is vol (%1).").arg(dutchPath(m_file));
       break;
     case Failure::Busy:
-      status.why = QStringLiteral("een ander programma houdt het bestand %1 bezet.")
-                       .arg(dutchPath(m_file));
+      status.why =
+          QStringLiteral("een ander programma houdt het bestand %1 bezet.").arg(dutchPath(m_file));
       break;
     case Failure::Damaged:
       status.why = QStringLiteral("het bestand %1 is beschadigd.").arg(dutchPath(m_file));
       break;
     case Failure::Newer:
-      status.why = QStringLiteral("het bestand %1 is gemaakt door een nieuwere versie van Splitsen.")
-                       .arg(dutchPath(m_file));
+      status.why =
+          QStringLiteral("het bestand %1 is gemaakt door een nieuwere versie van Splitsen.")
+              .arg(dutchPath(m_file));
       break;
     case Failure::Unwritable:
     case Failure::Other:
-      status.why = QStringLiteral("het bestand %1 kan niet worden geschreven.")
-                       .arg(dutchPath(m_file));
+      status.why =
+          QStringLiteral("het bestand %1 kan niet worden geschreven.").arg(dutchPath(m_file));
       break;
   }
   close();
@@ -127,8 +132,8 @@ Failure Database::connectAndMigrate(QString* detail) {
   }
   QSqlQuery query(m_db);
   // journal_mode reads the header first, so a file that is no database fails here.
-  for (const char* pragma : {"PRAGMA busy_timeout = 5000", "PRAGMA journal_mode = WAL",
-                             "PRAGMA synchronous = FULL"}) {
+  for (const char* pragma :
+       {"PRAGMA busy_timeout = 5000", "PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
     if (!query.exec(QString::fromLatin1(pragma))) {
       *detail = query.lastError().text();
       return classify(query.lastError());
@@ -189,8 +194,7 @@ QString Database::moveAside() {
   for (int n = 1;; ++n) {
     target = info.absolutePath() + QLatin1Char('/') + info.completeBaseName() +
              QStringLiteral("-beschadigd-") + stamp +
-             (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) + QLatin1Char('.') +
-             info.suffix();
+             (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) + QLatin1Char('.') + info.suffix();
     if (!QFileInfo::exists(target)) break;
   }
   if (!QFile::rename(m_file, target)) return QString();
@@ -299,7 +303,8 @@ std::vector<Database::DayCount> Database::perDay(const QString& child) {
   if (!child.isNull()) query.addBindValue(child);
   if (!query.exec()) return result;
   while (query.next())
-    result.push_back({query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()});
+    result.push_back(
+        {query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()});
   return result;
 }
 

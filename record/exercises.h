@@ -8,9 +8,9 @@
 namespace record {
 
 struct Exercise {
-  const char* key;      // the screen's name, as stored
-  const char* name;     // Dutch, for the teacher
-  bool judged;          // answers with a verdict, or numbers that were only practised
+  const char* key;   // the screen's name, as stored
+  const char* name;  // Dutch, for the teacher
+  bool judged;       // answers with a verdict, or numbers that were only practised
 };
 
 // Every exercise, in the order of the chooser's board.

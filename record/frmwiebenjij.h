@@ -24,8 +24,8 @@ class frmwiebenjij : public forms::Form {
 
  private:
   // Procedures.
-  void vulknoppen();               // a button per child of the class list
-  void schikknoppen(int aantal);   // as large as they fit, centred
+  void vulknoppen();              // a button per child of the class list
+  void schikknoppen(int aantal);  // as large as they fit, centred
   void naarkeuzebord();
 
   // Handlers.

@@ -11,6 +11,8 @@ using MigrationStep = bool (*)(QSqlDatabase& db);
 
 // The steps in order; their count is the current version.
 const std::vector<MigrationStep>& migrationSteps();
-inline int schemaVersion() { return static_cast<int>(migrationSteps().size()); }
+inline int schemaVersion() {
+  return static_cast<int>(migrationSteps().size());
+}
 
 }  // namespace record

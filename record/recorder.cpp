@@ -3,10 +3,10 @@
 #include <QHash>
 #include <memory>
 
+#include "forms/program.h"
 #include "record/database.h"
 #include "record/frmwiebenjij.h"
 #include "record/writer.h"
-#include "forms/program.h"
 
 namespace record {
 
@@ -25,7 +25,9 @@ struct Recorder {
 std::unique_ptr<Recorder> g_recorder;
 
 // The record to write to, or null when there is none or recording is off.
-Recorder* active() { return g_recorder && !g_recorder->writer->off() ? g_recorder.get() : nullptr; }
+Recorder* active() {
+  return g_recorder && !g_recorder->writer->off() ? g_recorder.get() : nullptr;
+}
 
 qint64 now(const Recorder& r) {
   return r.options.clock ? r.options.clock() : forms::Program::current().clock().now();
@@ -33,8 +35,8 @@ qint64 now(const Recorder& r) {
 
 Entry stamped(const Recorder& r, const QString& exercise, int number) {
   Entry e;
-  e.time = isoWithOffset(r.options.wallClock ? r.options.wallClock()
-                                             : QDateTime::currentDateTime());
+  e.time =
+      isoWithOffset(r.options.wallClock ? r.options.wallClock() : QDateTime::currentDateTime());
   e.child = r.child;
   e.exercise = exercise;
   e.number = number;
@@ -53,9 +55,13 @@ void start(Options options) {
   g_recorder = std::move(recorder);
 }
 
-void stop() { g_recorder.reset(); }
+void stop() {
+  g_recorder.reset();
+}
 
-bool started() { return g_recorder != nullptr; }
+bool started() {
+  return g_recorder != nullptr;
+}
 
 void ready(const QString& exercise) {
   if (Recorder* r = active()) r->readyAt.insert(exercise, now(*r));
@@ -86,7 +92,9 @@ void setChild(const QString& name) {
   if (g_recorder) g_recorder->child = name;
 }
 
-QString child() { return g_recorder ? g_recorder->child : QString(); }
+QString child() {
+  return g_recorder ? g_recorder->child : QString();
+}
 
 void flush() {
   if (g_recorder) g_recorder->writer->flush();
@@ -102,7 +110,9 @@ Status status() {
   return g_recorder->writer->status();
 }
 
-QString file() { return g_recorder ? g_recorder->options.file : Database::defaultFile(); }
+QString file() {
+  return g_recorder ? g_recorder->options.file : Database::defaultFile();
+}
 
 Database* database() {
   if (!g_recorder) return nullptr;

@@ -14,9 +14,9 @@
 namespace record {
 
 struct Options {
-  QString file;           // empty: splitsen.sqlite in the standard data folder
+  QString file;  // empty: splitsen.sqlite in the standard data folder
   int batchMs = 100;
-  int maxPageCount = 0;   // tests: a page limit that makes the file full
+  int maxPageCount = 0;  // tests: a page limit that makes the file full
   // The wall clock of the time stamps (tests fix it).
   std::function<QDateTime()> wallClock;
   // The clock of response times in ms (default: the program's clock).

@@ -11,7 +11,7 @@ using record::Summary;
 
 namespace {
 
-constexpr int Columns = Summary::Highest + 2;  // the number, then parts 0 .. 10
+constexpr int Columns = Summary::Highest + 2;                 // the number, then parts 0 .. 10
 constexpr int Rows = Summary::Highest - Summary::Lowest + 2;  // the header, then 2 .. 10
 
 QString seconds(qint64 ms) {
@@ -33,20 +33,28 @@ void SplitGrid::setSummary(const Summary& summary) {
 
 QColor SplitGrid::colour(Knowledge knowledge) {
   switch (knowledge) {
-    case Knowledge::NotPractised: return QColor(0xEE, 0xEE, 0xEE);
-    case Knowledge::OftenWrong: return QColor(0xE5, 0x73, 0x73);
-    case Knowledge::RightButSlow: return QColor(0xFF, 0xD5, 0x4F);
-    case Knowledge::RightAndFast: return QColor(0x66, 0xBB, 0x6A);
+    case Knowledge::NotPractised:
+      return QColor(0xEE, 0xEE, 0xEE);
+    case Knowledge::OftenWrong:
+      return QColor(0xE5, 0x73, 0x73);
+    case Knowledge::RightButSlow:
+      return QColor(0xFF, 0xD5, 0x4F);
+    case Knowledge::RightAndFast:
+      return QColor(0x66, 0xBB, 0x6A);
   }
   return Qt::white;
 }
 
 QString SplitGrid::label(Knowledge knowledge) {
   switch (knowledge) {
-    case Knowledge::NotPractised: return QStringLiteral("nog niet geoefend");
-    case Knowledge::OftenWrong: return QStringLiteral("vaak fout");
-    case Knowledge::RightButSlow: return QStringLiteral("goed maar traag");
-    case Knowledge::RightAndFast: return QStringLiteral("goed en snel");
+    case Knowledge::NotPractised:
+      return QStringLiteral("nog niet geoefend");
+    case Knowledge::OftenWrong:
+      return QStringLiteral("vaak fout");
+    case Knowledge::RightButSlow:
+      return QStringLiteral("goed maar traag");
+    case Knowledge::RightAndFast:
+      return QStringLiteral("goed en snel");
   }
   return QString();
 }
@@ -55,7 +63,9 @@ QString SplitGrid::describe(int number, int part, const record::SplitCell& cell)
   QString text = QStringLiteral("%1 = %2 + %3\n").arg(number).arg(part).arg(number - part);
   if (cell.answers == 0) return text + QStringLiteral("nog niet geoefend");
   text += QStringLiteral("%1 keer geoefend: %2 goed, %3 fout\n")
-              .arg(cell.answers).arg(cell.right).arg(cell.wrong);
+              .arg(cell.answers)
+              .arg(cell.right)
+              .arg(cell.wrong);
   text += QStringLiteral("laatste %1: %2 fout\n").arg(cell.recentCount).arg(cell.recentWrong);
   text += cell.medianMs >= 0 ? QStringLiteral("mediaan tijd (goed): ") + seconds(cell.medianMs)
                              : QStringLiteral("geen tijd van een goed antwoord");
@@ -126,8 +136,8 @@ bool SplitGrid::event(QEvent* event) {
     if (c.x() < 0)
       QToolTip::hideText();
     else
-      QToolTip::showText(help->globalPos(), describe(c.x(), c.y(), m_summary.cell(c.x(), c.y())), this,
-                         cellRect(c.x(), c.y()).toRect());
+      QToolTip::showText(help->globalPos(), describe(c.x(), c.y(), m_summary.cell(c.x(), c.y())),
+                         this, cellRect(c.x(), c.y()).toRect());
     return true;
   }
   return QWidget::event(event);

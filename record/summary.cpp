@@ -60,7 +60,8 @@ qint64 median(std::vector<qint64> values) {
   std::nth_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(mid), values.end());
   const qint64 upper = values[mid];
   if (values.size() % 2 == 1) return upper;
-  const qint64 lower = *std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(mid));
+  const qint64 lower =
+      *std::max_element(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(mid));
   return (lower + upper) / 2;
 }
 

@@ -11,18 +11,18 @@ namespace record {
 enum class Knowledge { NotPractised, OftenWrong, RightButSlow, RightAndFast };
 
 struct Thresholds {
-  int recent = 10;          // the verdict looks at this many last answers of a split
-  int wrongPercent = 30;    // at least this share of them wrong: often wrong
-  qint64 fastMs = 4000;     // median time of the right ones at most this: fast
+  int recent = 10;        // the verdict looks at this many last answers of a split
+  int wrongPercent = 30;  // at least this share of them wrong: often wrong
+  qint64 fastMs = 4000;   // median time of the right ones at most this: fast
 };
 
 struct SplitCell {
   int answers = 0;  // all answers ever
   int right = 0;
   int wrong = 0;
-  int recentWrong = 0;               // among the last `recent`
+  int recentWrong = 0;  // among the last `recent`
   int recentCount = 0;
-  qint64 medianMs = -1;              // of the right answers among the last `recent`
+  qint64 medianMs = -1;  // of the right answers among the last `recent`
   Knowledge knowledge = Knowledge::NotPractised;
 };
 

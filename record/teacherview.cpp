@@ -23,20 +23,25 @@
 namespace {
 
 QString swatch(record::Knowledge k) {
-  return QStringLiteral("<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
+  return QStringLiteral(
+             "<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
       .arg(SplitGrid::colour(k).name(), SplitGrid::label(k));
 }
 
 QString legendText(const record::Thresholds& t) {
   const QString fast = QLocale(QLocale::Dutch).toString(double(t.fastMs) / 1000.0, 'f', 1);
   return QStringList{swatch(record::Knowledge::NotPractised), swatch(record::Knowledge::OftenWrong),
-                     swatch(record::Knowledge::RightButSlow), swatch(record::Knowledge::RightAndFast)}
+                     swatch(record::Knowledge::RightButSlow),
+                     swatch(record::Knowledge::RightAndFast)}
              .join(QStringLiteral("&nbsp;&nbsp;&nbsp; ")) +
-         QStringLiteral("<br>Een vakje kleurt naar de laatste %1 antwoorden op die splitsing: "
-                        "<b>vaak fout</b> bij %2 % of meer fout; <b>snel</b> als de mediaan tijd "
-                        "van de goede antwoorden hoogstens %3 s is. Rijen: het getal; kolommen: "
-                        "het deel dat getoond werd.")
-             .arg(t.recent).arg(t.wrongPercent).arg(fast);
+         QStringLiteral(
+             "<br>Een vakje kleurt naar de laatste %1 antwoorden op die splitsing: "
+             "<b>vaak fout</b> bij %2 % of meer fout; <b>snel</b> als de mediaan tijd "
+             "van de goede antwoorden hoogstens %3 s is. Rijen: het getal; kolommen: "
+             "het deel dat getoond werd.")
+             .arg(t.recent)
+             .arg(t.wrongPercent)
+             .arg(fast);
 }
 
 }  // namespace
@@ -75,8 +80,9 @@ TeacherView::TeacherView(QWidget* parent) : QWidget(parent, Qt::Window) {
   m_tabs->addTab(splits, QStringLiteral("Splitsingen"));
 
   m_days = new QTableWidget(0, 3, m_tabs);
-  m_days->setHorizontalHeaderLabels(
-      {QStringLiteral("Dag"), QStringLiteral("Oefeningen (aantal keer)"), QStringLiteral("Totaal")});
+  m_days->setHorizontalHeaderLabels({QStringLiteral("Dag"),
+                                     QStringLiteral("Oefeningen (aantal keer)"),
+                                     QStringLiteral("Totaal")});
   m_days->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   m_days->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
   m_days->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
@@ -121,14 +127,15 @@ TeacherView* TeacherView::showView() {
 
 void TeacherView::showState() {
   const record::Status status = record::status();
-  QString text = status.on
-                     ? QStringLiteral("<b>Opnemen staat aan.</b> Alles blijft op deze computer, in %1")
-                           .arg(QDir::toNativeSeparators(status.file).toHtmlEscaped())
-                     : QStringLiteral("<b>Opnemen staat uit:</b> %1 De oefeningen werken gewoon.")
-                           .arg(status.why.toHtmlEscaped());
+  QString text =
+      status.on ? QStringLiteral("<b>Opnemen staat aan.</b> Alles blijft op deze computer, in %1")
+                      .arg(QDir::toNativeSeparators(status.file).toHtmlEscaped())
+                : QStringLiteral("<b>Opnemen staat uit:</b> %1 De oefeningen werken gewoon.")
+                      .arg(status.why.toHtmlEscaped());
   if (!status.movedAside.isEmpty())
-    text += QStringLiteral("<br>Het bestand was beschadigd. Het is bewaard als %1 en er is een "
-                           "nieuw bestand begonnen.")
+    text += QStringLiteral(
+                "<br>Het bestand was beschadigd. Het is bewaard als %1 en er is een "
+                "nieuw bestand begonnen.")
                 .arg(QDir::toNativeSeparators(status.movedAside).toHtmlEscaped());
   m_state->setText(text);
 }
@@ -163,9 +170,9 @@ void TeacherView::refresh() {
   record::Database* db = record::database();
   const QString child = chosenChild();
   record::Summary summary;
-  if (db) db->forEachVerdict(child, [&](int n, int part, bool right, qint64 ms) {
-    summary.add(n, part, right, ms);
-  });
+  if (db)
+    db->forEachVerdict(
+        child, [&](int n, int part, bool right, qint64 ms) { summary.add(n, part, right, ms); });
   summary.finish();
   m_grid->setSummary(summary);
 
@@ -180,9 +187,12 @@ void TeacherView::refresh() {
     const int r = m_days->rowCount();
     m_days->insertRow(r);
     const QDate date = QDate::fromString(day, Qt::ISODate);
-    m_days->setItem(r, 0, new QTableWidgetItem(
-                              date.isValid() ? QLocale(QLocale::Dutch).toString(date, QStringLiteral("ddd d MMM yyyy"))
-                                             : day));
+    m_days->setItem(
+        r, 0,
+        new QTableWidgetItem(
+            date.isValid()
+                ? QLocale(QLocale::Dutch).toString(date, QStringLiteral("ddd d MMM yyyy"))
+                : day));
     auto* exercises = new QTableWidgetItem(parts.join(QStringLiteral(", ")));
     exercises->setToolTip(parts.join(QLatin1Char('\n')));
     m_days->setItem(r, 1, exercises);
@@ -216,25 +226,28 @@ void TeacherView::wipeChosen() {
 
 void TeacherView::askExport() {
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  const QString file = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Exporteer naar CSV"), folder + QStringLiteral("/splitsen.csv"),
-      QStringLiteral("CSV voor rekenbladen (*.csv)"));
+  const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Exporteer naar CSV"),
+                                                    folder + QStringLiteral("/splitsen.csv"),
+                                                    QStringLiteral("CSV voor rekenbladen (*.csv)"));
   if (file.isEmpty()) return;
   QString error;
   if (exportTo(file, &error))
-    QMessageBox::information(this, QStringLiteral("Exporteer"),
-                             QStringLiteral("Alles is bewaard in %1.").arg(QDir::toNativeSeparators(file)));
+    QMessageBox::information(
+        this, QStringLiteral("Exporteer"),
+        QStringLiteral("Alles is bewaard in %1.").arg(QDir::toNativeSeparators(file)));
   else
     QMessageBox::warning(this, QStringLiteral("Exporteer"), error);
 }
 
 void TeacherView::askWipe() {
   const QString child = chosenChild();
-  const QString who = child.isNull() ? QStringLiteral("van alle kinderen") : QStringLiteral("van %1").arg(child);
+  const QString who =
+      child.isNull() ? QStringLiteral("van alle kinderen") : QStringLiteral("van %1").arg(child);
   const auto answer = QMessageBox::question(
       this, QStringLiteral("Wis gegevens"),
       QStringLiteral("Alle geoefende splitsingen %1 wissen? Dit kan niet ongedaan worden gemaakt. "
-                     "De klaslijst blijft.").arg(who),
+                     "De klaslijst blijft.")
+          .arg(who),
       QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
   if (answer == QMessageBox::Yes) wipeChosen();
 }

@@ -82,7 +82,8 @@ void Writer::run() {
 
     lock.lock();
     if (failure == Failure::Full)
-      turnOff(QStringLiteral("de schijf is vol (%1).").arg(QDir::toNativeSeparators(m_options.file)));
+      turnOff(
+          QStringLiteral("de schijf is vol (%1).").arg(QDir::toNativeSeparators(m_options.file)));
     else if (failure == Failure::Busy)
       turnOff(QStringLiteral("een ander programma houdt het bestand %1 bezet.")
                   .arg(QDir::toNativeSeparators(m_options.file)));

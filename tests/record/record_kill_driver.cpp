@@ -4,10 +4,10 @@
 // Usage: record_kill_driver FILE RUN
 
 #include <QCoreApplication>
-#include <ctime>
 #include <QRandomGenerator>
 #include <QThread>
 #include <cstdio>
+#include <ctime>
 
 #include "record/recorder.h"
 
@@ -30,8 +30,8 @@ int main(int argc, char* argv[]) {
   for (int i = 0; i < 5000; ++i) {
     record::ready(QStringLiteral("frmsplitsmachine"));
     QThread::msleep(random.bounded(2, 12));
-    record::answer(QStringLiteral("frmsplitsmachine"), 7, 3, run + QLatin1Char('-') + QString::number(i),
-                   true);
+    record::answer(QStringLiteral("frmsplitsmachine"), 7, 3,
+                   run + QLatin1Char('-') + QString::number(i), true);
     std::printf("%d %lld\n", i, static_cast<long long>(monotonicMs()));
     std::fflush(stdout);
   }

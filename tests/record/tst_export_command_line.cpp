@@ -29,7 +29,8 @@ class ExportCommandLineTest : public QObject {
 
  private Q_SLOTS:
   void initTestCase() {
-    record::Database db(m_home.filePath(QStringLiteral("splitsen/splitsen.sqlite")), QStringLiteral("fill"));
+    record::Database db(m_home.filePath(QStringLiteral("splitsen/splitsen.sqlite")),
+                        QStringLiteral("fill"));
     QVERIFY(db.open(true).on);
     QCOMPARE(db.insert({recordtest::answer(7, 3, "4", true, 1500, "Noor")}), record::Failure::None);
   }

@@ -36,9 +36,11 @@ class RecordDatabaseTest : public QObject {
       if (version >= 1)
         QVERIFY(q.exec(QStringLiteral(
             "INSERT INTO answers (time, child, exercise, number, shown, given, right, ms)"
-            " VALUES ('2025-01-01T08:00:00.000+01:00', 'Ada', 'frmsplitsmachine', 7, 3, '4', 1, 900)")));
+            " VALUES ('2025-01-01T08:00:00.000+01:00', 'Ada', 'frmsplitsmachine', 7, 3, '4', 1, "
+            "900)")));
       if (version >= 2)
-        QVERIFY(q.exec(QStringLiteral("INSERT INTO children (name, picture) VALUES ('Ada', 'kat')")));
+        QVERIFY(
+            q.exec(QStringLiteral("INSERT INTO children (name, picture) VALUES ('Ada', 'kat')")));
       db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("old"));
@@ -99,7 +101,8 @@ class RecordDatabaseTest : public QObject {
   void a_file_from_a_newer_program_is_left_alone() {
     makeVersion(schemaVersion());
     {
-      QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw2"));
+      QSqlDatabase raw =
+          QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw2"));
       raw.setDatabaseName(file());
       QVERIFY(raw.open());
       QSqlQuery(raw).exec(QStringLiteral("PRAGMA user_version = 99"));
@@ -158,9 +161,15 @@ class RecordDatabaseTest : public QObject {
 
   void a_second_damaged_file_on_the_same_second_gets_its_own_name() {
     write(file(), "geen database");
-    { Database db(file(), QStringLiteral("t")); QVERIFY(db.open(true).on); }
+    {
+      Database db(file(), QStringLiteral("t"));
+      QVERIFY(db.open(true).on);
+    }
     write(file(), "ook geen database");
-    { Database db(file(), QStringLiteral("t")); QVERIFY(db.open(true).on); }
+    {
+      Database db(file(), QStringLiteral("t"));
+      QVERIFY(db.open(true).on);
+    }
     QCOMPARE(movedAsideFiles().size(), 2);
   }
 
@@ -192,7 +201,7 @@ class RecordDatabaseTest : public QObject {
     QVERIFY(status.why.contains(QStringLiteral("vol")));
     const int onDisk = scalar(file(), "SELECT count(*) FROM answers").toInt();
     QVERIFY(onDisk > 0);
-    QCOMPARE(onDisk, pushed - 1);  // all but the one that did not fit
+    QCOMPARE(onDisk, pushed - 1);          // all but the one that did not fit
     writer.push(answer(7, 3, "4", true));  // goes nowhere, costs nothing
     writer.flush();
   }
@@ -213,7 +222,8 @@ class RecordDatabaseTest : public QObject {
     Database db(file(), QStringLiteral("t"));
     QVERIFY(db.open(true).on);
     QCOMPARE(db.addChild({QStringLiteral("Ada"), QStringLiteral("kat")}), Failure::None);
-    QCOMPARE(db.addChild({QStringLiteral("ada"), QStringLiteral("kat")}), Failure::Other);  // unique
+    QCOMPARE(db.addChild({QStringLiteral("ada"), QStringLiteral("kat")}),
+             Failure::Other);  // unique
     QCOMPARE(db.insert({answer(7, 3, "4", true, 800, "Ada"), answer(7, 3, "4", true, 800, "Bo")}),
              Failure::None);
     QCOMPARE(db.renameChild(QStringLiteral("Ada"), QStringLiteral("Adaline")), Failure::None);

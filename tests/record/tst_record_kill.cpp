@@ -4,7 +4,6 @@
 // second before their end must be in the file. SPLITSEN_KILLS (default 200) and
 // SPLITSEN_KILL_SEED set the count and the seed.
 
-#include <ctime>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSet>
@@ -13,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <ctime>
 
 // The monotonic clock that every process on the machine shares, in ms.
 static qint64 monotonicMs() {
@@ -41,7 +41,8 @@ class RecordKillTest : public QObject {
   static QSet<QString> inFile(const QString& file, int run) {
     QSet<QString> given;
     {
-      QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+      QSqlDatabase db =
+          QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
       db.setDatabaseName(file);
       db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
       if (db.open()) {
@@ -64,7 +65,8 @@ class RecordKillTest : public QObject {
     QRandomGenerator random(seed);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("splitsen.sqlite"));
-    const QString driver = QCoreApplication::applicationDirPath() + QStringLiteral("/record_kill_driver");
+    const QString driver =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/record_kill_driver");
 
     std::vector<Run> running;
     int started = 0;
@@ -94,7 +96,8 @@ class RecordKillTest : public QObject {
         if (parts.size() != 2) continue;
         if (parts[1].toLongLong() >= killedAt - 1000) continue;
         ++checked;
-        const QString given = QStringLiteral("%1-%2").arg(next->id).arg(QString::fromLatin1(parts[0]));
+        const QString given =
+            QStringLiteral("%1-%2").arg(next->id).arg(QString::fromLatin1(parts[0]));
         QVERIFY2(stored.contains(given),
                  qPrintable(QStringLiteral("answer %1, acknowledged %2 ms before the kill, is lost")
                                 .arg(given)

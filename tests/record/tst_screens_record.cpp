@@ -115,7 +115,8 @@ class ScreensRecordTest : public QObject {
     Harness::control<CommandButton>(f, QStringLiteral("cmdrechts%1").arg(right)).click();
     const auto rows = entries();
     QCOMPARE(rows.size(), size_t(1));
-    verify(rows[0], "frmsplits1", 6, 2, QStringLiteral("%1+%2").arg(left).arg(right), int(verdict), 2500);
+    verify(rows[0], "frmsplits1", 6, 2, QStringLiteral("%1+%2").arg(left).arg(right), int(verdict),
+           2500);
   }
 
   void split_friends_records_each_row_with_its_left_number() {

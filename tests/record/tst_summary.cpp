@@ -21,9 +21,10 @@ class SummaryTest : public QObject {
     QTest::newRow("at the limit is fast") << "rr" << qint64(4000) << int(Knowledge::RightAndFast);
     QTest::newRow("one wrong") << "w" << qint64(0) << int(Knowledge::OftenWrong);
     QTest::newRow("3 of 10 wrong") << "wrwrwrrrrr" << qint64(1000) << int(Knowledge::OftenWrong);
-    QTest::newRow("2 of 10 wrong, fast") << "wrwrrrrrrr" << qint64(1000) << int(Knowledge::RightAndFast);
-    QTest::newRow("old mistakes forgotten") << "wwwwwrrrrrrrrrr" << qint64(1000)
-                                            << int(Knowledge::RightAndFast);
+    QTest::newRow("2 of 10 wrong, fast")
+        << "wrwrrrrrrr" << qint64(1000) << int(Knowledge::RightAndFast);
+    QTest::newRow("old mistakes forgotten")
+        << "wwwwwrrrrrrrrrr" << qint64(1000) << int(Knowledge::RightAndFast);
     QTest::newRow("wrong beats slow") << "wwr" << qint64(9000) << int(Knowledge::OftenWrong);
   }
   void knowledge() {

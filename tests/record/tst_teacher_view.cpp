@@ -152,7 +152,8 @@ class TeacherViewTest : public QObject {
     record::practised(QStringLiteral("frmsplits2"), 8);
     TeacherView view;
     QCOMPARE(view.days()->rowCount(), 2);
-    QCOMPARE(view.days()->item(0, 1)->text(), QStringLiteral("Splitsingen memoriseren 1, Splitsmachine 2"));
+    QCOMPARE(view.days()->item(0, 1)->text(),
+             QStringLiteral("Splitsingen memoriseren 1, Splitsmachine 2"));
     QCOMPARE(view.days()->item(0, 2)->text(), QStringLiteral("3"));
     QVERIFY(view.days()->item(0, 0)->text().contains(QStringLiteral("6 mrt")));
     QCOMPARE(view.days()->item(1, 2)->text(), QStringLiteral("1"));
@@ -223,14 +224,17 @@ class TeacherViewTest : public QObject {
 
   void with_a_class_list_the_child_names_itself_first() {
     QVERIFY(record::database());
-    QCOMPARE(record::database()->addChild({QStringLiteral("Noor"), QStringLiteral("kat")}), record::Failure::None);
-    QCOMPARE(record::database()->addChild({QStringLiteral("Daan"), QStringLiteral("vis")}), record::Failure::None);
+    QCOMPARE(record::database()->addChild({QStringLiteral("Noor"), QStringLiteral("kat")}),
+             record::Failure::None);
+    QCOMPARE(record::database()->addChild({QStringLiteral("Daan"), QStringLiteral("vis")}),
+             record::Failure::None);
     m_h->start();
     screens::frmmecenaat1().cmdkombinnen.click();
     auto& who = m_h->program().form<frmwiebenjij>();
     QVERIFY(who.isVisible());
     QVERIFY(!screens::frmmecenaat1().isVisible());
-    QVERIFY(!m_h->program().loaded(QStringLiteral("frmkiesbasis")) || !screens::frmkiesbasis().isVisible());
+    QVERIFY(!m_h->program().loaded(QStringLiteral("frmkiesbasis")) ||
+            !screens::frmkiesbasis().isVisible());
     QVERIFY(!screens::MDIForm2().isEnabled());
     QVERIFY(who.cmdkind[0].visible() && who.cmdkind[1].visible() && !who.cmdkind[2].visible());
     QCOMPARE(who.cmdkind[1].caption(), QStringLiteral("Daan"));
@@ -243,10 +247,14 @@ class TeacherViewTest : public QObject {
   void the_state_says_on_off_and_moved_aside_data() {
     QTest::addColumn<QString>("condition");
     QTest::addColumn<QString>("says");
-    QTest::newRow("on") << "" << "Opnemen staat aan";
-    QTest::newRow("folder cannot be made") << "unwritable" << "kan niet worden gemaakt";
-    QTest::newRow("damaged file") << "damaged" << "bewaard als";
-    QTest::newRow("full disk") << "full" << "schijf is vol";
+    QTest::newRow("on") << ""
+                        << "Opnemen staat aan";
+    QTest::newRow("folder cannot be made") << "unwritable"
+                                           << "kan niet worden gemaakt";
+    QTest::newRow("damaged file") << "damaged"
+                                  << "bewaard als";
+    QTest::newRow("full disk") << "full"
+                               << "schijf is vol";
   }
   void the_state_says_on_off_and_moved_aside() {
     QFETCH(QString, condition);
@@ -268,7 +276,8 @@ class TeacherViewTest : public QObject {
     record::start(options);
     if (condition == "full")
       for (int i = 0; i < 400 && record::status().on; ++i) {
-        record::answer(QStringLiteral("frmsplitsmachine"), 7, 3, QString(300, QLatin1Char('4')), true);
+        record::answer(QStringLiteral("frmsplitsmachine"), 7, 3, QString(300, QLatin1Char('4')),
+                       true);
         record::flush();
       }
     TeacherView view;
