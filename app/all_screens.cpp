@@ -14,6 +14,7 @@
 #include "forms/program.h"
 #include "shell/mdiform2.h"
 #include "shell/screens.h"
+#include "record/recorder.h"
 
 void registerAllScreens(forms::Program& program) {
   registerShellScreens(program);
@@ -37,5 +38,10 @@ void startSplitsen(forms::Program& program, const Options& options) {
   registerAllScreens(program);
   program.zoom().restore(&program.preferences(), options.zoom, options.fullScreen);
   program.onEnd = [] { QCoreApplication::exit(0); };
+  // Answers are written on a thread of their own; the last ones are committed at the end.
+  record::start();
+  QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { record::stop(); });
+  // Also when no event loop ran to its end: before the application's own state goes.
+  qAddPostRoutine(record::stop);
   screens::MDIForm2().Show();
 }

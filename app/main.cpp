@@ -5,8 +5,11 @@
 
 #include "app/all_screens.h"
 #include "forms/program.h"
+#include "record/csv.h"
 
 int main(int argc, char* argv[]) {
+  // --export=FILE writes the practice record as CSV and ends, without a window.
+  if (const int status = record::exportFromCommandLine(argc, argv); status >= 0) return status;
   QApplication app(argc, argv);
   const ParsedArguments parsed = parseArguments(QApplication::arguments());
   if (!parsed.options) {

@@ -2,6 +2,7 @@
 
 #include "shell/frmkiesbasis.h"
 #include "shell/mdiform2.h"
+#include "record/recorder.h"
 
 using namespace forms;
 
@@ -46,6 +47,6 @@ void frmmecenaat1::Form_Activate() {
 
 void frmmecenaat1::cmdkombinnen_Click() {
   Hide();
-  screens::frmkiesbasis().Show();
+  record::showChooser();  // "Wie ben jij?" first when there is a class list
   screens::MDIForm2().setEnabled(false);
 }

@@ -10,6 +10,9 @@
 #include "shell/frminfo.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/frmmecenaat1.h"
+#include "forms/pictures.h"
+#include "record/recorder.h"
+#include "record/teachermenu.h"
 
 namespace {
 
@@ -42,6 +45,7 @@ MDIForm2::MDIForm2()
     view->addAction(item);
   beeld.setMenu(view);
   menuBar->addAction(&beeld);
+  record::addTeacherMenu(*menuBar);
   layout->setMenuBar(menuBar);
   auto* client = new ClientArea(this);
   client->setObjectName(QStringLiteral("MDIClient"));
@@ -76,6 +80,6 @@ bool MDIForm2::Form_QueryClose() {
 
 void MDIForm2::aftrek2_Click() {
   screens::frmmecenaat1().Hide();
-  screens::frmkiesbasis().Show();
+  record::showChooser();  // "Wie ben jij?" first when there is a class list
   setEnabled(false);
 }

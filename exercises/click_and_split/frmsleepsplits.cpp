@@ -3,6 +3,7 @@
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
+#include "record/recorder.h"
 
 using namespace forms;
 
@@ -139,6 +140,7 @@ void frmsleepsplits::schrijfsom() {
 }
 
 void frmsleepsplits::cmdsplits_Click(int n) {
+  record::practised(Name, n);
   getal = n;
   cmdstart[0].setVisible(true);
   toongetal();

@@ -2,6 +2,7 @@
 
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
+#include "record/recorder.h"
 
 using namespace forms;
 
@@ -379,6 +380,7 @@ void frmsplits1::cmdgetal_Click(int n) {
   verberggetalknoppen();
   toonbenen();
   if (n == 4) cmdallesweg.setVisible(true);
+  record::ready(Name);
 }
 
 // A click on a left key (cmdlinks0_Click .. cmdlinks10_Click): the first digit.
@@ -402,6 +404,8 @@ void frmsplits1::cmdrechts_Click(const CommandButton& key) {
   lbltweeb.setCaption(key.caption());
   toonplussen();
   controleerrechts();
+  record::answer(Name, deel1 + deel2, deel1, lblgetal1.caption() + "+" + lblgetal2.caption(),
+                 lblgetal1.caption() == lblmult1.caption() && lblgetal2.caption() == lblmult2.caption());
   cmdallesweg.setVisible(true);
   cmdkies.setVisible(true);
   verbergrechts();

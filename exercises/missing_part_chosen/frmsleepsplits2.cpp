@@ -5,6 +5,7 @@
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
+#include "record/recorder.h"
 
 using namespace forms;
 
@@ -185,6 +186,7 @@ void frmsleepsplits2::splitsgetal(int n) {
   deeltwee = n - a;
   toonopgave();
   verbergkeuze();
+  record::ready(Name);
 }
 
 void frmsleepsplits2::cmdsplits2_Click() {
@@ -288,6 +290,7 @@ void frmsleepsplits2::txtantwoord_Click() {
 // Judged as numbers, so 04 counts as 4. A wrong answer only empties the box.
 void frmsleepsplits2::cmdcontroleer_Click() {
   const double x = Val(txtantwoord.text());
+  record::answer(Name, getal, deeleen, txtantwoord.text(), x == deeltwee);
   if (x != deeltwee) {
     txtantwoord.setText("");
     txtantwoord.SetFocus();

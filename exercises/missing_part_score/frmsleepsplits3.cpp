@@ -5,6 +5,7 @@
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
+#include "record/recorder.h"
 
 using namespace forms;
 
@@ -176,6 +177,7 @@ void frmsleepsplits3::nieuweopgave() {
   txtantwoord.SetFocus();
   txtmult3.setText(Str(deeltwee));
   lblcontrole.setCaption(Str(deeleen) + " +  ?  = " + Str(getal));
+  record::ready(Name);
 }
 
 // The known part turns blue, so the squares still dark are the answer.
@@ -206,6 +208,7 @@ void frmsleepsplits3::txtantwoord_Click() {
 void frmsleepsplits3::cmdcontroleer_Click() {
   aantalgemaakt += 1;
   const bool juist = txtantwoord.text() == txtmult3.text();
+  record::answer(Name, getal, deeleen, txtantwoord.text(), juist);
   if (juist) {
     cmdhulp.setVisible(false);
     cmdcontroleer.setVisible(false);

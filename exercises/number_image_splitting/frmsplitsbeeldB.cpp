@@ -2,6 +2,7 @@
 
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
+#include "record/recorder.h"
 
 using namespace forms;
 
@@ -204,6 +205,7 @@ void frmsplitsbeeldB::Form_Activate() {
 }
 
 void frmsplitsbeeldB::cmdtopplus_Click(int n) {
+  record::practised(Name, n);
   verbergknoppen();
   verbergstrepen();
   verbergbeelden();

@@ -5,6 +5,7 @@
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
+#include "record/recorder.h"
 
 using namespace forms;
 
@@ -113,6 +114,7 @@ void frmsplitsrijenB::cmdstart_Click() {
   for (Line* line : {&Line1, &Line2, &Line3, &Line4, &Line5, &Line6}) line->setVisible(true);
   begrenslinks();
   vullinks();
+  record::ready(Name);
 }
 
 void frmsplitsrijenB::txtsplis_Change(int index) {
@@ -139,6 +141,7 @@ void frmsplitsrijenB::cmdeen_Click(int index) {
   antwoord.setForeColor(White);
   const QString a = lblsplits[index].caption();
   vriendje = CInt(getal - Val(a));
+  record::answer(Name, getal, CInt(Val(a)), antwoord.text(), Val(antwoord.text()) == vriendje);
   if (Val(antwoord.text()) == vriendje) {
     antwoord.setBackColor(DarkTeal);
     const QString b = Str(vriendje);

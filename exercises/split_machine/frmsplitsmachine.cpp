@@ -4,6 +4,7 @@
 
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
+#include "record/recorder.h"
 
 using namespace forms;
 
@@ -285,6 +286,7 @@ void frmsplitsmachine::balleninzet(int N) {
   tmreinde.setEnabled(true);
   tmrbak1.setEnabled(true);
   toonlinks();  // still under the left lid
+  record::ready(Name);  // the lid may already be open
 }
 
 // ---------------------------------------------------------------- screen events
@@ -321,6 +323,7 @@ void frmsplitsmachine::tmrk_Timer(int k) {
 }
 
 void frmsplitsmachine::tmrbak1_Timer() {
+  if (shpbaklinks.visible()) record::ready(Name);  // the first tick shows the question
   shpbaklinks.setVisible(false);
   lblles.setCaption(Str(getal) + " = " + Str(deel) + " + . " + CrLf + Str(deel) + " + .  = " +
                     Str(getal));
@@ -337,6 +340,7 @@ void frmsplitsmachine::cmdcontrole_Click() {
   if (txtmult2.text() == "") txtmult2.setText("0");
   if (!IsNumeric(txtmult2.text())) txtmult2.setText("0");
   timersuit();
+  record::answer(Name, getal, deel, txtmult2.text(), Val(txtmult2.text()) == rest);
   if (Val(txtmult2.text()) == rest) {
     lblles.setCaption("");
     lblles.setCaption(Str(getal) + " = " + Str(deel) + " + " + Str(rest) + CrLf + Str(deel) +

@@ -2,6 +2,7 @@
 
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
+#include "record/recorder.h"
 
 using namespace forms;
 
@@ -160,6 +161,7 @@ void frmsplits2::wiskeuze() {
 
 // A "LEER " button: the list, the pictures and the big number of n; a walk stops.
 void frmsplits2::cmd_Click(int n) {
+  record::practised(Name, n);
   toonplaatjes(n);
   toonkaders(n);
   lblsplits.setCaption(Str(n));
@@ -172,6 +174,7 @@ void frmsplits2::cmd_Click(int n) {
 
 // An option: the same list and pictures, then the walk through the splits of n.
 void frmsplits2::opt_Click(int n) {
+  record::practised(Name, n);
   toonplaatjes(n);
   toonkaders(n);
   tmr0.setEnabled(true);

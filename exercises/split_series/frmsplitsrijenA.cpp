@@ -5,6 +5,7 @@
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
+#include "record/recorder.h"
 
 using namespace forms;
 
@@ -92,6 +93,7 @@ void frmsplitsrijenA::wisscherm() {
 }
 
 void frmsplitsrijenA::cmdgetal_Click(int index) {
+  record::practised(Name, index);
   for (int i = 0; i <= 10; ++i) shpbol[i].setBackColor(Grey);
   for (int i = 0; i <= index; ++i) shpbol[i].setBackColor(Green);
   getal = index;

@@ -10,11 +10,13 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
 #include <malloc.h>
 
 #include "app/all_screens.h"
+#include "record/recorder.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/mdiform2.h"
 #include "tests/support/harness.h"
@@ -297,9 +299,29 @@ class TestRandomInput : public QObject {
   }
 
  private Q_SLOTS:
+  // With the practice record on (and a class list, so "Wie ben jij?" comes first), and
+  // with a data folder that cannot be made: the child never notices the difference.
+  void childCanNeverBreakTheProgram_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("share");  // of SPLITSEN_RANDOM_EVENTS, in percent
+    QTest::newRow("recording on") << "writable" << 100;
+    QTest::newRow("unwritable data folder") << "unwritable" << 25;
+  }
   void childCanNeverBreakTheProgram() {
+    QFETCH(QString, folder);
+    QFETCH(int, share);
     const auto seed = static_cast<quint32>(envNumber("SPLITSEN_RANDOM_SEED", 20261208));
-    const qint64 events = envNumber("SPLITSEN_RANDOM_EVENTS", 100000);
+    const qint64 events = envNumber("SPLITSEN_RANDOM_EVENTS", 100000) * share / 100;
+    QTemporaryDir dir;
+    record::Options options;
+    options.file = dir.filePath(QStringLiteral("splitsen/splitsen.sqlite"));
+    if (folder == QLatin1String("unwritable")) {
+      QFile plain(dir.filePath(QStringLiteral("splitsen")));  // a file where the folder goes
+      QVERIFY(plain.open(QIODevice::WriteOnly));
+    }
+    record::start(options);
+    if (record::Database* db = record::database())
+      for (const char* name : {"Noor", "Daan", "Zoë"}) db->addChild({QString::fromUtf8(name), QStringLiteral("kat")});
     QRandomGenerator random(seed);
     Run run;
     newSession(run, seed);
@@ -313,6 +335,20 @@ class TestRandomInput : public QObject {
         QFAIL(qPrintable(QStringLiteral("seed %1, event %2: %3").arg(seed).arg(event).arg(broken)));
       if (run.harness->program().ended()) newSession(run, seed);
     }
+    // Every line of the record is a split that a screen showed.
+    record::flush();
+    int recorded = 0;
+    if (record::Database* db = record::database())
+      db->forEachEntry(QString(), [&](const record::Entry& e) {
+        ++recorded;
+        QVERIFY2(e.number >= 0 && e.number <= 10, qPrintable(QString::number(e.number)));
+        if (e.shown) QVERIFY(*e.shown >= 0 && *e.shown <= e.number);
+        QVERIFY(e.right.has_value() == e.shown.has_value());
+      });
+    QCOMPARE(record::status().on, folder == QLatin1String("writable"));
+    record::stop();
+    qInfo("seed %u: %lld events over %d sessions, %d lines recorded", seed, events, run.sessions,
+          recorded);
     qInfo("seed %u: %lld events over %d sessions, %d zoom changes", seed, events, run.sessions,
           run.zoomChanges);
     // Zoom changes and new sessions must not pile up renderings or screens.

@@ -1,0 +1,126 @@
+// Benchmark of the practice record: what an answer costs the screens' thread (the call
+// only queues it; the writer thread commits), and how long the teacher's view takes to
+// open and paint with 100,000 answers in the file. Real clock, offscreen platform.
+// Usage: record_bench [answers in the file, default 100000]
+
+#include <QApplication>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include "bench/bench_support.h"
+#include "forms/program.h"
+#include "record/database.h"
+#include "record/recorder.h"
+#include "record/teacherview.h"
+
+namespace {
+
+void answerCost() {
+  QTemporaryDir dir;
+  record::Options options;
+  options.file = dir.filePath(QStringLiteral("splitsen.sqlite"));
+  record::start(options);
+  record::status();  // opened
+  std::vector<double> us;
+  QRandomGenerator random(1);
+  for (int i = 0; i < 3000; ++i) {
+    const int n = 2 + random.bounded(9);
+    const int part = random.bounded(n + 1);
+    record::ready(QStringLiteral("frmsplitsmachine"));
+    const qint64 t0 = bench::monotonicNs();
+    record::answer(QStringLiteral("frmsplitsmachine"), n, part, QString::number(n - part), true);
+    us.push_back(double(bench::monotonicNs() - t0) / 1000.0);
+    if (i % 10 == 0) QThread::msleep(1);  // the writer commits while answers keep coming
+  }
+  record::stop();
+  std::printf(
+      "record: an answer on the screens' thread: median %.1f us, p99 %.1f us, max %.1f us "
+      "(%zu answers; limit 1000 us)\n",
+      bench::median(us), bench::percentile(us, 99), *std::max_element(us.begin(), us.end()),
+      us.size());
+}
+
+void fill(const QString& file, int count) {
+  record::Database db(file, QStringLiteral("fill"));
+  db.open(true);
+  for (int i = 0; i < 30; ++i)
+    db.addChild({QStringLiteral("Kind %1").arg(i + 1), QStringLiteral("kat")});
+  QRandomGenerator random(2);
+  const char* exercises[] = {"frmsplitsmachine", "frmsplits1", "frmsplitsrijenB", "frmsleepsplits2",
+                             "frmsleepsplits3"};
+  std::vector<record::Entry> batch;
+  const QDateTime first(QDate(2026, 1, 5), QTime(9, 0));
+  for (int i = 0; i < count; ++i) {
+    record::Entry e;
+    e.time = record::isoWithOffset(first.addSecs(i * 50));
+    e.child = QStringLiteral("Kind %1").arg(1 + random.bounded(30));
+    e.exercise = QString::fromLatin1(exercises[random.bounded(5)]);
+    e.number = 2 + random.bounded(9);
+    e.shown = random.bounded(e.number + 1);
+    e.given = QString::number(e.number - *e.shown);
+    e.right = random.bounded(10) < 8;
+    e.ms = 800 + random.bounded(8000);
+    batch.push_back(e);
+    if (batch.size() == 5000) {
+      db.insert(batch);
+      batch.clear();
+    }
+  }
+  db.insert(batch);
+}
+
+void viewOpening(int count) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("splitsen.sqlite"));
+  fill(file, count);
+  record::Options options;
+  options.file = file;
+  record::start(options);
+  record::status();
+  {
+    record::Database* db = record::database();
+    auto time = [](const char* what, const std::function<void()>& f) {
+      const qint64 t0 = bench::monotonicNs();
+      f();
+      std::printf("record:   %s: %.1f ms\n", what, double(bench::monotonicNs() - t0) / 1e6);
+    };
+    time("every verdict", [&] { db->forEachVerdict(QString(), [](int, int, bool, qint64) {}); });
+    time("per day", [&] { db->perDay(QString()); });
+    time("children in the record", [&] { db->childrenInRecord(); });
+    time("class list", [&] { db->children(); });
+  }
+  std::vector<double> all, one;
+  for (int round = 0; round < 7; ++round) {
+    const qint64 t0 = bench::monotonicNs();
+    auto* view = new TeacherView;
+    view->show();
+    view->grab();  // the first paint, grid and table included
+    all.push_back(double(bench::monotonicNs() - t0) / 1e6);
+    const qint64 t1 = bench::monotonicNs();
+    view->chooseChild(QStringLiteral("Kind 7"));
+    view->grab();
+    one.push_back(double(bench::monotonicNs() - t1) / 1e6);
+    delete view;
+  }
+  record::stop();
+  std::printf(
+      "record: opening the teacher's view with %d answers: median %.1f ms, max %.1f ms "
+      "(7 rounds; target 200 ms)\n",
+      count, bench::median(all), *std::max_element(all.begin(), all.end()));
+  std::printf("record: choosing one child of 30 in it: median %.1f ms, max %.1f ms\n",
+              bench::median(one), *std::max_element(one.begin(), one.end()));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  bench::quietOffscreenPlatform();
+  QApplication app(argc, argv);
+  forms::Program program;
+  const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
+  answerCost();
+  viewOpening(count > 0 ? count : 100000);
+  return 0;
+}

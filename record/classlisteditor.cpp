@@ -1,0 +1,161 @@
+#include "record/classlisteditor.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "record/classlist.h"
+#include "record/recorder.h"
+
+ClassListEditor::ClassListEditor(QWidget* parent) : QWidget(parent) {
+  auto* layout = new QHBoxLayout(this);
+  m_list = new QListWidget(this);
+  m_list->setAccessibleName(QStringLiteral("klaslijst"));
+  m_list->setIconSize(QSize(32, 32));
+  layout->addWidget(m_list, 1);
+
+  auto* side = new QVBoxLayout;
+  layout->addLayout(side, 1);
+  side->addWidget(
+      new QLabel(QStringLiteral("Naam (1 tot %1 tekens):").arg(record::MaxNameLength), this));
+  m_name = new QLineEdit(this);
+  m_name->setAccessibleName(QStringLiteral("naam"));
+  side->addWidget(m_name);
+  side->addWidget(new QLabel(QStringLiteral("Prent:"), this));
+  auto* grid = new QGridLayout;
+  m_pictures = new QButtonGroup(this);
+  m_pictures->setExclusive(true);
+  const QStringList& keys = record::childPictures();
+  for (int i = 0; i < keys.size(); ++i) {
+    auto* button = new QToolButton(this);
+    button->setCheckable(true);
+    button->setIcon(QIcon(record::pictureResource(keys[i])));
+    button->setIconSize(QSize(40, 40));
+    button->setToolTip(record::pictureName(keys[i]));
+    button->setAccessibleName(keys[i]);
+    button->setObjectName(keys[i]);
+    m_pictures->addButton(button, i);
+    grid->addWidget(button, i / 6, i % 6);
+  }
+  m_pictures->button(0)->setChecked(true);
+  side->addLayout(grid);
+  auto* buttons = new QHBoxLayout;
+  m_add = new QPushButton(QStringLiteral("Toevoegen"), this);
+  m_change = new QPushButton(QStringLiteral("Wijzigen"), this);
+  m_remove = new QPushButton(QStringLiteral("Van de lijst halen"), this);
+  for (QPushButton* b : {m_add, m_change, m_remove}) buttons->addWidget(b);
+  side->addLayout(buttons);
+  m_message = new QLabel(this);
+  m_message->setWordWrap(true);
+  side->addWidget(m_message);
+  side->addStretch(1);
+
+  connect(m_add, &QPushButton::clicked, this, &ClassListEditor::add);
+  connect(m_change, &QPushButton::clicked, this, &ClassListEditor::change);
+  connect(m_remove, &QPushButton::clicked, this, &ClassListEditor::remove);
+  connect(m_name, &QLineEdit::returnPressed, this, &ClassListEditor::add);
+  connect(m_list, &QListWidget::currentRowChanged, this, &ClassListEditor::selectionChanged);
+  reload();
+}
+
+void ClassListEditor::reload() {
+  const int row = m_list->currentRow();
+  m_list->clear();
+  for (const record::Child& child : record::classList()) {
+    auto* item = new QListWidgetItem(QIcon(record::pictureResource(child.picture)), child.name);
+    item->setData(Qt::UserRole, child.picture);
+    m_list->addItem(item);
+  }
+  if (row >= 0 && row < m_list->count()) m_list->setCurrentRow(row);
+  const bool usable = record::database() != nullptr;
+  for (QWidget* w : {static_cast<QWidget*>(m_add), static_cast<QWidget*>(m_change),
+                     static_cast<QWidget*>(m_remove), static_cast<QWidget*>(m_name)})
+    w->setEnabled(usable);
+  selectionChanged();
+}
+
+void ClassListEditor::selectionChanged() {
+  const bool selected = m_list->currentRow() >= 0;
+  m_change->setEnabled(selected && record::database());
+  m_remove->setEnabled(selected && record::database());
+  if (!selected) return;
+  m_name->setText(m_list->currentItem()->text());
+  choosePicture(m_list->currentItem()->data(Qt::UserRole).toString());
+}
+
+void ClassListEditor::choosePicture(const QString& key) {
+  const int index = static_cast<int>(record::childPictures().indexOf(key));
+  if (QAbstractButton* b = m_pictures->button(std::max(0, index))) b->setChecked(true);
+}
+
+QString ClassListEditor::chosenPicture() const {
+  return record::childPictures().value(std::max(0, m_pictures->checkedId()));
+}
+
+QStringList ClassListEditor::names(int except) const {
+  QStringList list;
+  for (int i = 0; i < m_list->count(); ++i)
+    if (i != except) list << m_list->item(i)->text();
+  return list;
+}
+
+void ClassListEditor::tell(const QString& text, bool problem) {
+  m_message->setStyleSheet(problem ? QStringLiteral("color: #b71c1c")
+                                   : QStringLiteral("color: #1b5e20"));
+  m_message->setText(text);
+}
+
+void ClassListEditor::add() {
+  record::Database* db = record::database();
+  const QString name = m_name->text().trimmed();
+  const QString problem = record::nameProblem(name, names());
+  if (!problem.isEmpty()) return tell(problem, true);
+  if (!db || db->addChild({name, chosenPicture()}) != record::Failure::None)
+    return tell(QStringLiteral("De klaslijst kan nu niet worden bewaard."), true);
+  tell(QStringLiteral("%1 staat in de klaslijst.").arg(name), false);
+  m_name->clear();
+  reload();
+  m_list->setCurrentRow(-1);
+  Q_EMIT changed();
+}
+
+void ClassListEditor::change() {
+  const int row = m_list->currentRow();
+  record::Database* db = record::database();
+  if (row < 0 || !db) return;
+  const QString from = m_list->item(row)->text();
+  const QString to = m_name->text().trimmed();
+  if (to != from) {
+    const QString problem = record::nameProblem(to, names(row));
+    if (!problem.isEmpty()) return tell(problem, true);
+    if (db->renameChild(from, to) != record::Failure::None)
+      return tell(QStringLiteral("De klaslijst kan nu niet worden bewaard."), true);
+  }
+  if (db->setPicture(to, chosenPicture()) != record::Failure::None)
+    return tell(QStringLiteral("De klaslijst kan nu niet worden bewaard."), true);
+  tell(QStringLiteral("%1 is gewijzigd.").arg(to), false);
+  reload();
+  Q_EMIT changed();
+}
+
+void ClassListEditor::remove() {
+  const int row = m_list->currentRow();
+  record::Database* db = record::database();
+  if (row < 0 || !db) return;
+  const QString name = m_list->item(row)->text();
+  if (db->removeChild(name) != record::Failure::None)
+    return tell(QStringLiteral("De klaslijst kan nu niet worden bewaard."), true);
+  tell(QStringLiteral("%1 staat niet meer in de klaslijst; wat %1 oefende blijft bewaard "
+                      "(\"Wis gegevens\" wist het).")
+           .arg(name),
+       false);
+  m_name->clear();
+  reload();
+  Q_EMIT changed();
+}

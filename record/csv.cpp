@@ -1,0 +1,105 @@
+#include "record/csv.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cstdio>
+
+#include "record/database.h"
+#include "record/exercises.h"
+#include "record/recorder.h"
+
+namespace record {
+
+QString csvField(const QString& text) {
+  static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+  QString field = text;
+  bool quote = false;
+  if (!field.isEmpty() && formulaStarts.contains(field.front())) {
+    field.prepend(QLatin1Char('\''));
+    quote = true;
+  }
+  if (field.contains(QLatin1Char(';')) || field.contains(QLatin1Char('"')) ||
+      field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r')))
+    quote = true;
+  if (!quote) return field;
+  field.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+  return QLatin1Char('"') + field + QLatin1Char('"');
+}
+
+QString csvLine(const Entry& e) {
+  const QStringList fields = {
+      csvField(e.time),
+      csvField(e.child),
+      csvField(exerciseName(e.exercise)),
+      QString::number(e.number),
+      e.shown ? QString::number(*e.shown) : QString(),
+      e.given ? csvField(*e.given) : QString(),
+      e.right ? QString(*e.right ? QLatin1Char('1') : QLatin1Char('0')) : QString(),
+      e.ms ? QString::number(*e.ms) : QString(),
+  };
+  return fields.join(QLatin1Char(';'));
+}
+
+bool exportCsv(const QString& file, QString* error, const QString& database) {
+  // Everything the screens have queued is in the file before it is read.
+  flush();
+  const QString source = database.isEmpty() ? record::file() : database;
+  QSaveFile out(file);
+  if (!out.open(QIODevice::WriteOnly)) {
+    if (error)
+      *error = QStringLiteral("%1 kan niet worden geschreven: %2")
+                   .arg(QDir::toNativeSeparators(file), out.errorString());
+    return false;
+  }
+  QByteArray text("\xEF\xBB\xBF");
+  text += CsvHeader;
+  text += "\r\n";
+  auto add = [&](const Entry& e) {
+    text += csvLine(e).toUtf8();
+    text += "\r\n";
+  };
+  // The running record's own connection when it is that file; else one for the export.
+  if (Database* running = started() && source == record::file() ? record::database() : nullptr) {
+    running->forEachEntry(QString(), add);
+  } else if (QFileInfo::exists(source)) {
+    Database db(source, QStringLiteral("record-export"));
+    if (db.open(false).on) db.forEachEntry(QString(), add);
+  }
+  out.write(text);
+  if (!out.commit()) {
+    if (error)
+      *error = QStringLiteral("%1 kan niet worden geschreven: %2")
+                   .arg(QDir::toNativeSeparators(file), out.errorString());
+    return false;
+  }
+  return true;
+}
+
+int exportFromCommandLine(int argc, char* argv[]) {
+  QString file;
+  bool asked = false;
+  for (int i = 1; i < argc; ++i) {
+    const QString arg = QString::fromLocal8Bit(argv[i]);
+    if (arg.startsWith(QLatin1String("--export="))) {
+      asked = true;
+      file = arg.mid(9);
+    }
+  }
+  if (!asked) return -1;
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("splitsen"));
+  QString error;
+  if (file.isEmpty()) {
+    std::fprintf(stderr, "splitsen: --export heeft een bestandsnaam nodig (--export=BESTAND)\n");
+    return 1;
+  }
+  if (!exportCsv(file, &error, Database::defaultFile())) {
+    std::fprintf(stderr, "splitsen: %s\n", error.toLocal8Bit().constData());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace record

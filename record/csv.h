@@ -1,0 +1,29 @@
+#pragma once
+// The record as a CSV file that Dutch spreadsheet programs open as it is: UTF-8 with a
+// byte order mark, semicolons, CR LF, one header line.
+
+#include <QString>
+#include <QStringList>
+
+#include "record/entry.h"
+
+namespace record {
+
+inline constexpr const char* CsvHeader = "tijd;kind;oefening;getal;deel;antwoord;goed;ms";
+
+// One field: quoted when it holds a separator, a quote or a line break; a text that a
+// spreadsheet would take for a formula (=, +, -, @, or a tab or CR first) gets a
+// leading apostrophe inside quotes, so it stays text.
+QString csvField(const QString& text);
+// One line (without its line end) for an entry.
+QString csvLine(const Entry& entry);
+
+// Writes every record of the standard data file (or of `database`) to `file`. Returns
+// false with a Dutch `error` naming the file when it cannot be written.
+bool exportCsv(const QString& file, QString* error, const QString& database = QString());
+
+// When the arguments hold --export=FILE: writes the standard record to FILE and returns
+// the exit status (0, or 1 after one line on stderr naming FILE). Otherwise -1.
+int exportFromCommandLine(int argc, char* argv[]);
+
+}  // namespace record

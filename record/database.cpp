@@ -1,0 +1,364 @@
+#include "record/database.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+
+#include "record/migrations.h"
+
+namespace record {
+
+namespace {
+
+QString dutchPath(const QString& path) {
+  return QDir::toNativeSeparators(path);
+}
+
+}  // namespace
+
+QString Database::defaultFile() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+         QStringLiteral("/splitsen.sqlite");
+}
+
+Database::Database(const QString& file, const QString& connection)
+    : m_file(file), m_connection(connection) {}
+
+Database::~Database() {
+  close();
+}
+
+void Database::close() {
+  if (m_db.isValid()) m_db.close();
+  m_db = QSqlDatabase();
+  if (QSqlDatabase::contains(m_connection)) QSqlDatabase::removeDatabase(m_connection);
+  m_open = false;
+}
+
+Failure Database::classify(const QSqlError& error) {
+  if (error.type() == QSqlError::NoError) return Failure::None;
+  bool ok = false;
+  const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+  if (!ok) return Failure::Other;
+  switch (code) {
+    case 5:  // SQLITE_BUSY
+    case 6:  // SQLITE_LOCKED
+      return Failure::Busy;
+    case 13:  // SQLITE_FULL
+      return Failure::Full;
+    case 8:   // SQLITE_READONLY
+    case 14:  // SQLITE_CANTOPEN
+    case 10:  // SQLITE_IOERR
+    case 3:   // SQLITE_PERM
+      return Failure::Unwritable;
+    case 11:  // SQLITE_CORRUPT
+    case 26:  // SQLITE_NOTADB
+      return Failure::Damaged;
+    default:
+      return Failure::Other;
+  }
+}
+
+Failure Database::exec(const QString& sql, const QVariantList& values) {
+  QSqlQuery query(m_db);
+  if (!query.prepare(sql)) return classify(query.lastError());
+  for (const QVariant& v : values) query.addBindValue(v);
+  if (!query.exec()) return classify(query.lastError());
+  return Failure::None;
+}
+
+Status Database::open(bool repair) {
+  Status status;
+  status.file = m_file;
+  const QFileInfo info(m_file);
+  if (!QDir().mkpath(info.absolutePath())) {
+    status.why =
+        QStringLiteral("de map %1 kan niet worden gemaakt.").arg(dutchPath(info.absolutePath()));
+    return status;
+  }
+  QString detail;
+  Failure failure = connectAndMigrate(&detail);
+  if (failure == Failure::Damaged && repair) {
+    close();
+    status.movedAside = moveAside();
+    if (status.movedAside.isEmpty()) {
+      status.why = QStringLiteral("het bestand %1 is beschadigd en kan niet opzij worden gezet.")
+                       .arg(dutchPath(m_file));
+      return status;
+    }
+    failure = connectAndMigrate(&detail);
+  }
+  switch (failure) {
+    case Failure::None:
+      status.on = true;
+      return status;
+    case Failure::Full:
+      status.why = QStringLiteral("de schijf is vol (%1).").arg(dutchPath(m_file));
+      break;
+    case Failure::Busy:
+      status.why =
+          QStringLiteral("een ander programma houdt het bestand %1 bezet.").arg(dutchPath(m_file));
+      break;
+    case Failure::Damaged:
+      status.why = QStringLiteral("het bestand %1 is beschadigd.").arg(dutchPath(m_file));
+      break;
+    case Failure::Newer:
+      status.why =
+          QStringLiteral("het bestand %1 is gemaakt door een nieuwere versie van Splitsen.")
+              .arg(dutchPath(m_file));
+      break;
+    case Failure::Unwritable:
+    case Failure::Other:
+      status.why =
+          QStringLiteral("het bestand %1 kan niet worden geschreven.").arg(dutchPath(m_file));
+      break;
+  }
+  close();
+  return status;
+}
+
+Failure Database::connectAndMigrate(QString* detail) {
+  m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+  m_db.setDatabaseName(m_file);
+  m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+  if (!m_db.open()) {
+    *detail = m_db.lastError().text();
+    const Failure f = classify(m_db.lastError());
+    return f == Failure::None || f == Failure::Other ? Failure::Unwritable : f;
+  }
+  QSqlQuery query(m_db);
+  // journal_mode reads the header first, so a file that is no database fails here.
+  for (const char* pragma :
+       {"PRAGMA busy_timeout = 5000", "PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
+    if (!query.exec(QString::fromLatin1(pragma))) {
+      *detail = query.lastError().text();
+      return classify(query.lastError());
+    }
+  }
+  if (m_maxPageCount > 0 &&
+      !query.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(m_maxPageCount)))
+    return classify(query.lastError());
+  if (!query.exec(QStringLiteral("PRAGMA quick_check"))) {
+    *detail = query.lastError().text();
+    return classify(query.lastError());
+  }
+  if (!query.next() || query.value(0).toString() != QLatin1String("ok")) return Failure::Damaged;
+  query.finish();
+  const Failure migrated = migrate();
+  if (migrated == Failure::None) m_open = true;
+  return migrated;
+}
+
+// One transaction that takes the write lock first, so two copies starting at once
+// migrate one after the other; the version is read again inside it.
+Failure Database::migrate() {
+  QSqlQuery query(m_db);
+  if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+    return classify(query.lastError());
+  int version = query.value(0).toInt();
+  query.finish();
+  const int current = schemaVersion();
+  if (version == current) return Failure::None;
+  if (version > current) return Failure::Newer;
+  if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) return classify(query.lastError());
+  auto rollback = [&](Failure f) {
+    QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+    return f;
+  };
+  if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+    return rollback(classify(query.lastError()));
+  version = query.value(0).toInt();
+  query.finish();
+  if (version > current) return rollback(Failure::Newer);
+  for (int step = version; step < current; ++step) {
+    if (!migrationSteps()[static_cast<size_t>(step)](m_db))
+      return rollback(classify(m_db.lastError()) == Failure::None ? Failure::Other
+                                                                  : classify(m_db.lastError()));
+  }
+  if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(current)))
+    return rollback(classify(query.lastError()));
+  if (!query.exec(QStringLiteral("COMMIT"))) return rollback(classify(query.lastError()));
+  return Failure::None;
+}
+
+// The damaged file, and its write-ahead log, get a dated name beside it; nothing is
+// deleted. Returns the new name, or empty when the file could not be moved.
+QString Database::moveAside() {
+  const QFileInfo info(m_file);
+  const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+  QString target;
+  for (int n = 1;; ++n) {
+    target = info.absolutePath() + QLatin1Char('/') + info.completeBaseName() +
+             QStringLiteral("-beschadigd-") + stamp +
+             (n > 1 ? QStringLiteral("-%1").arg(n) : QString()) + QLatin1Char('.') + info.suffix();
+    if (!QFileInfo::exists(target)) break;
+  }
+  if (!QFile::rename(m_file, target)) return QString();
+  for (const char* extra : {"-wal", "-shm"}) {
+    const QString from = m_file + QLatin1String(extra);
+    if (QFileInfo::exists(from)) QFile::rename(from, target + QLatin1String(extra));
+  }
+  return target;
+}
+
+Failure Database::insert(const std::vector<Entry>& entries, QString* error) {
+  if (!m_open) return Failure::Other;
+  if (!m_db.transaction()) {
+    if (error) *error = m_db.lastError().text();
+    return classify(m_db.lastError());
+  }
+  QSqlQuery query(m_db);
+  query.prepare(QStringLiteral(
+      "INSERT INTO answers (time, child, exercise, number, shown, given, right, ms)"
+      " VALUES (?, coalesce(?, ''), ?, ?, ?, ?, ?, ?)"));  // no child: empty, not null
+  for (const Entry& e : entries) {
+    query.addBindValue(e.time);
+    query.addBindValue(e.child);
+    query.addBindValue(e.exercise);
+    query.addBindValue(e.number);
+    query.addBindValue(e.shown ? QVariant(*e.shown) : QVariant(QMetaType(QMetaType::Int)));
+    query.addBindValue(e.given ? QVariant(*e.given) : QVariant(QMetaType(QMetaType::QString)));
+    query.addBindValue(e.right ? QVariant(int(*e.right)) : QVariant(QMetaType(QMetaType::Int)));
+    query.addBindValue(e.ms ? QVariant(*e.ms) : QVariant(QMetaType(QMetaType::LongLong)));
+    if (!query.exec()) {
+      if (error) *error = query.lastError().text();
+      const Failure f = classify(query.lastError());
+      m_db.rollback();
+      return f == Failure::None ? Failure::Other : f;
+    }
+  }
+  if (!m_db.commit()) {
+    if (error) *error = m_db.lastError().text();
+    const Failure f = classify(m_db.lastError());
+    m_db.rollback();
+    return f == Failure::None ? Failure::Other : f;
+  }
+  return Failure::None;
+}
+
+namespace {
+
+// "WHERE child = ?" for one child, nothing for everyone.
+QString childFilter(const QString& child, const char* glue) {
+  return child.isNull() ? QString() : QLatin1String(glue) + QStringLiteral(" child = ?");
+}
+
+}  // namespace
+
+void Database::forEachEntry(const QString& child, const std::function<void(const Entry&)>& visit) {
+  if (!m_open) return;
+  QSqlQuery query(m_db);
+  query.setForwardOnly(true);
+  query.prepare(QStringLiteral("SELECT time, child, exercise, number, shown, given, right, ms"
+                               " FROM answers") +
+                childFilter(child, " WHERE") + QStringLiteral(" ORDER BY id"));
+  if (!child.isNull()) query.addBindValue(child);
+  if (!query.exec()) return;
+  while (query.next()) {
+    Entry e;
+    e.time = query.value(0).toString();
+    e.child = query.value(1).toString();
+    e.exercise = query.value(2).toString();
+    e.number = query.value(3).toInt();
+    if (!query.isNull(4)) e.shown = query.value(4).toInt();
+    if (!query.isNull(5)) e.given = query.value(5).toString();
+    if (!query.isNull(6)) e.right = query.value(6).toInt() != 0;
+    if (!query.isNull(7)) e.ms = query.value(7).toLongLong();
+    visit(e);
+  }
+}
+
+void Database::forEachVerdict(const QString& child,
+                              const std::function<void(int, int, bool, qint64)>& visit) {
+  if (!m_open) return;
+  QSqlQuery query(m_db);
+  query.setForwardOnly(true);
+  // Two values a row instead of four: reading a value costs more than packing it.
+  query.prepare(QStringLiteral("SELECT number * 64 + shown,"
+                               " CASE WHEN right THEN coalesce(ms, -2) ELSE -1 END FROM answers"
+                               " WHERE right IS NOT NULL AND shown BETWEEN 0 AND 63") +
+                childFilter(child, " AND") + QStringLiteral(" ORDER BY id"));
+  if (!child.isNull()) query.addBindValue(child);
+  if (!query.exec()) return;
+  while (query.next()) {
+    const int split = query.value(0).toInt();
+    const qint64 ms = query.value(1).toLongLong();
+    visit(split >> 6, split & 63, ms != -1, ms < 0 ? -1 : ms);
+  }
+}
+
+std::vector<Database::DayCount> Database::perDay(const QString& child) {
+  std::vector<DayCount> result;
+  if (!m_open) return result;
+  QSqlQuery query(m_db);
+  query.setForwardOnly(true);
+  query.prepare(QStringLiteral("SELECT substr(time, 1, 10) AS day, exercise, count(*)"
+                               " FROM answers") +
+                childFilter(child, " WHERE") +
+                QStringLiteral(" GROUP BY day, exercise ORDER BY day DESC, exercise"));
+  if (!child.isNull()) query.addBindValue(child);
+  if (!query.exec()) return result;
+  while (query.next())
+    result.push_back(
+        {query.value(0).toString(), query.value(1).toString(), query.value(2).toInt()});
+  return result;
+}
+
+QStringList Database::childrenInRecord() {
+  QStringList names;
+  if (!m_open) return names;
+  QSqlQuery query(m_db);
+  if (!query.exec(QStringLiteral("SELECT DISTINCT child FROM answers WHERE child <> ''"
+                                 " ORDER BY child COLLATE NOCASE")))
+    return names;
+  while (query.next()) names << query.value(0).toString();
+  return names;
+}
+
+Failure Database::wipe(const QString& child) {
+  if (!m_open) return Failure::Other;
+  if (child.isNull()) return exec(QStringLiteral("DELETE FROM answers"));
+  return exec(QStringLiteral("DELETE FROM answers WHERE child = ?"), {child});
+}
+
+QList<Child> Database::children() {
+  QList<Child> result;
+  if (!m_open) return result;
+  QSqlQuery query(m_db);
+  if (!query.exec(QStringLiteral("SELECT name, picture FROM children ORDER BY id"))) return result;
+  while (query.next()) result.push_back({query.value(0).toString(), query.value(1).toString()});
+  return result;
+}
+
+Failure Database::addChild(const Child& child) {
+  if (!m_open) return Failure::Other;
+  return exec(QStringLiteral("INSERT INTO children (name, picture) VALUES (?, ?)"),
+              {child.name, child.picture});
+}
+
+Failure Database::renameChild(const QString& from, const QString& to) {
+  if (!m_open) return Failure::Other;
+  if (!m_db.transaction()) return classify(m_db.lastError());
+  Failure f = exec(QStringLiteral("UPDATE children SET name = ? WHERE name = ?"), {to, from});
+  if (f == Failure::None)
+    f = exec(QStringLiteral("UPDATE answers SET child = ? WHERE child = ?"), {to, from});
+  if (f == Failure::None && !m_db.commit()) f = classify(m_db.lastError());
+  if (f != Failure::None) m_db.rollback();
+  return f;
+}
+
+Failure Database::setPicture(const QString& name, const QString& picture) {
+  if (!m_open) return Failure::Other;
+  return exec(QStringLiteral("UPDATE children SET picture = ? WHERE name = ?"), {picture, name});
+}
+
+Failure Database::removeChild(const QString& name) {
+  if (!m_open) return Failure::Other;
+  return exec(QStringLiteral("DELETE FROM children WHERE name = ?"), {name});
+}
+
+}  // namespace record

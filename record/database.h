@@ -1,0 +1,84 @@
+#pragma once
+// The record's SQLite file through one named Qt SQL connection (one per thread that
+// uses it): WAL, synchronous commits, a busy timeout so two copies of the program can
+// share the file, and the schema brought up to date when the file is opened. Every
+// statement is prepared with bound values.
+
+#include <QSqlDatabase>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "record/entry.h"
+#include "record/status.h"
+
+namespace record {
+
+struct Child {
+  QString name;
+  QString picture;  // the key of one of the class-list pictures
+};
+
+class Database {
+ public:
+  // The file in the standard data folder.
+  static QString defaultFile();
+  static constexpr int BusyTimeoutMs = 5000;
+
+  Database(const QString& file, const QString& connection);
+  ~Database();
+  Database(const Database&) = delete;
+  Database& operator=(const Database&) = delete;
+
+  // Opens the file, creating it and its folder when missing, and migrates it. With
+  // `repair`, a damaged file is moved aside under a dated name and a fresh one begun.
+  Status open(bool repair);
+  bool isOpen() const { return m_open; }
+  QString file() const { return m_file; }
+  // Limits the file to `pages` pages (a full disk, for tests).
+  void setMaxPageCount(int pages) { m_maxPageCount = pages; }
+
+  // Adds the entries in one transaction.
+  Failure insert(const std::vector<Entry>& entries, QString* error = nullptr);
+
+  // Every entry, oldest first; `child` null means every child.
+  void forEachEntry(const QString& child, const std::function<void(const Entry&)>& visit);
+  // The judged answers only, oldest first: number, shown part, right, ms (-1 unknown).
+  void forEachVerdict(const QString& child,
+                      const std::function<void(int, int, bool, qint64)>& visit);
+  struct DayCount {
+    QString day;  // yyyy-MM-dd
+    QString exercise;
+    int count;
+  };
+  std::vector<DayCount> perDay(const QString& child);
+  // The names that occur in the record, sorted.
+  QStringList childrenInRecord();
+  // Deletes the record of one child, or of everyone when `child` is null.
+  Failure wipe(const QString& child);
+
+  QList<Child> children();
+  Failure addChild(const Child& child);
+  // Renames in the class list and in the record, in one transaction.
+  Failure renameChild(const QString& from, const QString& to);
+  Failure setPicture(const QString& name, const QString& picture);
+  Failure removeChild(const QString& name);
+
+  // The kind of a Qt SQL error (SQLite's result code).
+  static Failure classify(const class QSqlError& error);
+
+ private:
+  Failure connectAndMigrate(QString* detail);
+  Failure migrate();
+  void close();
+  QString moveAside();
+  Failure exec(const QString& sql, const QVariantList& values = {});
+
+  QString m_file;
+  QString m_connection;
+  QSqlDatabase m_db;
+  bool m_open = false;
+  int m_maxPageCount = 0;
+};
+
+}  // namespace record

@@ -1,0 +1,58 @@
+#pragma once
+// The practice record as the screens use it: one call when a question is ready, one
+// when an answer has been judged, one when a number was practised on a walk-through
+// screen. The calls only queue (the writer thread commits); without a running record,
+// or with recording off, they do nothing.
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+
+#include "record/database.h"
+#include "record/status.h"
+
+namespace record {
+
+struct Options {
+  QString file;  // empty: splitsen.sqlite in the standard data folder
+  int batchMs = 100;
+  int maxPageCount = 0;  // tests: a page limit that makes the file full
+  // The wall clock of the time stamps (tests fix it).
+  std::function<QDateTime()> wallClock;
+  // The clock of response times in ms (default: the program's clock).
+  std::function<qint64()> clock;
+};
+
+// Starts recording; the file is opened on the writer thread, so this returns at once.
+void start(Options options = {});
+// Commits everything queued and stops recording (at the program's end).
+void stop();
+bool started();
+
+// The screens' calls; `exercise` is the screen's name.
+void ready(const QString& exercise);
+void answer(const QString& exercise, int number, int shown, const QString& given, bool right);
+void practised(const QString& exercise, int number);
+
+// The child whose answers follow ("Wie ben jij?"); empty without a class list.
+void setChild(const QString& name);
+QString child();
+
+// Waits until every queued entry is committed (the teacher's view, the export).
+void flush();
+// Whether recording is on, and if not why (waits for the file to be opened).
+Status status();
+// The record's file (the default, or the one `start` was given).
+QString file();
+
+// The file on the screens' thread, for the class list and the teacher's view; null
+// when nothing is recorded or the file cannot be read.
+Database* database();
+// The class list; empty without one (or without a record).
+QList<Child> classList();
+
+// What the welcome button and the menu show before the chooser: "Wie ben jij?" when
+// there is a class list, else the chooser at once.
+void showChooser();
+
+}  // namespace record

@@ -1,0 +1,253 @@
+#include "record/teacherview.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "record/classlisteditor.h"
+#include "record/csv.h"
+#include "record/exercises.h"
+#include "record/recorder.h"
+#include "record/splitgrid.h"
+
+namespace {
+
+QString swatch(record::Knowledge k) {
+  return QStringLiteral(
+             "<span style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</span>&nbsp;%2")
+      .arg(SplitGrid::colour(k).name(), SplitGrid::label(k));
+}
+
+QString legendText(const record::Thresholds& t) {
+  const QString fast = QLocale(QLocale::Dutch).toString(double(t.fastMs) / 1000.0, 'f', 1);
+  return QStringList{swatch(record::Knowledge::NotPractised), swatch(record::Knowledge::OftenWrong),
+                     swatch(record::Knowledge::RightButSlow),
+                     swatch(record::Knowledge::RightAndFast)}
+             .join(QStringLiteral("&nbsp;&nbsp;&nbsp; ")) +
+         QStringLiteral(
+             "<br>Een vakje kleurt naar de laatste %1 antwoorden op die splitsing: "
+             "<b>vaak fout</b> bij %2 % of meer fout; <b>snel</b> als de mediaan tijd "
+             "van de goede antwoorden hoogstens %3 s is. Rijen: het getal; kolommen: "
+             "het deel dat getoond werd.")
+             .arg(t.recent)
+             .arg(t.wrongPercent)
+             .arg(fast);
+}
+
+}  // namespace
+
+TeacherView::TeacherView(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("TeacherView"));
+  setWindowTitle(QStringLiteral("Splitsen \u2013 voor de leerkracht"));
+  auto* layout = new QVBoxLayout(this);
+
+  m_state = new QLabel(this);
+  m_state->setWordWrap(true);
+  m_state->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(m_state);
+
+  auto* row = new QHBoxLayout;
+  row->addWidget(new QLabel(QStringLiteral("Kind:"), this));
+  m_child = new QComboBox(this);
+  m_child->setAccessibleName(QStringLiteral("kind"));
+  m_child->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  row->addWidget(m_child);
+  row->addStretch(1);
+  m_export = new QPushButton(QStringLiteral("Exporteer\u2026"), this);
+  m_wipe = new QPushButton(QStringLiteral("Wis gegevens\u2026"), this);
+  row->addWidget(m_export);
+  row->addWidget(m_wipe);
+  layout->addLayout(row);
+
+  m_tabs = new QTabWidget(this);
+  auto* splits = new QWidget(m_tabs);
+  auto* splitsLayout = new QVBoxLayout(splits);
+  m_grid = new SplitGrid(splits);
+  splitsLayout->addWidget(m_grid, 1);
+  m_legend = new QLabel(legendText(m_grid->summary().thresholds()), splits);
+  m_legend->setWordWrap(true);
+  splitsLayout->addWidget(m_legend);
+  m_tabs->addTab(splits, QStringLiteral("Splitsingen"));
+
+  m_days = new QTableWidget(0, 3, m_tabs);
+  m_days->setHorizontalHeaderLabels({QStringLiteral("Dag"),
+                                     QStringLiteral("Oefeningen (aantal keer)"),
+                                     QStringLiteral("Totaal")});
+  m_days->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  m_days->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  m_days->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+  m_days->verticalHeader()->hide();
+  m_days->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  m_days->setWordWrap(false);  // one line a day; the tooltip has the whole text
+  m_tabs->addTab(m_days, QStringLiteral("Per dag"));
+
+  m_editor = new ClassListEditor(m_tabs);
+  m_tabs->addTab(m_editor, QStringLiteral("Klaslijst"));
+  layout->addWidget(m_tabs, 1);
+
+  connect(m_child, &QComboBox::currentIndexChanged, this, &TeacherView::refresh);
+  connect(m_export, &QPushButton::clicked, this, &TeacherView::askExport);
+  connect(m_wipe, &QPushButton::clicked, this, &TeacherView::askWipe);
+  connect(m_editor, &ClassListEditor::changed, this, [this] {
+    fillChildren();
+    refresh();
+  });
+
+  resize(900, 680);
+  showState();
+  fillChildren();
+  refresh();
+}
+
+TeacherView* TeacherView::showView() {
+  static QPointer<TeacherView> view;
+  if (!view) {
+    view = new TeacherView;
+    view->setAttribute(Qt::WA_DeleteOnClose);
+  } else {
+    view->showState();
+    view->fillChildren();
+    view->refresh();
+  }
+  view->show();
+  view->raise();
+  view->activateWindow();
+  return view;
+}
+
+void TeacherView::showState() {
+  const record::Status status = record::status();
+  QString text =
+      status.on ? QStringLiteral("<b>Opnemen staat aan.</b> Alles blijft op deze computer, in %1")
+                      .arg(QDir::toNativeSeparators(status.file).toHtmlEscaped())
+                : QStringLiteral("<b>Opnemen staat uit:</b> %1 De oefeningen werken gewoon.")
+                      .arg(status.why.toHtmlEscaped());
+  if (!status.movedAside.isEmpty())
+    text += QStringLiteral(
+                "<br>Het bestand was beschadigd. Het is bewaard als %1 en er is een "
+                "nieuw bestand begonnen.")
+                .arg(QDir::toNativeSeparators(status.movedAside).toHtmlEscaped());
+  m_state->setText(text);
+}
+
+void TeacherView::fillChildren() {
+  record::flush();
+  const QString chosen = chosenChild();
+  QStringList names;
+  for (const record::Child& c : record::classList()) names << c.name;
+  if (record::Database* db = record::database())
+    for (const QString& name : db->childrenInRecord())
+      if (!names.contains(name)) names << name;
+  const QSignalBlocker block(m_child);
+  m_child->clear();
+  m_child->addItem(QStringLiteral("Alle kinderen"));
+  for (const QString& name : names) m_child->addItem(name, name);
+  const int index = chosen.isNull() ? 0 : m_child->findData(chosen);
+  m_child->setCurrentIndex(std::max(0, index));
+}
+
+QString TeacherView::chosenChild() const {
+  const QVariant data = m_child->currentData();
+  return data.isValid() ? data.toString() : QString();
+}
+
+void TeacherView::chooseChild(const QString& name) {
+  m_child->setCurrentIndex(std::max(0, m_child->findData(name)));
+}
+
+void TeacherView::refresh() {
+  record::flush();
+  record::Database* db = record::database();
+  const QString child = chosenChild();
+  record::Summary summary;
+  if (db)
+    db->forEachVerdict(
+        child, [&](int n, int part, bool right, qint64 ms) { summary.add(n, part, right, ms); });
+  summary.finish();
+  m_grid->setSummary(summary);
+
+  m_days->setRowCount(0);
+  if (!db) return;
+  // One row per day, newest first: each exercise with how many answers or numbers.
+  QString day;
+  QStringList parts;
+  int total = 0;
+  auto flushDay = [&] {
+    if (day.isEmpty()) return;
+    const int r = m_days->rowCount();
+    m_days->insertRow(r);
+    const QDate date = QDate::fromString(day, Qt::ISODate);
+    m_days->setItem(
+        r, 0,
+        new QTableWidgetItem(
+            date.isValid()
+                ? QLocale(QLocale::Dutch).toString(date, QStringLiteral("ddd d MMM yyyy"))
+                : day));
+    auto* exercises = new QTableWidgetItem(parts.join(QStringLiteral(", ")));
+    exercises->setToolTip(parts.join(QLatin1Char('\n')));
+    m_days->setItem(r, 1, exercises);
+    m_days->setItem(r, 2, new QTableWidgetItem(QString::number(total)));
+  };
+  for (const auto& d : db->perDay(child)) {
+    if (d.day != day) {
+      flushDay();
+      day = d.day;
+      parts.clear();
+      total = 0;
+    }
+    parts << QStringLiteral("%1 %2").arg(record::exerciseName(d.exercise)).arg(d.count);
+    total += d.count;
+  }
+  flushDay();
+}
+
+bool TeacherView::exportTo(const QString& file, QString* error) {
+  return record::exportCsv(file, error, record::file());
+}
+
+void TeacherView::wipeChosen() {
+  if (record::Database* db = record::database()) {
+    record::flush();
+    db->wipe(chosenChild());
+  }
+  fillChildren();
+  refresh();
+}
+
+void TeacherView::askExport() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Exporteer naar CSV"),
+                                                    folder + QStringLiteral("/splitsen.csv"),
+                                                    QStringLiteral("CSV voor rekenbladen (*.csv)"));
+  if (file.isEmpty()) return;
+  QString error;
+  if (exportTo(file, &error))
+    QMessageBox::information(
+        this, QStringLiteral("Exporteer"),
+        QStringLiteral("Alles is bewaard in %1.").arg(QDir::toNativeSeparators(file)));
+  else
+    QMessageBox::warning(this, QStringLiteral("Exporteer"), error);
+}
+
+void TeacherView::askWipe() {
+  const QString child = chosenChild();
+  const QString who =
+      child.isNull() ? QStringLiteral("van alle kinderen") : QStringLiteral("van %1").arg(child);
+  const auto answer = QMessageBox::question(
+      this, QStringLiteral("Wis gegevens"),
+      QStringLiteral("Alle geoefende splitsingen %1 wissen? Dit kan niet ongedaan worden gemaakt. "
+                     "De klaslijst blijft.")
+          .arg(who),
+      QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+  if (answer == QMessageBox::Yes) wipeChosen();
+}

@@ -1,0 +1,55 @@
+#pragma once
+// Small helpers of the record's tests: a temporary data folder, entries, raw reads of
+// the file with a connection of the test's own.
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+#include "record/entry.h"
+
+namespace recordtest {
+
+inline record::Entry answer(int number, int shown, const QString& given, bool right,
+                            qint64 ms = 1200, const QString& child = QString()) {
+  record::Entry e;
+  e.time = QStringLiteral("2026-03-05T09:41:07.250+01:00");
+  e.child = child;
+  e.exercise = QStringLiteral("frmsplitsmachine");
+  e.number = number;
+  e.shown = shown;
+  e.given = given;
+  e.right = right;
+  e.ms = ms;
+  return e;
+}
+
+// A value read straight from the file, outside the program's own code.
+inline QVariant scalar(const QString& file, const QString& sql) {
+  QVariant result;
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+    db.setDatabaseName(file);
+    if (db.open()) {
+      QSqlQuery query(db);
+      if (query.exec(sql) && query.next()) result = query.value(0);
+    }
+    db.close();
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+  return result;
+}
+
+inline QByteArray bytes(const QString& file) {
+  QFile f(file);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void write(const QString& file, const QByteArray& data) {
+  QFile f(file);
+  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(data);
+}
+
+}  // namespace recordtest

@@ -1,0 +1,241 @@
+// The record's file: its schema and every earlier version of it, and every bad condition
+// the file or its folder can be in. In each bad case the program goes on and nothing
+// that was on disk is lost.
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "record/database.h"
+#include "record/migrations.h"
+#include "record/writer.h"
+#include "tests/record/record_test_support.h"
+
+using namespace record;
+using namespace recordtest;
+
+class RecordDatabaseTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir m_dir;
+  QString file() const { return m_dir.filePath(QStringLiteral("splitsen.sqlite")); }
+
+  // A file at `version`, built with the real steps, holding one answer when it can.
+  void makeVersion(int version) {
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+      db.setDatabaseName(file());
+      QVERIFY(db.open());
+      for (int step = 0; step < version; ++step) QVERIFY(migrationSteps()[size_t(step)](db));
+      QSqlQuery q(db);
+      QVERIFY(q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version)));
+      if (version >= 1)
+        QVERIFY(q.exec(QStringLiteral(
+            "INSERT INTO answers (time, child, exercise, number, shown, given, right, ms)"
+            " VALUES ('2025-01-01T08:00:00.000+01:00', 'Ada', 'frmsplitsmachine', 7, 3, '4', 1, "
+            "900)")));
+      if (version >= 2)
+        QVERIFY(
+            q.exec(QStringLiteral("INSERT INTO children (name, picture) VALUES ('Ada', 'kat')")));
+      db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("old"));
+  }
+
+  QStringList movedAsideFiles() const {
+    return QDir(m_dir.path()).entryList({QStringLiteral("splitsen-beschadigd-*.sqlite")});
+  }
+
+ private Q_SLOTS:
+  void init() {
+    QDir dir(m_dir.path());
+    for (const QString& f : dir.entryList(QDir::Files)) dir.remove(f);
+  }
+
+  void a_new_file_gets_the_current_schema_in_wal_mode() {
+    Database db(file(), QStringLiteral("t"));
+    const Status status = db.open(true);
+    QVERIFY(status.on);
+    QVERIFY(status.movedAside.isEmpty());
+    QCOMPARE(db.insert({answer(7, 3, "4", true)}), Failure::None);
+    QCOMPARE(scalar(file(), "PRAGMA user_version").toInt(), schemaVersion());
+    QCOMPARE(scalar(file(), "PRAGMA journal_mode").toString(), QStringLiteral("wal"));
+    QCOMPARE(scalar(file(), "SELECT count(*) FROM answers").toInt(), 1);
+  }
+
+  void every_earlier_version_is_brought_up_to_date_without_loss_data() {
+    QTest::addColumn<int>("version");
+    QTest::addColumn<bool>("emptyFile");
+    QTest::newRow("an empty file") << 0 << true;
+    for (int v = 0; v < schemaVersion(); ++v)
+      QTest::newRow(qPrintable(QStringLiteral("version %1").arg(v))) << v << false;
+  }
+  void every_earlier_version_is_brought_up_to_date_without_loss() {
+    QFETCH(int, version);
+    QFETCH(bool, emptyFile);
+    if (emptyFile)
+      write(file(), QByteArray());
+    else
+      makeVersion(version);
+    Database db(file(), QStringLiteral("t"));
+    QVERIFY(db.open(true).on);
+    QCOMPARE(scalar(file(), "PRAGMA user_version").toInt(), schemaVersion());
+    QVERIFY(movedAsideFiles().isEmpty());
+    // What the old file held is still there, and the new schema works.
+    int before = 0;
+    db.forEachEntry(QString(), [&](const Entry& e) {
+      QCOMPARE(e.child, QStringLiteral("Ada"));
+      QCOMPARE(*e.ms, 900);
+      ++before;
+    });
+    QCOMPARE(before, version >= 1 ? 1 : 0);
+    QCOMPARE(db.children().size(), version >= 2 ? 1 : 0);
+    QCOMPARE(db.insert({answer(5, 2, "3", true)}), Failure::None);
+    QCOMPARE(db.addChild({QStringLiteral("Bram"), QStringLiteral("hond")}), Failure::None);
+  }
+
+  void a_file_from_a_newer_program_is_left_alone() {
+    makeVersion(schemaVersion());
+    {
+      QSqlDatabase raw =
+          QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw2"));
+      raw.setDatabaseName(file());
+      QVERIFY(raw.open());
+      QSqlQuery(raw).exec(QStringLiteral("PRAGMA user_version = 99"));
+      raw.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw2"));
+    Database db(file(), QStringLiteral("t"));
+    const Status status = db.open(true);
+    QVERIFY(!status.on);
+    QVERIFY(status.why.contains(QStringLiteral("nieuwere versie")));
+    QCOMPARE(scalar(file(), "PRAGMA user_version").toInt(), 99);
+    QCOMPARE(scalar(file(), "SELECT count(*) FROM answers").toInt(), 1);
+  }
+
+  void a_damaged_file_is_moved_aside_and_a_fresh_one_begun_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("random bytes over the header") << QStringLiteral("header");
+    QTest::newRow("truncated") << QStringLiteral("truncated");
+    QTest::newRow("not a database") << QStringLiteral("text");
+    QTest::newRow("damaged pages") << QStringLiteral("pages");
+  }
+  void a_damaged_file_is_moved_aside_and_a_fresh_one_begun() {
+    QFETCH(QString, damage);
+    {
+      Database db(file(), QStringLiteral("t"));
+      QVERIFY(db.open(true).on);
+      std::vector<Entry> many;
+      for (int i = 0; i < 2000; ++i) many.push_back(answer(7, i % 8, QString::number(i), true));
+      QCOMPARE(db.insert(many), Failure::None);
+    }
+    QByteArray data = bytes(file());
+    QVERIFY(data.size() > 8192);
+    QRandomGenerator random(7);
+    if (damage == "header") {
+      for (int i = 0; i < 100; ++i) data[i] = char(random.bounded(256));
+    } else if (damage == "truncated") {
+      data.truncate(data.size() / 3);
+    } else if (damage == "text") {
+      data = "tijd;kind\r\nDit is geen database.\r\n";
+    } else {
+      for (qsizetype i = 4096; i < data.size(); ++i) data[i] = char(random.bounded(256));
+    }
+    write(file(), data);
+
+    Database db(file(), QStringLiteral("t"));
+    const Status status = db.open(true);
+    QVERIFY2(status.on, qPrintable(status.why));
+    QVERIFY(!status.movedAside.isEmpty());
+    QCOMPARE(movedAsideFiles().size(), 1);
+    QVERIFY(status.movedAside.endsWith(movedAsideFiles().front()));
+    // Kept byte for byte under its dated name; the fresh file works.
+    QCOMPARE(bytes(status.movedAside), data);
+    QCOMPARE(db.insert({answer(4, 1, "3", true)}), Failure::None);
+    QCOMPARE(scalar(file(), "SELECT count(*) FROM answers").toInt(), 1);
+  }
+
+  void a_second_damaged_file_on_the_same_second_gets_its_own_name() {
+    write(file(), "geen database");
+    {
+      Database db(file(), QStringLiteral("t"));
+      QVERIFY(db.open(true).on);
+    }
+    write(file(), "ook geen database");
+    {
+      Database db(file(), QStringLiteral("t"));
+      QVERIFY(db.open(true).on);
+    }
+    QCOMPARE(movedAsideFiles().size(), 2);
+  }
+
+  void a_folder_that_cannot_be_made_turns_recording_off() {
+    // A regular file where the folder should be (root can write anywhere else).
+    write(m_dir.filePath(QStringLiteral("gewoon-bestand")), "x");
+    Writer writer({m_dir.filePath(QStringLiteral("gewoon-bestand/splitsen/splitsen.sqlite"))});
+    writer.push(answer(7, 3, "4", true));
+    writer.flush();
+    const Status status = writer.status();
+    QVERIFY(!status.on);
+    QVERIFY(status.why.contains(QStringLiteral("kan niet worden gemaakt")));
+    QCOMPARE(bytes(m_dir.filePath(QStringLiteral("gewoon-bestand"))), QByteArray("x"));
+  }
+
+  void a_full_disk_turns_recording_off_and_keeps_what_was_written() {
+    Writer::Options options{file()};
+    options.batchMs = 1;
+    options.maxPageCount = 8;
+    Writer writer(options);
+    QVERIFY(writer.status().on);
+    int pushed = 0;
+    for (; pushed < 4000 && writer.status().on; ++pushed) {
+      writer.push(answer(7, 3, QString(200, QLatin1Char('4')), true));
+      writer.flush();
+    }
+    const Status status = writer.status();
+    QVERIFY(!status.on);
+    QVERIFY(status.why.contains(QStringLiteral("vol")));
+    const int onDisk = scalar(file(), "SELECT count(*) FROM answers").toInt();
+    QVERIFY(onDisk > 0);
+    QCOMPARE(onDisk, pushed - 1);          // all but the one that did not fit
+    writer.push(answer(7, 3, "4", true));  // goes nowhere, costs nothing
+    writer.flush();
+  }
+
+  void two_connections_share_the_file() {
+    Database a(file(), QStringLiteral("a"));
+    Database b(file(), QStringLiteral("b"));
+    QVERIFY(a.open(true).on);
+    QVERIFY(b.open(true).on);
+    for (int i = 0; i < 50; ++i) {
+      QCOMPARE(a.insert({answer(7, 3, "a", true)}), Failure::None);
+      QCOMPARE(b.insert({answer(7, 3, "b", true)}), Failure::None);
+    }
+    QCOMPARE(scalar(file(), "SELECT count(*) FROM answers").toInt(), 100);
+  }
+
+  void renaming_a_child_renames_its_answers_and_wiping_is_per_child() {
+    Database db(file(), QStringLiteral("t"));
+    QVERIFY(db.open(true).on);
+    QCOMPARE(db.addChild({QStringLiteral("Ada"), QStringLiteral("kat")}), Failure::None);
+    QCOMPARE(db.addChild({QStringLiteral("ada"), QStringLiteral("kat")}),
+             Failure::Other);  // unique
+    QCOMPARE(db.insert({answer(7, 3, "4", true, 800, "Ada"), answer(7, 3, "4", true, 800, "Bo")}),
+             Failure::None);
+    QCOMPARE(db.renameChild(QStringLiteral("Ada"), QStringLiteral("Adaline")), Failure::None);
+    QCOMPARE(db.childrenInRecord(), (QStringList{"Adaline", "Bo"}));
+    QCOMPARE(db.children().front().name, QStringLiteral("Adaline"));
+    QCOMPARE(db.wipe(QStringLiteral("Bo")), Failure::None);
+    QCOMPARE(db.childrenInRecord(), QStringList{"Adaline"});
+    QCOMPARE(db.wipe(QString()), Failure::None);
+    QVERIFY(db.childrenInRecord().isEmpty());
+    QCOMPARE(db.children().size(), 1);  // wiping the record keeps the class list
+  }
+};
+
+QTEST_GUILESS_MAIN(RecordDatabaseTest)
+#include "tst_record_database.moc"

@@ -1,0 +1,138 @@
+// What the screens' three calls put in the record: response times from the program's
+// clock, the child, the walk-through rows; and that nothing queued is lost at the end.
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+#include "record/database.h"
+#include "record/recorder.h"
+#include "tests/record/record_test_support.h"
+#include "tests/support/harness.h"
+
+using namespace record;
+
+class RecorderTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir m_dir;
+  std::unique_ptr<Harness> m_harness;
+  int m_run = 0;
+  QString m_file;
+
+  std::vector<Entry> entries() {
+    record::flush();
+    std::vector<Entry> result;
+    Database db(m_file, QStringLiteral("check"));
+    if (db.open(false).on) db.forEachEntry(QString(), [&](const Entry& e) { result.push_back(e); });
+    return result;
+  }
+
+ private Q_SLOTS:
+  void init() {
+    m_harness = std::make_unique<Harness>();
+    m_file = m_dir.filePath(QStringLiteral("run%1/splitsen.sqlite").arg(++m_run));
+    Options options;
+    options.file = m_file;
+    options.wallClock = [] {
+      return QDateTime(QDate(2026, 3, 5), QTime(9, 41, 7, 250), QTimeZone(3600));
+    };
+    start(options);
+  }
+  void cleanup() {
+    stop();
+    m_harness.reset();
+  }
+
+  void the_time_runs_from_ready_to_verdict_and_a_retry_from_the_last_verdict() {
+    ready(QStringLiteral("frmsplitsmachine"));
+    m_harness->advance(1500);
+    answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("5"), false);
+    m_harness->advance(700);
+    answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);
+    const auto rows = entries();
+    QCOMPARE(rows.size(), size_t(2));
+    QCOMPARE(*rows[0].ms, 1500);
+    QVERIFY(!*rows[0].right);
+    QCOMPARE(*rows[0].given, QStringLiteral("5"));
+    QCOMPARE(*rows[1].ms, 700);
+    QVERIFY(*rows[1].right);
+    QCOMPARE(*rows[1].shown, 3);
+    QCOMPARE(rows[1].time, QStringLiteral("2026-03-05T09:41:07.250+01:00"));
+  }
+
+  void each_exercise_keeps_its_own_ready_moment() {
+    ready(QStringLiteral("frmsplits1"));
+    m_harness->advance(300);
+    ready(QStringLiteral("frmsplitsrijenB"));
+    m_harness->advance(200);
+    answer(QStringLiteral("frmsplits1"), 5, 2, QStringLiteral("2+3"), true);
+    answer(QStringLiteral("frmsplitsrijenB"), 5, 1, QStringLiteral("4"), true);
+    const auto rows = entries();
+    QCOMPARE(*rows[0].ms, 500);
+    QCOMPARE(*rows[1].ms, 200);
+  }
+
+  void an_answer_without_a_ready_question_has_no_time() {
+    answer(QStringLiteral("frmsleepsplits3"), 6, 2, QStringLiteral("4"), true);
+    const auto rows = entries();
+    QCOMPARE(rows.size(), size_t(1));
+    QVERIFY(!rows[0].ms);
+  }
+
+  void a_practised_number_has_no_part_answer_verdict_or_time() {
+    practised(QStringLiteral("frmsplits2"), 8);
+    const auto rows = entries();
+    QCOMPARE(rows.size(), size_t(1));
+    QCOMPARE(rows[0].number, 8);
+    QVERIFY(!rows[0].shown && !rows[0].given && !rows[0].right && !rows[0].ms);
+  }
+
+  void the_chosen_child_is_on_every_later_answer() {
+    practised(QStringLiteral("frmsplits2"), 3);
+    setChild(QStringLiteral("Noor"));
+    practised(QStringLiteral("frmsplits2"), 4);
+    const auto rows = entries();
+    QCOMPARE(rows[0].child, QString());
+    QCOMPARE(rows[1].child, QStringLiteral("Noor"));
+  }
+
+  void nothing_queued_is_lost_when_recording_stops() {
+    for (int i = 0; i < 500; ++i)
+      answer(QStringLiteral("frmsplitsmachine"), 9, i % 10, QString::number(i), true);
+    stop();
+    Database db(m_file, QStringLiteral("check"));
+    QVERIFY(db.open(false).on);
+    int count = 0;
+    db.forEachEntry(QString(), [&](const Entry&) { ++count; });
+    QCOMPARE(count, 500);
+  }
+
+  void without_a_started_record_the_calls_do_nothing() {
+    stop();
+    ready(QStringLiteral("frmsplitsmachine"));
+    answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);
+    practised(QStringLiteral("frmsplits2"), 8);
+    record::flush();
+    QVERIFY(!status().on);
+    QVERIFY(entries().empty());
+  }
+
+  void time_stamps_carry_their_offset_data() {
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("UTC") << 0 << "2026-03-05T09:41:07.250+00:00";
+    QTest::newRow("Brussels in winter") << 3600 << "2026-03-05T09:41:07.250+01:00";
+    QTest::newRow("Newfoundland") << -12600 << "2026-03-05T09:41:07.250-03:30";
+  }
+  void time_stamps_carry_their_offset() {
+    QFETCH(int, offset);
+    QFETCH(QString, text);
+    QCOMPARE(isoWithOffset(QDateTime(QDate(2026, 3, 5), QTime(9, 41, 7, 250), QTimeZone(offset))),
+             text);
+  }
+};
+
+QTEST_MAIN(RecorderTest)
+#include "tst_recorder.moc"

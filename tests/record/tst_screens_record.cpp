@@ -1,0 +1,188 @@
+// What each exercise puts in the record when a child works in it: the number, the part
+// shown, the answer as typed or clicked, the verdict and the time since the question was
+// on screen; the walk-through screens only the number that was chosen.
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "exercises/click_and_split/frmsleepsplits.h"
+#include "exercises/look_and_split/frmsplits1.h"
+#include "exercises/missing_part_chosen/frmsleepsplits2.h"
+#include "exercises/missing_part_score/frmsleepsplits3.h"
+#include "exercises/number_image_splitting/frmsplitsbeeldB.h"
+#include "exercises/split_friends/frmsplitsrijenB.h"
+#include "exercises/split_machine/frmsplitsmachine.h"
+#include "exercises/split_memorising/frmsplits2.h"
+#include "exercises/split_series/frmsplitsrijenA.h"
+#include "record/database.h"
+#include "record/recorder.h"
+#include "tests/support/harness.h"
+
+using namespace forms;
+using record::Entry;
+
+class ScreensRecordTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir m_dir;
+  std::unique_ptr<Harness> m_h;
+  QString m_file;
+  int m_run = 0;
+
+  std::vector<Entry> entries() {
+    record::flush();
+    std::vector<Entry> result;
+    record::Database db(m_file, QStringLiteral("check"));
+    if (db.open(false).on) db.forEachEntry(QString(), [&](const Entry& e) { result.push_back(e); });
+    return result;
+  }
+  // Missing values: shown -1, given "<none>", right -1, ms -1.
+  static void verify(const Entry& e, const char* exercise, int number, int shown,
+                     const QString& given, int right, qint64 ms) {
+    QCOMPARE(e.exercise, QString::fromLatin1(exercise));
+    QCOMPARE(e.number, number);
+    QCOMPARE(e.shown.value_or(-1), shown);
+    QCOMPARE(e.given.value_or(QStringLiteral("<none>")), given);
+    QCOMPARE(e.right ? int(*e.right) : -1, right);
+    QCOMPARE(e.ms.value_or(-1), ms);
+  }
+  static void type(TextBox& box, const QString& keys) { QTest::keyClicks(box.widget(), keys); }
+
+ private Q_SLOTS:
+  void init() {
+    m_h = std::make_unique<Harness>();
+    m_file = m_dir.filePath(QStringLiteral("run%1.sqlite").arg(++m_run));
+    record::Options options;
+    options.file = m_file;
+    record::start(options);
+  }
+  void cleanup() {
+    record::stop();
+    m_h.reset();
+  }
+
+  void split_machine_times_from_the_open_lid_and_keeps_what_was_typed() {
+    auto& f = m_h->program().form<frmsplitsmachine>();
+    f.Show();
+    m_h->random().then({drawFor(2, 6)});  // 7 as 3 + 4
+    f.cmd(7).click();
+    m_h->advance(700);  // the lid opens: the question is on screen
+    m_h->advance(1300);
+    type(f.txtmult2, "5");
+    f.cmdcontrole.click();
+    m_h->advance(400);
+    type(f.txtmult2, "4");
+    f.cmdcontrole.click();
+    const auto rows = entries();
+    QCOMPARE(rows.size(), size_t(2));
+    verify(rows[0], "frmsplitsmachine", 7, 3, "5", false, 1300);
+    verify(rows[1], "frmsplitsmachine", 7, 3, "4", true, 400);
+  }
+
+  void split_machine_answer_typed_before_the_lid_opens_counts_from_the_start() {
+    auto& f = m_h->program().form<frmsplitsmachine>();
+    f.Show();
+    m_h->random().then({drawFor(0, 3)});  // 4 as 1 + 3
+    f.cmd(4).click();
+    m_h->advance(500);
+    type(f.txtmult2, "3");
+    f.cmdcontrole.click();  // freezes the run: the lid never opens
+    const auto rows = entries();
+    QCOMPARE(rows.size(), size_t(1));
+    verify(rows[0], "frmsplitsmachine", 4, 1, "3", true, 500);
+  }
+
+  void look_and_split_records_both_digits_and_only_the_exact_split_is_right_data() {
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<bool>("verdict");
+    QTest::newRow("right") << 2 << 4 << true;
+    QTest::newRow("swapped") << 4 << 2 << false;
+    QTest::newRow("wrong") << 1 << 1 << false;
+  }
+  void look_and_split_records_both_digits_and_only_the_exact_split_is_right() {
+    QFETCH(int, left);
+    QFETCH(int, right);
+    QFETCH(bool, verdict);
+    auto& f = m_h->program().form<frmsplits1>();
+    f.Show();
+    Harness::control<Image>(f, QStringLiteral("imgzes")).click();
+    m_h->random().then({drawFor(2, 6)});  // 6 as 2 + 4
+    f.cmdzes.click();
+    m_h->advance(2500);
+    Harness::control<CommandButton>(f, QStringLiteral("cmdlinks%1").arg(left)).click();
+    Harness::control<CommandButton>(f, QStringLiteral("cmdrechts%1").arg(right)).click();
+    const auto rows = entries();
+    QCOMPARE(rows.size(), size_t(1));
+    verify(rows[0], "frmsplits1", 6, 2, QStringLiteral("%1+%2").arg(left).arg(right), int(verdict),
+           2500);
+  }
+
+  void split_friends_records_each_row_with_its_left_number() {
+    auto& f = m_h->program().form<frmsplitsrijenB>();
+    f.Show();
+    m_h->random().then({drawFor(6, 9)});  // 7
+    f.cmdstart.click();
+    m_h->advance(3000);
+    type(f.txtsplis[0], "5");  // 2 + 5
+    f.cmdeen[0].click();
+    m_h->advance(1000);
+    type(f.txtsplis[1], "x");  // 1 + ?, not a number: judged as 0
+    f.cmdeen[1].click();
+    const auto rows = entries();
+    QCOMPARE(rows.size(), size_t(2));
+    verify(rows[0], "frmsplitsrijenB", 7, 2, "5", true, 3000);
+    verify(rows[1], "frmsplitsrijenB", 7, 1, "0", false, 1000);
+  }
+
+  void missing_part_with_a_chosen_number() {
+    auto& f = m_h->program().form<frmsleepsplits2>();
+    f.Show();
+    m_h->random().then({drawFor(3, 10)});  // 8 as 3 + ?
+    f.cmdsplits8.click();
+    m_h->advance(2200);
+    type(f.txtantwoord, "6");
+    f.cmdcontroleer.click();
+    m_h->advance(800);
+    type(f.txtantwoord, "05");
+    f.cmdcontroleer.click();
+    const auto rows = entries();
+    QCOMPARE(rows.size(), size_t(2));
+    verify(rows[0], "frmsleepsplits2", 8, 3, "6", false, 2200);
+    verify(rows[1], "frmsleepsplits2", 8, 3, "05", true, 800);
+  }
+
+  void missing_part_with_score() {
+    auto& f = m_h->program().form<frmsleepsplits3>();
+    f.Show();
+    m_h->random().then({drawFor(3, 10), drawFor(8, 10)});  // 9 as 4 + ?
+    f.cmdstart.click();
+    m_h->advance(1800);
+    type(f.txtantwoord, "5");
+    f.cmdcontroleer.click();
+    const auto rows = entries();
+    QCOMPARE(rows.size(), size_t(1));
+    verify(rows[0], "frmsleepsplits3", 9, 4, "5", true, 1800);
+  }
+
+  void walk_through_screens_record_the_chosen_number() {
+    m_h->program().form<frmsplits2>().Show();
+    m_h->program().form<frmsplits2>().cmd(6).click();
+    m_h->program().form<frmsleepsplits>().Show();
+    m_h->program().form<frmsleepsplits>().cmdsplits9.click();
+    m_h->program().form<frmsplitsrijenA>().Show();
+    m_h->program().form<frmsplitsrijenA>().cmdgetal[4].click();
+    m_h->program().form<frmsplitsbeeldB>().Show();
+    m_h->program().form<frmsplitsbeeldB>().cmd1topplus.click();
+    const auto rows = entries();
+    QCOMPARE(rows.size(), size_t(4));
+    verify(rows[0], "frmsplits2", 6, -1, "<none>", -1, -1);
+    verify(rows[1], "frmsleepsplits", 9, -1, "<none>", -1, -1);
+    verify(rows[2], "frmsplitsrijenA", 4, -1, "<none>", -1, -1);
+    verify(rows[3], "frmsplitsbeeldB", 10, -1, "<none>", -1, -1);
+  }
+};
+
+QTEST_MAIN(ScreensRecordTest)
+#include "tst_screens_record.moc"

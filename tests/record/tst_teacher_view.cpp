@@ -1,0 +1,294 @@
+// The teacher's side: the grown-up check, the overview of splits and days, the class
+// list with its "Wie ben jij?" screen, wiping, and the recording state in every bad case.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimeZone>
+
+#include "record/classlisteditor.h"
+#include "record/frmwiebenjij.h"
+#include "record/grownupcheck.h"
+#include "record/recorder.h"
+#include "record/splitgrid.h"
+#include "record/teacherview.h"
+#include "shell/frmkiesbasis.h"
+#include "shell/frmmecenaat1.h"
+#include "shell/mdiform2.h"
+#include "tests/record/record_test_support.h"
+#include "tests/support/harness.h"
+
+using namespace forms;
+using record::Knowledge;
+
+class TeacherViewTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir m_dir;
+  std::unique_ptr<Harness> m_h;
+  QString m_file;
+  int m_run = 0;
+  QDate m_day{2026, 3, 5};
+
+  void startRecord(const QString& file) {
+    record::Options options;
+    options.file = file;
+    options.wallClock = [this] { return QDateTime(m_day, QTime(9, 0), QTimeZone(3600)); };
+    record::start(options);
+  }
+  void give(const char* exercise, int number, int shown, bool right, qint64 ms) {
+    record::ready(QString::fromLatin1(exercise));
+    m_h->advance(ms);
+    record::answer(QString::fromLatin1(exercise), number, shown, QStringLiteral("x"), right);
+  }
+
+ private Q_SLOTS:
+  void init() {
+    m_h = std::make_unique<Harness>();
+    m_file = m_dir.filePath(QStringLiteral("run%1/splitsen.sqlite").arg(++m_run));
+    startRecord(m_file);
+  }
+  void cleanup() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (qobject_cast<TeacherView*>(w) || qobject_cast<GrownUpCheck*>(w)) delete w;
+    record::stop();
+    m_h.reset();
+  }
+
+  void the_grown_up_check_asks_a_product_of_six_to_nine_data() {
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::newRow("6 x 6") << 6 << 6;
+    QTest::newRow("7 x 8") << 7 << 8;
+    QTest::newRow("9 x 9") << 9 << 9;
+  }
+  void the_grown_up_check_asks_a_product_of_six_to_nine() {
+    QFETCH(int, a);
+    QFETCH(int, b);
+    m_h->random().then({drawFor(a - 6, 4), drawFor(b - 6, 4)});
+    bool passed = false;
+    GrownUpCheck::ask(nullptr, [&] { passed = true; });
+    auto* check = QApplication::activeModalWidget()
+                      ? qobject_cast<GrownUpCheck*>(QApplication::activeModalWidget())
+                      : nullptr;
+    if (!check)
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* c = qobject_cast<GrownUpCheck*>(w)) check = c;
+    QVERIFY(check);
+    QCOMPARE(check->expected(), a * b);
+    QVERIFY(check->findChild<QLabel*>()->text().contains(QStringLiteral("%1 x %2").arg(a).arg(b)));
+    // A guess is refused and the dialog stays; the product opens the view.
+    QTest::keyClicks(check->answerBox(), QString::number(a * b + 1));
+    QTest::keyClick(check->answerBox(), Qt::Key_Return);
+    QVERIFY(!passed);
+    QVERIFY(check->isVisible());
+    QTest::keyClicks(check->answerBox(), QString::number(a * b));
+    QTest::keyClick(check->answerBox(), Qt::Key_Return);
+    QVERIFY(passed);
+  }
+
+  void the_main_window_has_a_teacher_menu_after_openen() {
+    m_h->start();
+    const QList<QAction*> menus = screens::MDIForm2().findChild<QMenuBar*>()->actions();
+    QVERIFY(menus.size() >= 2);
+    QCOMPARE(menus.front()->text(), QStringLiteral("OPENEN "));
+    QCOMPARE(menus.back()->text(), QStringLiteral("LEERKRACHT"));
+  }
+
+  void the_grid_colours_each_split_and_its_tooltip_gives_the_counts() {
+    give("frmsplitsmachine", 7, 3, true, 1500);
+    give("frmsplitsmachine", 7, 3, true, 2500);
+    give("frmsplitsmachine", 7, 3, true, 9000);
+    give("frmsleepsplits2", 5, 2, true, 6000);
+    give("frmsleepsplits2", 5, 2, true, 7000);
+    give("frmsplits1", 9, 0, false, 900);
+    give("frmsplitsrijenB", 1, 0, true, 900);  // 1 is not in the grid
+    TeacherView view;
+    const record::Summary& s = view.grid()->summary();
+    QCOMPARE(s.cell(7, 3).knowledge, Knowledge::RightAndFast);
+    QCOMPARE(s.cell(5, 2).knowledge, Knowledge::RightButSlow);
+    QCOMPARE(s.cell(9, 0).knowledge, Knowledge::OftenWrong);
+    QCOMPARE(s.cell(7, 4).knowledge, Knowledge::NotPractised);
+    QCOMPARE(SplitGrid::describe(7, 3, s.cell(7, 3)),
+             QStringLiteral("7 = 3 + 4\n3 keer geoefend: 3 goed, 0 fout\nlaatste 3: 0 fout\n"
+                            "mediaan tijd (goed): 2,5 s\ngoed en snel"));
+  }
+
+  void the_grid_is_drawn_to_any_size_and_finds_its_cells_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("small") << QSize(300, 200);
+    QTest::newRow("wide") << QSize(1600, 500);
+    QTest::newRow("projector") << QSize(1800, 1400);
+  }
+  void the_grid_is_drawn_to_any_size_and_finds_its_cells() {
+    QFETCH(QSize, size);
+    SplitGrid grid;
+    grid.resize(size);
+    const QImage image = grid.grab().toImage();
+    QCOMPARE(image.size(), size);
+    // Corners of the cells 10 = 10 + 0 and 2 = 0 + 2 map back to their splits.
+    bool found10 = false, found2 = false;
+    for (int y = 0; y < size.height(); y += 3)
+      for (int x = 0; x < size.width(); x += 3) {
+        const QPoint c = grid.cellAt({x, y});
+        found10 |= c == QPoint(10, 10);
+        found2 |= c == QPoint(2, 0);
+        QVERIFY(c.x() < 0 || (c.x() >= 2 && c.x() <= 10 && c.y() >= 0 && c.y() <= c.x()));
+      }
+    QVERIFY(found10 && found2);
+  }
+
+  void days_are_listed_newest_first_with_each_exercise() {
+    give("frmsplitsmachine", 7, 3, true, 1000);
+    m_day = m_day.addDays(1);
+    give("frmsplitsmachine", 7, 3, true, 1000);
+    give("frmsplitsmachine", 6, 3, true, 1000);
+    record::practised(QStringLiteral("frmsplits2"), 8);
+    TeacherView view;
+    QCOMPARE(view.days()->rowCount(), 2);
+    QCOMPARE(view.days()->item(0, 1)->text(),
+             QStringLiteral("Splitsingen memoriseren 1, Splitsmachine 2"));
+    QCOMPARE(view.days()->item(0, 2)->text(), QStringLiteral("3"));
+    QVERIFY(view.days()->item(0, 0)->text().contains(QStringLiteral("6 mrt")));
+    QCOMPARE(view.days()->item(1, 2)->text(), QStringLiteral("1"));
+  }
+
+  void one_child_is_shown_and_wiped_without_touching_the_others() {
+    record::setChild(QStringLiteral("Noor"));
+    give("frmsplitsmachine", 7, 3, false, 1000);
+    record::setChild(QStringLiteral("Daan"));
+    give("frmsplitsmachine", 8, 3, true, 1000);
+    TeacherView view;
+    QCOMPARE(view.children()->count(), 3);  // all, Daan, Noor
+    view.chooseChild(QStringLiteral("Noor"));
+    QCOMPARE(view.grid()->summary().cell(7, 3).answers, 1);
+    QCOMPARE(view.grid()->summary().cell(8, 3).answers, 0);
+    view.wipeChosen();
+    QCOMPARE(view.children()->count(), 2);
+    QCOMPARE(view.chosenChild(), QString());  // back to everyone
+    QCOMPARE(view.grid()->summary().cell(8, 3).answers, 1);
+    QCOMPARE(view.grid()->summary().cell(7, 3).answers, 0);
+  }
+
+  void the_export_holds_the_answer_given_just_before_it() {
+    TeacherView view;
+    give("frmsleepsplits3", 6, 2, true, 1700);  // still queued when the export starts
+    QString error;
+    const QString out = m_dir.filePath(QStringLiteral("export%1.csv").arg(m_run));
+    QVERIFY(view.exportTo(out, &error));
+    const QList<QByteArray> lines = recordtest::bytes(out).split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines[1].endsWith(";Ontbrekend deel met score;6;2;x;1;1700\r"));
+  }
+
+  void the_class_list_saves_good_names_only() {
+    TeacherView view;
+    ClassListEditor& editor = *view.classList();
+    editor.nameBox()->setText(QStringLiteral("  Noor "));
+    editor.choosePicture(QStringLiteral("vis"));
+    editor.add();
+    editor.nameBox()->setText(QStringLiteral("NOOR"));
+    editor.add();
+    QVERIFY(editor.message()->text().contains(QStringLiteral("staat al")));
+    editor.nameBox()->setText(QString(41, QLatin1Char('a')));
+    editor.add();
+    QVERIFY(editor.message()->text().contains(QStringLiteral("hoogstens 40")));
+    const QList<record::Child> list = record::classList();
+    QCOMPARE(list.size(), 1);
+    QCOMPARE(list.front().name, QStringLiteral("Noor"));
+    QCOMPARE(list.front().picture, QStringLiteral("vis"));
+    // Renaming to a name that breaks the rules saves nothing either.
+    editor.list()->setCurrentRow(0);
+    editor.nameBox()->setText(QStringLiteral("No\tor"));
+    editor.change();
+    QCOMPARE(record::classList().front().name, QStringLiteral("Noor"));
+    editor.nameBox()->setText(QStringLiteral("Noortje"));
+    editor.change();
+    QCOMPARE(record::classList().front().name, QStringLiteral("Noortje"));
+    QCOMPARE(view.children()->count(), 2);
+  }
+
+  void without_a_class_list_the_welcome_button_opens_the_chooser_as_before() {
+    m_h->start();
+    screens::frmmecenaat1().cmdkombinnen.click();
+    QVERIFY(screens::frmkiesbasis().isVisible());
+    QVERIFY(!m_h->program().loaded(QString::fromLatin1(frmwiebenjij::Name)));
+    QVERIFY(!screens::MDIForm2().isEnabled());
+  }
+
+  void with_a_class_list_the_child_names_itself_first() {
+    QVERIFY(record::database());
+    QCOMPARE(record::database()->addChild({QStringLiteral("Noor"), QStringLiteral("kat")}),
+             record::Failure::None);
+    QCOMPARE(record::database()->addChild({QStringLiteral("Daan"), QStringLiteral("vis")}),
+             record::Failure::None);
+    m_h->start();
+    screens::frmmecenaat1().cmdkombinnen.click();
+    auto& who = m_h->program().form<frmwiebenjij>();
+    QVERIFY(who.isVisible());
+    QVERIFY(!screens::frmmecenaat1().isVisible());
+    QVERIFY(!m_h->program().loaded(QStringLiteral("frmkiesbasis")) ||
+            !screens::frmkiesbasis().isVisible());
+    QVERIFY(!screens::MDIForm2().isEnabled());
+    QVERIFY(who.cmdkind[0].visible() && who.cmdkind[1].visible() && !who.cmdkind[2].visible());
+    QCOMPARE(who.cmdkind[1].caption(), QStringLiteral("Daan"));
+    who.cmdkind[1].click();
+    QVERIFY(!who.isVisible());
+    QVERIFY(screens::frmkiesbasis().isVisible());
+    QCOMPARE(record::child(), QStringLiteral("Daan"));
+  }
+
+  void the_state_says_on_off_and_moved_aside_data() {
+    QTest::addColumn<QString>("condition");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("on") << ""
+                        << "Opnemen staat aan";
+    QTest::newRow("folder cannot be made") << "unwritable"
+                                           << "kan niet worden gemaakt";
+    QTest::newRow("damaged file") << "damaged"
+                                  << "bewaard als";
+    QTest::newRow("full disk") << "full"
+                               << "schijf is vol";
+  }
+  void the_state_says_on_off_and_moved_aside() {
+    QFETCH(QString, condition);
+    QFETCH(QString, says);
+    record::stop();
+    QString file = m_dir.filePath(QStringLiteral("state%1/splitsen.sqlite").arg(m_run));
+    record::Options options;
+    if (condition == "unwritable") {
+      recordtest::write(m_dir.filePath(QStringLiteral("plain%1").arg(m_run)), "x");
+      file = m_dir.filePath(QStringLiteral("plain%1/splitsen/splitsen.sqlite").arg(m_run));
+    } else if (condition == "damaged") {
+      QDir().mkpath(QFileInfo(file).absolutePath());
+      recordtest::write(file, QByteArray(3000, 'z'));
+    } else if (condition == "full") {
+      options.maxPageCount = 6;
+      options.batchMs = 0;
+    }
+    options.file = file;
+    record::start(options);
+    if (condition == "full")
+      for (int i = 0; i < 400 && record::status().on; ++i) {
+        record::answer(QStringLiteral("frmsplitsmachine"), 7, 3, QString(300, QLatin1Char('4')),
+                       true);
+        record::flush();
+      }
+    TeacherView view;
+    QVERIFY2(view.state()->text().contains(says), qPrintable(view.state()->text()));
+    // The child's side goes on as before.
+    m_h->start();
+    screens::frmmecenaat1().cmdkombinnen.click();
+    QVERIFY(screens::frmkiesbasis().isVisible());
+    record::answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);
+  }
+};
+
+QTEST_MAIN(TeacherViewTest)
+#include "tst_teacher_view.moc"
