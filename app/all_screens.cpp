@@ -13,6 +13,9 @@
 
 #include "shell/mdiform2.h"
 #include "forms/program.h"
+#ifdef SPLITSEN_VOICE
+#include "forms/espeakspeaker.h"
+#endif
 #include "shell/screens.h"
 
 void registerAllScreens(forms::Program& program) {
@@ -30,10 +33,17 @@ void registerAllScreens(forms::Program& program) {
 
 void startSplitsen(forms::Program& program) {
   QApplication::setApplicationName(QStringLiteral("splitsen"));
+  // Preferences (reading aloud) live in ~/.config/splitsen/splitsen.conf.
+  if (QApplication::organizationName().isEmpty())
+    QApplication::setOrganizationName(QStringLiteral("splitsen"));
   QApplication::setApplicationDisplayName(QStringLiteral("Splitsen"));
   // Free screens stay open while the main window is shown; End decides when to stop.
   QApplication::setQuitOnLastWindowClosed(false);
   registerAllScreens(program);
   program.onEnd = [] { QCoreApplication::exit(0); };
+  screens::MDIForm2().Show();
+#ifdef SPLITSEN_VOICE
+  program.speech().setSpeaker(std::make_unique<forms::EspeakSpeaker>());
+#endif
   screens::MDIForm2().Show();
 }

@@ -13,7 +13,8 @@ Program::Program() : Program(std::make_unique<RealClock>(), std::make_unique<Clo
 Program::Program(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> random)
     : m_clock(std::move(clock)),
       m_timers(std::make_unique<TimerHub>(*m_clock)),
-      m_random(std::move(random)) {
+      m_random(std::move(random)),
+      m_speech(std::make_unique<forms::Speech>()) {
   installFontSubstitutions();
   g_current = this;
 }
@@ -69,6 +70,7 @@ QWidget* Program::mdiClient() {
 void Program::End() {
   if (m_ended) return;
   m_ended = true;
+  m_speech->stop();
   m_timers->stopAll();
   for (auto it = m_forms.rbegin(); it != m_forms.rend(); ++it) it->second->hide();
   if (onEnd) onEnd();

@@ -10,6 +10,7 @@
 
 #include "forms/clock.h"
 #include "forms/form.h"
+#include "forms/speech.h"
 
 namespace forms {
 
@@ -54,11 +55,14 @@ class Program {
   Clock& clock() { return *m_clock; }
   TimerHub& timers() { return *m_timers; }
   RandomSource& random() { return *m_random; }
+  // Reading aloud; silent once the program has ended.
+  forms::Speech& speech() { return *m_speech; }
 
  private:
   std::unique_ptr<Clock> m_clock;
   std::unique_ptr<TimerHub> m_timers;
   std::unique_ptr<RandomSource> m_random;
+  std::unique_ptr<forms::Speech> m_speech;
   QHash<QString, Factory> m_factories;
   std::vector<std::pair<QString, std::unique_ptr<Form>>> m_forms;  // in creation order
   QWidget* m_mdiClient = nullptr;

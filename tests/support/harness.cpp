@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "shell/mdiform2.h"
@@ -24,6 +26,9 @@ Harness::Harness(std::unique_ptr<forms::RandomSource> source) {
     return true;
   }();
   Q_UNUSED(installed);
+  // Preferences of tests live apart from the user's, and every test starts from none.
+  QStandardPaths::setTestModeEnabled(true);
+  QSettings().remove(QStringLiteral("voorlezen"));
   auto clock = std::make_unique<forms::TestClock>();
   m_clock = clock.get();
   m_random = nullptr;
@@ -39,6 +44,16 @@ Harness::Harness(std::unique_ptr<forms::RandomSource> source) {
 Harness::~Harness() = default;
 
 void Harness::start() { screens::MDIForm2().Show(); }
+
+FakeSpeaker& Harness::readAloud() {
+  auto speaker = std::make_unique<FakeSpeaker>();
+  FakeSpeaker& fake = *speaker;
+  m_program->speech().setSpeaker(std::move(speaker));
+  m_program->speech().action()->setChecked(true);
+  fake.said();  // "voorlezen aan" and what is on screen now
+  fake.forget();
+  return fake;
+}
 
 void Harness::moveMouse(forms::Form& form, QPoint pos) {
   QWidget* target = form.childAt(pos);

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "forms/program.h"
+#include "tests/support/fake_speaker.h"
 
 class Harness {
  public:
@@ -25,6 +26,9 @@ class Harness {
 
   // Starts the program as the user sees it: main window with the welcome screen.
   void start();
+
+  // Reading aloud switched on, into a fake speaker that writes down what is said.
+  FakeSpeaker& readAloud();
 
   // Moves the pointer (no button held) to `pos`, in pixels of `form`'s client area; the
   // widget under it gets the move, as from the window system.
