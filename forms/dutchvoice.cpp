@@ -26,6 +26,24 @@ int onSound(short* samples, int count, espeak_EVENT* events) {
   return (*job->cancelled && (*job->cancelled)()) ? 1 : 0;
 }
 
+// espeak-ng is set up once for the whole run: its library hangs when it is set up again
+// after espeak_ng_Terminate, so it is never terminated. Empty, or why it cannot speak.
+QString setUpOnce() {
+  static const QString problem = [] {
+    espeak_ng_InitializePath(nullptr);
+    espeak_ng_ERROR_CONTEXT context = nullptr;
+    if (espeak_ng_Initialize(&context) != ENS_OK) {
+      espeak_ng_ClearErrorContext(&context);
+      return QStringLiteral("er is geen stem ge\u00EFnstalleerd (espeak-ng-data).");
+    }
+    if (espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK)
+      return QStringLiteral("de stem kan niet starten.");
+    espeak_SetSynthCallback(onSound);
+    return QString();
+  }();
+  return problem;
+}
+
 }  // namespace
 
 DutchVoice::DutchVoice(const char* voiceName) {
@@ -33,31 +51,19 @@ DutchVoice::DutchVoice(const char* voiceName) {
     m_problem = QStringLiteral("de stem is al in gebruik.");
     return;
   }
-  m_initialised = true;
-  espeak_ng_InitializePath(nullptr);
-  espeak_ng_ERROR_CONTEXT context = nullptr;
-  if (espeak_ng_Initialize(&context) != ENS_OK) {
-    espeak_ng_ClearErrorContext(&context);
-    m_problem = QStringLiteral("er is geen stem ge\u00EFnstalleerd (espeak-ng-data).");
-    return;
-  }
-  if (espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK) {
-    m_problem = QStringLiteral("de stem kan niet starten.");
-    return;
-  }
+  m_owner = true;
+  m_problem = setUpOnce();
+  if (!m_problem.isEmpty()) return;
   if (espeak_ng_SetVoiceByName(voiceName) != ENS_OK) {
     m_problem = QStringLiteral("er is geen Nederlandse stem ge\u00EFnstalleerd (espeak-ng-data).");
     return;
   }
   espeak_ng_SetParameter(espeakRATE, WordsPerMinute, 0);
-  espeak_SetSynthCallback(onSound);
   m_sampleRate = espeak_ng_GetSampleRate();
 }
 
 DutchVoice::~DutchVoice() {
-  if (!m_initialised) return;
-  espeak_ng_Terminate();
-  g_voiceExists = false;
+  if (m_owner) g_voiceExists = false;
 }
 
 QByteArray DutchVoice::synthesize(const QString& text, const std::function<bool()>& cancelled) {

@@ -1,7 +1,7 @@
 #pragma once
 // The Dutch voice of espeak-ng: text in, 16-bit mono PCM out, without any sound device.
-// espeak-ng keeps one global state, so one voice exists at a time and each is used from
-// the one thread that made it.
+// espeak-ng keeps one global state, so one voice exists at a time, used from the one
+// thread that made it.
 
 #include <QByteArray>
 #include <QString>
@@ -27,7 +27,7 @@ class DutchVoice {
  private:
   QString m_problem;
   int m_sampleRate = 0;
-  bool m_initialised = false;
+  bool m_owner = false;
 };
 
 }  // namespace forms
