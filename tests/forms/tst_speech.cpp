@@ -7,7 +7,7 @@
 #include <QTest>
 #include <cmath>
 
-#include "shell/program.h"
+#include "forms/program.h"
 #include "tests/support/harness.h"
 
 #ifdef SPLITSEN_VOICE
