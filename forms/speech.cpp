@@ -7,6 +7,7 @@
 
 #include "forms/spoken.h"
 #include "forms/form.h"
+#include "forms/program.h"
 
 namespace forms {
 
@@ -172,6 +173,14 @@ void Speech::flush() {
   const QString text = sentences.join(u' ');
   if (m_ready) m_speaker->speak(text);
   else m_held = text;
+}
+
+void say(const QString& shown) { Program::current().speech().say(shown); }
+
+void say(std::initializer_list<const Label*> row) {
+  QStringList captions;
+  for (const Label* label : row) captions << label->caption();
+  say(captions.join(u' '));
 }
 
 }  // namespace forms

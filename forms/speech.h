@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -69,5 +70,10 @@ class Speech : public QObject {
   std::vector<QPointer<Label>> m_labels;  // read aloud, in layout order
   std::vector<QPointer<QObject>> m_screens;   // screens watched for being shown
 };
+
+// What screens call: says a text the screen shows, or a row of its labels read left to
+// right as one line ("7" "=" "3" "+" "4"), through the program's speech service.
+void say(const QString& shown);
+void say(std::initializer_list<const Label*> row);
 
 }  // namespace forms

@@ -48,7 +48,7 @@ frmkiesbasis::frmkiesbasis()
 
   imgbord.at(6480, 120, 5310, 3750).picture(Picture::svg(":/assets/frmkiesbasis/bord.svg"));
   lblbord.at(6840, 480, 4575, 3015).colours(0x00008000, White)
-      .font({"MS Sans Serif", 12}).align(Align::Centre);
+      .font({"MS Sans Serif", 12}).align(Align::Centre).readAloud();
 
   imgmeisje.at(120, 120, 3000, 6465).picture(Picture::emoji("\U0001F478\U0001F3FC"));
   imgwit.at(120, 2280, 3180, 4125).picture(Picture::emoji("\U0001F466")).hidden();
