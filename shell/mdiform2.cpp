@@ -37,6 +37,7 @@ MDIForm2::MDIForm2()
   menu->addAction(&aftrek2);
   aftrek.setMenu(menu);
   menuBar->addAction(&aftrek);
+  menuBar->addMenu(QStringLiteral("OPTIES "))->addAction(forms::Program::current().speech().action());
   layout->setMenuBar(menuBar);
   auto* client = new ClientArea(this);
   client->setObjectName(QStringLiteral("MDIClient"));

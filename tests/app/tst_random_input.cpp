@@ -1,7 +1,9 @@
 // A six-year-old at the keyboard: random clicks on whatever can be clicked, random
 // typing, pointer moves and time passing, over every screen. After every event the
 // program has either ended or still offers a usable window, and the screens' own
-// invariants hold. Reproducible from the seed; the event count comes from
+// invariants hold. Reading aloud is on, into a fake speaker, and Ctrl+L is among the keys:
+// every utterance is Dutch words only, and nothing is said once the program has ended.
+// Reproducible from the seed; the event count comes from
 // SPLITSEN_RANDOM_EVENTS (default 100000), the seed from SPLITSEN_RANDOM_SEED.
 
 #include <QApplication>
@@ -92,12 +94,17 @@ class TestRandomInput : public QObject {
  private:
   struct Run {
     std::unique_ptr<Harness> harness;
+    FakeSpeaker* speaker = nullptr;
     int sessions = 0;
+    qsizetype heard = 0;      // utterances of this session checked so far
+    qsizetype utterances = 0;  // of all sessions
   };
 
   void newSession(Run& run, quint32 seed) {
     run.harness = std::make_unique<Harness>(std::make_unique<SeededRandom>(seed + run.sessions));
     registerAllScreens(run.harness->program());
+    run.speaker = &run.harness->readAloud();
+    run.heard = 0;
     run.harness->start();
     ++run.sessions;
   }
@@ -203,6 +210,20 @@ class TestRandomInput : public QObject {
     return {};
   }
 
+  // What was said in the last event: words only (no digit, no sign, no unknown part),
+  // and nothing at all in the event that ended the program.
+  static QString brokenSpeech(Run& run) {
+    const QStringList said = run.speaker->said();
+    const qsizetype fresh = said.size() - run.heard;
+    run.heard = said.size();
+    run.utterances += fresh;
+    if (fresh > 0 && run.harness->program().ended()) return "spoke after the program ended";
+    static const QRegularExpression words(QStringLiteral("^[a-z\u00EB\u00E9\u00EF ,.!]+$"));
+    for (qsizetype i = said.size() - fresh; i < said.size(); ++i)
+      if (!words.match(said[i]).hasMatch()) return "said \"" + said[i] + "\"";
+    return {};
+  }
+
   void oneEvent(Run& run, QRandomGenerator& random) {
     Program& program = run.harness->program();
     const int kind = random.bounded(100);
@@ -216,11 +237,13 @@ class TestRandomInput : public QObject {
             isUsable(form->window()->focusWidget()))
           focus = form->window()->focusWidget();
       if (focus) {
-        const int key = random.bounded(10);
-        if (key == 0)
+        const int key = random.bounded(20);
+        if (key < 2)
           QTest::keyClick(focus, Qt::Key_Return);
-        else if (key == 1)
+        else if (key < 4)
           QTest::keyClick(focus, Qt::Key_Backspace);
+        else if (key == 4)
+          QTest::keyClick(focus, Qt::Key_L, Qt::ControlModifier);  // reading aloud off and on
         else
           type(focus, kTyped[random.bounded(int(kTyped.size()))]);
       }
@@ -245,12 +268,14 @@ class TestRandomInput : public QObject {
     newSession(run, seed);
     for (qint64 event = 1; event <= events; ++event) {
       oneEvent(run, random);
-      const QString broken = brokenInvariant(run.harness->program());
+      QString broken = brokenSpeech(run);
+      if (broken.isEmpty()) broken = brokenInvariant(run.harness->program());
       if (!broken.isEmpty())
         QFAIL(qPrintable(QStringLiteral("seed %1, event %2: %3").arg(seed).arg(event).arg(broken)));
       if (run.harness->program().ended()) newSession(run, seed);
     }
-    qInfo("seed %u: %lld events over %d sessions", seed, events, run.sessions);
+    qInfo("seed %u: %lld events over %d sessions, %lld utterances", seed, events, run.sessions,
+          static_cast<long long>(run.utterances));
   }
 };
 
