@@ -31,7 +31,15 @@ void registerAllScreens(forms::Program& program) {
   program.registerForm(frmsleepsplits3::Name, [] { return new frmsleepsplits3; });
 }
 
-void startSplitsen(forms::Program& program) {
+std::unique_ptr<forms::Speaker> dutchSpeaker() {
+#ifdef SPLITSEN_VOICE
+  return std::make_unique<forms::EspeakSpeaker>();
+#else
+  return nullptr;
+#endif
+}
+
+void startSplitsen(forms::Program& program, std::unique_ptr<forms::Speaker> speaker) {
   QApplication::setApplicationName(QStringLiteral("splitsen"));
   // Preferences (reading aloud) live in ~/.config/splitsen/splitsen.conf.
   if (QApplication::organizationName().isEmpty())
@@ -41,9 +49,7 @@ void startSplitsen(forms::Program& program) {
   QApplication::setQuitOnLastWindowClosed(false);
   registerAllScreens(program);
   program.onEnd = [] { QCoreApplication::exit(0); };
-  screens::MDIForm2().Show();
-#ifdef SPLITSEN_VOICE
-  program.speech().setSpeaker(std::make_unique<forms::EspeakSpeaker>());
-#endif
+  // Before the first screen appears, so that its instruction can be read aloud.
+  if (speaker) program.speech().setSpeaker(std::move(speaker));
   screens::MDIForm2().Show();
 }
