@@ -37,7 +37,9 @@ MDIForm2::MDIForm2()
   menu->addAction(&aftrek2);
   aftrek.setMenu(menu);
   menuBar->addAction(&aftrek);
-  menuBar->addMenu(QStringLiteral("OPTIES "))->addAction(forms::Program::current().speech().action());
+  QMenu* options = menuBar->addMenu(QStringLiteral("OPTIES "));
+  options->setToolTipsVisible(true);  // says why reading aloud cannot be switched on
+  options->addAction(forms::Program::current().speech().action());
   layout->setMenuBar(menuBar);
   auto* client = new ClientArea(this);
   client->setObjectName(QStringLiteral("MDIClient"));
