@@ -51,6 +51,7 @@ Speech::~Speech() = default;
 void Speech::setSpeaker(std::unique_ptr<Speaker> speaker) {
   m_speaker = std::move(speaker);
   m_ready = false;
+  m_starting = true;
   m_problem = Starting;
   m_action.setEnabled(false);
   m_action.setToolTip(Starting);
@@ -68,6 +69,7 @@ void Speech::setSpeaker(std::unique_ptr<Speaker> speaker) {
 void Speech::ready(const QString& problem) {
   m_problem = problem.isEmpty() ? QString() : QStringLiteral("Voorlezen kan niet: ") + problem;
   m_ready = problem.isEmpty();
+  m_starting = false;
   m_action.setEnabled(m_ready);
   m_action.setToolTip(m_ready ? Usable : m_problem);
   if (!m_ready) {
@@ -172,7 +174,7 @@ void Speech::flush() {
   if (sentences.isEmpty()) return;
   const QString text = sentences.join(u' ');
   if (m_ready) m_speaker->speak(text);
-  else m_held = text;
+  else if (m_starting) m_held = text;
 }
 
 void say(const QString& shown) { Program::current().speech().say(shown); }

@@ -62,6 +62,7 @@ class Speech : public QObject {
   QAction m_action;
   std::unique_ptr<Speaker> m_speaker;
   bool m_ready = false;
+  bool m_starting = false;  // the speaker is getting ready
   bool m_stopped = false;
   bool m_flushQueued = false;
   QString m_problem;
