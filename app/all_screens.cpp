@@ -1,18 +1,18 @@
 #include "app/all_screens.h"
 
-#include "exercises/split_machine/frmsplitsmachine.h"
-#include "exercises/split_memorising/frmsplits2.h"
-#include "exercises/click_and_split/frmsleepsplits.h"
-#include "exercises/look_and_split/frmsplits1.h"
-#include "exercises/split_series/frmsplitsrijenA.h"
-#include "exercises/split_friends/frmsplitsrijenB.h"
-#include "exercises/number_image_splitting/frmsplitsbeeldB.h"
-#include "exercises/missing_part_chosen/frmsleepsplits2.h"
-#include "exercises/missing_part_score/frmsleepsplits3.h"
 #include <QApplication>
 
-#include "shell/mdiform2.h"
+#include "exercises/click_and_split/frmsleepsplits.h"
+#include "exercises/look_and_split/frmsplits1.h"
+#include "exercises/missing_part_chosen/frmsleepsplits2.h"
+#include "exercises/missing_part_score/frmsleepsplits3.h"
+#include "exercises/number_image_splitting/frmsplitsbeeldB.h"
+#include "exercises/split_friends/frmsplitsrijenB.h"
+#include "exercises/split_machine/frmsplitsmachine.h"
+#include "exercises/split_memorising/frmsplits2.h"
+#include "exercises/split_series/frmsplitsrijenA.h"
 #include "forms/program.h"
+#include "shell/mdiform2.h"
 #ifdef SPLITSEN_VOICE
 #include "forms/espeakspeaker.h"
 #endif
@@ -20,15 +20,15 @@
 
 void registerAllScreens(forms::Program& program) {
   registerShellScreens(program);
-  program.registerForm(frmsplitsmachine::Name, [] { return new frmsplitsmachine; });
-  program.registerForm(frmsplits2::Name, [] { return new frmsplits2; });
-  program.registerForm(frmsleepsplits::Name, [] { return new frmsleepsplits; });
-  program.registerForm(frmsplits1::Name, [] { return new frmsplits1; });
-  program.registerForm(frmsplitsrijenA::Name, [] { return new frmsplitsrijenA; });
-  program.registerForm(frmsplitsrijenB::Name, [] { return new frmsplitsrijenB; });
-  program.registerForm(frmsplitsbeeldB::Name, [] { return new frmsplitsbeeldB; });
-  program.registerForm(frmsleepsplits2::Name, [] { return new frmsleepsplits2; });
-  program.registerForm(frmsleepsplits3::Name, [] { return new frmsleepsplits3; });
+  program.registerForm(frmsplitsmachine::Name, [] { return new frmsplitsmachine; }, {12000, 7920});
+  program.registerForm(frmsplits2::Name, [] { return new frmsplits2; }, {11880, 7770});
+  program.registerForm(frmsleepsplits::Name, [] { return new frmsleepsplits; }, {12840, 9045});
+  program.registerForm(frmsplits1::Name, [] { return new frmsplits1; }, {11880, 7935});
+  program.registerForm(frmsplitsrijenA::Name, [] { return new frmsplitsrijenA; }, {11880, 7800});
+  program.registerForm(frmsplitsrijenB::Name, [] { return new frmsplitsrijenB; }, {11880, 7800});
+  program.registerForm(frmsplitsbeeldB::Name, [] { return new frmsplitsbeeldB; }, {11880, 7920});
+  program.registerForm(frmsleepsplits2::Name, [] { return new frmsleepsplits2; }, {12930, 8895});
+  program.registerForm(frmsleepsplits3::Name, [] { return new frmsleepsplits3; }, {12930, 8775});
 }
 
 std::unique_ptr<forms::Speaker> dutchSpeaker() {
@@ -39,15 +39,15 @@ std::unique_ptr<forms::Speaker> dutchSpeaker() {
 #endif
 }
 
-void startSplitsen(forms::Program& program, std::unique_ptr<forms::Speaker> speaker) {
+void startSplitsen(forms::Program& program, const Options& options,
+                   std::unique_ptr<forms::Speaker> speaker) {
+  QApplication::setOrganizationName(QStringLiteral("splitsen"));
   QApplication::setApplicationName(QStringLiteral("splitsen"));
-  // Preferences (reading aloud) live in ~/.config/splitsen/splitsen.conf.
-  if (QApplication::organizationName().isEmpty())
-    QApplication::setOrganizationName(QStringLiteral("splitsen"));
   QApplication::setApplicationDisplayName(QStringLiteral("Splitsen"));
   // Free screens stay open while the main window is shown; End decides when to stop.
   QApplication::setQuitOnLastWindowClosed(false);
   registerAllScreens(program);
+  program.zoom().restore(&program.preferences(), options.zoom, options.fullScreen);
   program.onEnd = [] { QCoreApplication::exit(0); };
   // Before the first screen appears, so that its instruction can be read aloud.
   if (speaker) program.speech().setSpeaker(std::move(speaker));

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "app/options.h"
 #include "forms/speaker.h"
 
 namespace forms {
@@ -17,5 +18,5 @@ std::unique_ptr<forms::Speaker> dutchSpeaker();
 
 // Starts the program as a child sees it: the application's names, every screen, End
 // quitting the event loop, reading aloud, and the main window with the welcome screen.
-void startSplitsen(forms::Program& program,
+void startSplitsen(forms::Program& program, const Options& options = {},
                    std::unique_ptr<forms::Speaker> speaker = dutchSpeaker());

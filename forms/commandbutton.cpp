@@ -25,23 +25,24 @@ class ButtonWidget : public QAbstractButton {
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                      QPainter::SmoothPixmapTransform);
     const bool sunken = isDown();
-    p.fillRect(rect(), toQColor(m_button->m_back));
-    QRect inner = rect().adjusted(2, 2, -2, -2);
+    const QRectF area = layoutArea(p, this);
+    p.fillRect(area, toQColor(m_button->m_back));
+    QRectF inner = area.adjusted(2, 2, -2, -2);
     if (sunken) inner.translate(1, 1);
 
     const QString caption = displayText(m_button->m_caption);
     const QFont font = toQFont(m_button->m_font);
-    QRect pictureBox = inner;
-    QRect textBox = inner;
+    QRectF pictureBox = inner;
+    QRectF textBox = inner;
     if (!m_button->m_picture.isNull() && !caption.isEmpty()) {
       const int lines = static_cast<int>(caption.count(QLatin1Char('\n'))) + 1;
       const int textHeight = QFontMetrics(font).lineSpacing() * lines;
-      textBox = QRect(inner.left(), inner.bottom() - textHeight, inner.width(), textHeight);
-      pictureBox = QRect(inner.left(), inner.top(), inner.width(), inner.height() - textHeight);
+      textBox = QRectF(inner.left(), inner.bottom() - textHeight, inner.width(), textHeight);
+      pictureBox = QRectF(inner.left(), inner.top(), inner.width(), inner.height() - textHeight);
     }
     if (!m_button->m_picture.isNull()) {
       if (!isEnabled()) p.setOpacity(0.35);
-      paintPicture(p, m_button->m_picture, QRectF(pictureBox));
+      paintPicture(p, m_button->m_picture, pictureBox);
       p.setOpacity(1.0);
     }
     if (!caption.isEmpty()) {
@@ -58,12 +59,12 @@ class ButtonWidget : public QAbstractButton {
       }
     }
     p.setRenderHint(QPainter::Antialiasing, false);
-    drawEdge(p, rect().adjusted(0, 0, -1, -1), sunken);
+    drawEdge(p, area, sunken);
     if (hasFocus()) {
       QPen pen(Qt::black, 1, Qt::DotLine);
       p.setPen(pen);
       p.setBrush(Qt::NoBrush);
-      p.drawRect(rect().adjusted(4, 4, -5, -5));
+      p.drawRect(area.adjusted(4.5, 4.5, -4.5, -4.5));
     }
   }
   void mouseMoveEvent(QMouseEvent* e) override {

@@ -32,6 +32,7 @@ class CommandButton : public BoxControl {
   void setEnabled(bool enabled);
   quint32 backColor() const { return m_back; }
   QString toolTipText() const { return m_tooltip; }
+  const Picture& picture() const { return m_picture; }
   void SetFocus();
   bool isWindowed() const override { return true; }
 

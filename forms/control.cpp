@@ -40,4 +40,10 @@ void BoxControl::Move(int left, int top, int width, int height) {
   if (widget()) widget()->setGeometry(toPixels(left, top, width, height));
 }
 
+void BoxControl::relayout() {
+  if (!widget()) return;
+  widget()->setGeometry(toPixels(m_box.left, m_box.top, m_box.width, m_box.height));
+  widget()->update();
+}
+
 }  // namespace forms

@@ -39,6 +39,8 @@ class Control : public QObject {
   int index() const { return m_index; }
   virtual bool isWindowed() const { return false; }
   QWidget* widget() const { return m_widget; }
+  // Places and draws the control anew at the current zoom; its properties stay as they are.
+  virtual void relayout() {}
   // Calls an event handler unless the program has ended.
   static void raise(const std::function<void()>& handler);
 
@@ -69,6 +71,7 @@ class BoxControl : public Control {
   int height() const { return m_box.height; }
   Box box() const { return m_box; }
   void Move(int left, int top, int width, int height);
+  void relayout() override;
 
  protected:
   BoxControl(Container* container, const char* name) : Control(container, name) {}

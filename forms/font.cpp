@@ -17,9 +17,9 @@ QString availableFamily(const QString& name) {
 }
 }  // namespace
 
-QFont toQFont(const Font& font) {
+QFont toQFont(const Font& font, double scale) {
   QFont f(availableFamily(font.name));
-  f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0))));
+  f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0 * scale))));
   f.setBold(font.bold);
   f.setItalic(font.italic);
   f.setStyleStrategy(QFont::PreferAntialias);

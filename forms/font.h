@@ -16,7 +16,8 @@ struct Font {
 };
 // Sizes are laid out for 96 DPI, so points become pixels at 96/72 and high-DPI scaling
 // does the rest. "Arial" and "MS Sans Serif" map to metric-compatible families.
-QFont toQFont(const Font& font);
+// `scale` draws it larger, for controls that are not painted under the zoom (text boxes).
+QFont toQFont(const Font& font, double scale = 1.0);
 void installFontSubstitutions();
 
 }  // namespace forms

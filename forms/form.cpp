@@ -1,10 +1,15 @@
 #include "forms/form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
+#include <cmath>
 
 #include "forms/program.h"
 
@@ -30,6 +35,7 @@ Form::~Form() = default;
 
 void Form::load() {
   restack();
+  if (m_kind == Kind::Main) zoomMenuBar();
   Control::raise([this] { Form_Load(); });
 }
 
@@ -40,6 +46,11 @@ void Form::Show() {
     show();
     QWidget::raise();
   } else {
+    // Kept above the main window by the window system, also when that is full screen.
+    if (Form* main = Program::current().mainWindow(); main && main != this) {
+      if (!windowHandle()) create();
+      if (main->windowHandle()) windowHandle()->setTransientParent(main->windowHandle());
+    }
     show();
     QWidget::raise();
     activateWindow();
@@ -77,6 +88,34 @@ void Form::place() {
   }
 }
 
+double Form::zoomFactor() const {
+  return zoom();
+}
+
+void Form::relayout() {
+  for (Control* control : findChildren<Control*>()) control->relayout();
+  if (m_kind == Kind::Main)
+    zoomMenuBar();
+  else
+    centre();
+  update();
+}
+
+void Form::zoomMenuBar() {
+  auto* bar = findChild<QMenuBar*>();
+  if (!bar) return;
+  QFont font = QApplication::font(bar);
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(menuFontPixels() * zoom()))));
+  bar->setFont(font);
+  for (QMenu* menu : bar->findChildren<QMenu*>()) menu->setFont(font);
+}
+
+int Form::menuFontPixels() {
+  const QFont font = QApplication::font("QMenuBar");
+  if (font.pixelSize() > 0) return font.pixelSize();
+  return static_cast<int>(std::lround(font.pointSizeF() * 96.0 / 72.0));
+}
+
 void Form::centre() {
   // Computed in floating point, then converted to a whole number of twips.
   m_left = CInt((screenWidth() - m_width) / 2.0);
@@ -84,14 +123,20 @@ void Form::centre() {
   place();
 }
 
+namespace {
+int displayTwips(int pixels) {
+  return static_cast<int>(std::lround(pixels * double(TwipsPerPixel) / zoom()));
+}
+}  // namespace
+
 int Form::screenWidth() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? toTwips(screen->geometry().width()) : 0;
+  return screen ? displayTwips(screen->geometry().width()) : 0;
 }
 
 int Form::screenHeight() {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? toTwips(screen->geometry().height()) : 0;
+  return screen ? displayTwips(screen->geometry().height()) : 0;
 }
 
 int Form::TextWidth(const QString& text) const {

@@ -27,6 +27,7 @@ class Form : public QWidget, public Container {
   Q_PROPERTY(bool Enabled READ isEnabled WRITE setEnabled)
   Q_PROPERTY(bool Visible READ visible)
   Q_PROPERTY(uint BackColor READ backColor)
+  Q_PROPERTY(double Zoom READ zoomFactor)
 
  public:
   enum class Kind { Main, Child, Free };
@@ -53,6 +54,11 @@ class Form : public QWidget, public Container {
   quint32 backColor() const { return m_back; }
   // Left = (screen width - own width) / 2, Top likewise, on the whole display.
   void centre();
+  // The factor the whole program is drawn at now.
+  double zoomFactor() const;
+  // Places and draws the screen and every control anew at the current zoom; a free or
+  // child screen centres itself again. Nothing else changes.
+  void relayout();
   // Width of a text in the form's font, in twips.
   int TextWidth(const QString& text) const;
   // The control that has the keyboard focus on this screen, if any.
@@ -62,7 +68,7 @@ class Form : public QWidget, public Container {
   Form* form() override { return this; }
   QObject* asObject() override { return this; }
 
-  // Screen size in twips (the whole display).
+  // Screen size in twips (the whole display) at the current zoom.
   static int screenWidth();
   static int screenHeight();
 
@@ -81,6 +87,8 @@ class Form : public QWidget, public Container {
  private:
   friend class Program;
   void load();
+  void zoomMenuBar();
+  static int menuFontPixels();
   void place();
 
   Kind m_kind;

@@ -18,13 +18,14 @@ class FrameWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    p.fillRect(rect(), toQColor(m_frame->m_back));
+    const QRectF area = layoutArea(p, this);
+    p.fillRect(area, toQColor(m_frame->m_back));
     const QFont font = toQFont(m_frame->m_font);
     const QFontMetrics metrics(font);
     const QString caption = displayText(m_frame->m_caption);
     const int top = caption.isEmpty() ? 0 : metrics.height() / 2;
     // An etched border, interrupted by the caption.
-    const QRect r = rect().adjusted(0, top, -2, -2);
+    const QRectF r = area.adjusted(0.5, top + 0.5, -1.5, -1.5);
     p.setPen(QColor(160, 160, 160));
     p.drawRect(r);
     p.setPen(Qt::white);

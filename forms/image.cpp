@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "forms/drawing.h"
+
 namespace forms {
 
 class ImageWidget : public QWidget {
@@ -15,7 +17,7 @@ class ImageWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    paintPicture(p, m_image->m_picture, QRectF(rect()));
+    paintPicture(p, m_image->m_picture, layoutArea(p, this));
   }
   void mouseMoveEvent(QMouseEvent* e) override { e->accept(); }
   void mousePressEvent(QMouseEvent* e) override {

@@ -18,11 +18,12 @@ class LabelWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    if (m_label->m_opaque) p.fillRect(rect(), toQColor(m_label->m_back));
-    QRect inner = rect();
+    const QRectF area = layoutArea(p, this);
+    if (m_label->m_opaque) p.fillRect(area, toQColor(m_label->m_back));
+    QRectF inner = area;
     if (m_label->m_border) {
-      p.setPen(Qt::black);
-      p.drawRect(rect().adjusted(0, 0, -1, -1));
+      p.setPen(QPen(Qt::black, 1));
+      p.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
       inner.adjust(2, 1, -2, -1);
     }
     p.setFont(toQFont(m_label->m_font));

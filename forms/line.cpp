@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace forms {
 
@@ -15,11 +16,13 @@ class LineWidget : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    QPen pen(toQColor(m_line->m_colour), m_line->m_width, Qt::SolidLine, Qt::RoundCap);
+    // Drawn in screen pixels: the end points and the width at the zoom, from the twips.
+    const double scale = zoom() / TwipsPerPixel;
+    QPen pen(toQColor(m_line->m_colour), m_line->m_width * zoom(), Qt::SolidLine, Qt::RoundCap);
     p.setPen(pen);
     const QPointF origin = QPointF(pos());
-    const QPointF a(m_line->m_x1 / double(TwipsPerPixel), m_line->m_y1 / double(TwipsPerPixel));
-    const QPointF b(m_line->m_x2 / double(TwipsPerPixel), m_line->m_y2 / double(TwipsPerPixel));
+    const QPointF a(m_line->m_x1 * scale, m_line->m_y1 * scale);
+    const QPointF b(m_line->m_x2 * scale, m_line->m_y2 * scale);
     p.drawLine(a - origin, b - origin);
   }
 
@@ -62,8 +65,12 @@ void Line::setBorderColor(quint32 colour) {
   widget()->update();
 }
 
+void Line::relayout() {
+  place();
+}
+
 void Line::place() {
-  const int margin = m_width / 2 + 2;
+  const int margin = static_cast<int>(std::ceil(m_width * zoom() / 2)) + 2;
   const int x = toPixels(std::min(m_x1, m_x2)) - margin;
   const int y = toPixels(std::min(m_y1, m_y2)) - margin;
   const int right = toPixels(std::max(m_x1, m_x2)) + margin;

@@ -27,6 +27,9 @@ class Line : public Control {
   quint32 borderColor() const { return m_colour; }
   void setBorderColor(quint32 colour);
 
+ public:
+  void relayout() override;
+
  private:
   friend class LineWidget;
   void place();

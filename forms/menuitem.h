@@ -12,14 +12,17 @@ class Form;
 // when the item is triggered from code.
 class MenuItem : public QAction {
   Q_OBJECT
-  Q_PROPERTY(QString Caption READ text)
+  Q_PROPERTY(QString Caption READ caption)
 
  public:
-  MenuItem(Form* form, const char* name, const QString& caption);
+  // `keys` is shown beside the caption; the program's own key filter does the work.
+  MenuItem(Form* form, const char* name, const QString& caption, const QString& keys = {});
+  QString caption() const { return m_caption; }
   std::function<void()> Click;
 
  private:
   Form* m_form;
+  QString m_caption;
 };
 
 }  // namespace forms

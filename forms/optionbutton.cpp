@@ -20,10 +20,11 @@ class OptionWidget : public QAbstractButton {
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    p.fillRect(rect(), toQColor(m_option->m_back));
+    const QRectF area = layoutArea(p, this);
+    p.fillRect(area, toQColor(m_option->m_back));
     const QFont font = toQFont(m_option->m_font);
-    const int d = std::min(13, std::max(8, height() - 4));
-    const QRectF marker(2.5, (height() - d) / 2.0 + 0.5, d - 1, d - 1);
+    const qreal d = std::min(13.0, std::max(8.0, area.height() - 4));
+    const QRectF marker(2.5, (area.height() - d) / 2.0 + 0.5, d - 1, d - 1);
     p.setPen(QPen(QColor(105, 105, 105), 1));
     p.setBrush(isEnabled() ? Qt::white : QColor(220, 220, 220));
     p.drawEllipse(marker);
@@ -34,13 +35,13 @@ class OptionWidget : public QAbstractButton {
     }
     p.setFont(font);
     p.setPen(isEnabled() ? toQColor(m_option->m_fore) : QColor(128, 128, 128));
-    const QRect textBox = rect().adjusted(d + 4, 0, 0, 0);
+    const QRectF textBox = area.adjusted(d + 4, 0, 0, 0);
     p.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, displayText(m_option->m_caption));
     if (hasFocus()) {
       p.setRenderHint(QPainter::Antialiasing, false);
       p.setPen(QPen(toQColor(m_option->m_fore), 1, Qt::DotLine));
       p.setBrush(Qt::NoBrush);
-      p.drawRect(textBox.adjusted(-1, 1, -1, -2));
+      p.drawRect(textBox.adjusted(-0.5, 1.5, -0.5, -1.5));
     }
   }
 

@@ -115,9 +115,26 @@ qreal Picture::aspectRatio() const {
   return 1.0;
 }
 
+namespace {
+// Rendered pictures by source, size and pixel ratio. Emptied when the zoom changes, so
+// it holds only what the zoom in use needs.
+QHash<QString, QPixmap>& renderedCache() {
+  static QHash<QString, QPixmap> cache;
+  return cache;
+}
+}  // namespace
+
+void Picture::clearCache() {
+  renderedCache().clear();
+}
+
+int Picture::cacheSize() {
+  return static_cast<int>(renderedCache().size());
+}
+
 QPixmap Picture::pixmap(QSize size, qreal devicePixelRatio) const {
   if (!m_source || size.isEmpty()) return {};
-  static QHash<QString, QPixmap> cache;
+  auto& cache = renderedCache();
   const QString cacheKey = QStringLiteral("%1|%2x%3|%4")
                                .arg(m_source->key)
                                .arg(size.width())
@@ -161,8 +178,11 @@ void paintPicture(QPainter& painter, const Picture& picture, const QRectF& box) 
     fitted.setWidth(fitted.height() * ratio);
   else
     fitted.setHeight(fitted.width() / ratio);
+  // Rendered for the pixels it covers on the device: the painter's own scale (the zoom)
+  // times the device's pixel ratio, so no picture is ever enlarged from a smaller one.
+  const qreal scale = painter.device()->devicePixelRatioF() * painter.worldTransform().m11();
   const QSize size(std::max(1, qRound(fitted.width())), std::max(1, qRound(fitted.height())));
-  const QPixmap pixmap = picture.pixmap(size, painter.device()->devicePixelRatioF());
+  const QPixmap pixmap = picture.pixmap(size, scale);
   const QPointF topLeft(box.x() + (box.width() - size.width()) / 2.0,
                         box.y() + (box.height() - size.height()) / 2.0);
   painter.drawPixmap(topLeft, pixmap);

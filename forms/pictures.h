@@ -33,6 +33,10 @@ class Picture {
   // The picture's own aspect ratio (width / height); 1 for glyphs.
   qreal aspectRatio() const;
 
+  // Forgets every rendered picture (after a zoom change); the count of those kept.
+  static void clearCache();
+  static int cacheSize();
+
  private:
   struct Source;
   std::shared_ptr<const Source> m_source;

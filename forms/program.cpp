@@ -14,15 +14,19 @@ Program::Program(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> ran
     : m_clock(std::move(clock)),
       m_timers(std::make_unique<TimerHub>(*m_clock)),
       m_random(std::move(random)),
-      m_speech(std::make_unique<forms::Speech>()) {
+      m_keys(std::make_unique<ProgramKeys>()),
+      m_speech(std::make_unique<forms::Speech>(*m_keys)) {
   installFontSubstitutions();
+  setZoomFactor(1.0);
   g_current = this;
+  m_zoom = std::make_unique<ZoomControl>(*this);
 }
 
 Program::~Program() {
   m_timers->stopAll();
   // Child screens first: they live inside the main window, which is created first.
   while (!m_forms.empty()) m_forms.pop_back();
+  setZoomFactor(1.0);
   if (g_current == this) g_current = nullptr;
 }
 
@@ -31,8 +35,24 @@ Program& Program::current() {
   return *g_current;
 }
 
-void Program::registerForm(const QString& name, Factory factory) {
+void Program::registerForm(const QString& name, Factory factory, QSize client, bool inMainWindow) {
   m_factories.insert(name, std::move(factory));
+  if (!client.isEmpty()) m_layouts.push_back({client, inMainWindow});
+}
+
+Preferences& Program::preferences() {
+  if (!m_preferences) m_preferences = std::make_unique<Preferences>();
+  return *m_preferences;
+}
+
+void Program::setPreferences(std::unique_ptr<Preferences> preferences) {
+  m_preferences = std::move(preferences);
+}
+
+Form* Program::mainWindow() const {
+  for (const auto& entry : m_forms)
+    if (entry.second->kind() == Form::Kind::Main) return entry.second.get();
+  return nullptr;
 }
 
 Form* Program::loaded(const QString& name) const {

@@ -3,6 +3,7 @@
 // its clock and its random source, and End.
 
 #include <QHash>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -10,6 +11,9 @@
 
 #include "forms/clock.h"
 #include "forms/form.h"
+#include "forms/preferences.h"
+#include "forms/programkeys.h"
+#include "forms/zoom.h"
 #include "forms/speech.h"
 
 namespace forms {
@@ -27,7 +31,15 @@ class Program {
   static Program& current();
 
   using Factory = std::function<Form*()>;
-  void registerForm(const QString& name, Factory factory);
+  // `client` is the screen's client area in twips (for fitting the zoom to the display
+  // before the screen exists); `inMainWindow` for child screens.
+  void registerForm(const QString& name, Factory factory, QSize client = {},
+                    bool inMainWindow = false);
+  struct Layout {
+    QSize client;
+    bool inMainWindow;
+  };
+  const std::vector<Layout>& layouts() const { return m_layouts; }
 
   // The screen of that name, created on first use (its Load runs before this returns).
   Form& form(const QString& name);
@@ -44,6 +56,8 @@ class Program {
 
   // The main window's client area, which holds the child screens.
   QWidget* mdiClient();
+  // The main window, once it exists.
+  Form* mainWindow() const;
   void setMdiClient(QWidget* client) { m_mdiClient = client; }
 
   // Ends the program at once: every window closes, no timer or handler runs after it.
@@ -52,6 +66,11 @@ class Program {
   // Called once End has run (production quits the event loop).
   std::function<void()> onEnd;
 
+  ZoomControl& zoom() { return *m_zoom; }
+  // The user's preferences, opened on first use (tests may give their own first).
+  Preferences& preferences();
+  void setPreferences(std::unique_ptr<Preferences> preferences);
+  ProgramKeys& keys() { return *m_keys; }
   Clock& clock() { return *m_clock; }
   TimerHub& timers() { return *m_timers; }
   RandomSource& random() { return *m_random; }
@@ -62,8 +81,12 @@ class Program {
   std::unique_ptr<Clock> m_clock;
   std::unique_ptr<TimerHub> m_timers;
   std::unique_ptr<RandomSource> m_random;
+  std::unique_ptr<ProgramKeys> m_keys;
   std::unique_ptr<forms::Speech> m_speech;
+  std::unique_ptr<ZoomControl> m_zoom;
+  std::unique_ptr<Preferences> m_preferences;
   QHash<QString, Factory> m_factories;
+  std::vector<Layout> m_layouts;
   std::vector<std::pair<QString, std::unique_ptr<Form>>> m_forms;  // in creation order
   QWidget* m_mdiClient = nullptr;
   bool m_ended = false;

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "forms/drawing.h"
+
 namespace forms {
 
 class ShapeWidget : public QWidget {
@@ -16,7 +18,7 @@ class ShapeWidget : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     const int bw = m_shape->m_borderWidth;
-    const QRectF outer = QRectF(rect());
+    const QRectF outer = layoutArea(p, this);
     QRectF r = outer.adjusted(bw / 2.0, bw / 2.0, -bw / 2.0, -bw / 2.0);
     if (m_shape->m_kind == ShapeKind::Circle) {
       const qreal d = std::min(r.width(), r.height());

@@ -1,8 +1,6 @@
 #include "forms/speech.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
-#include <QSettings>
 #include <QSignalBlocker>
 
 #include "forms/spoken.h"
@@ -33,17 +31,19 @@ bool shownOnScreen(const Label& label) {
 
 }  // namespace
 
-Speech::Speech() : m_action(QStringLiteral("Voorlezen")) {
+Speech::Speech(ProgramKeys& keys) : m_action(QStringLiteral("Voorlezen")) {
   m_action.setObjectName(QStringLiteral("voorlezen"));
   m_action.setCheckable(true);
   m_action.setEnabled(false);
   m_action.setToolTip(NoVoice);
   m_problem = NoVoice;
-  // Shown beside the item; the key itself is caught application-wide, since the main
+  // Shown beside the item; the key itself is one of the program's keys, since the main
   // window is disabled while the exercises are open.
   m_action.setText(QStringLiteral("Voorlezen\tCtrl+L"));
   connect(&m_action, &QAction::toggled, this, &Speech::switched);
-  if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
+  keys.add(QKeyCombination(Qt::ControlModifier, Qt::Key_L), [this] {
+    if (m_action.isEnabled()) m_action.toggle();
+  });
 }
 
 Speech::~Speech() = default;
@@ -57,7 +57,7 @@ void Speech::setSpeaker(std::unique_ptr<Speaker> speaker) {
   m_action.setToolTip(Starting);
   {
     const QSignalBlocker quiet(&m_action);
-    m_action.setChecked(QSettings().value(SettingsKey, false).toBool());
+    m_action.setChecked(Program::current().preferences().value(SettingsKey, false).toBool());
   }
   QPointer<Speech> self(this);
   Speaker* speakerNow = m_speaker.get();
@@ -83,7 +83,7 @@ void Speech::ready(const QString& problem) {
 
 void Speech::switched(bool nowOn) {
   if (!m_ready) return;
-  QSettings().setValue(SettingsKey, nowOn);
+  Program::current().preferences().setValue(SettingsKey, nowOn);
   if (nowOn) {
     queue({nullptr, {}, QStringLiteral("voorlezen aan")});
     sayVisibleLabels();
@@ -125,13 +125,7 @@ void Speech::stop() {
 }
 
 bool Speech::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_L)) {
-      if (!key->isAutoRepeat() && m_action.isEnabled()) m_action.toggle();
-      return true;
-    }
-  } else if (event->type() == QEvent::Show && !event->spontaneous() && m_action.isChecked()) {
+  if (event->type() == QEvent::Show && !event->spontaneous() && m_action.isChecked()) {
     // A screen appears: its read-aloud labels, in layout order.
     for (const auto& label : m_labels)
       if (label && label->form() == watched) appeared(*label);

@@ -16,6 +16,7 @@
 
 #include "forms/speaker.h"
 #include "forms/label.h"
+#include "forms/programkeys.h"
 
 namespace forms {
 
@@ -23,7 +24,8 @@ class Speech : public QObject {
   Q_OBJECT
 
  public:
-  Speech();
+  // Ctrl+L, on every screen, switches reading aloud on and off.
+  explicit Speech(ProgramKeys& keys);
   ~Speech() override;
 
   // Installs the speaker (the real one at start, a fake in tests). The switch stays

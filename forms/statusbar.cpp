@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "forms/drawing.h"
+
 namespace forms {
 
 class StatusWidget : public QWidget {
@@ -15,7 +17,7 @@ class StatusWidget : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    p.fillRect(rect(), QColor(240, 240, 240));
+    p.fillRect(layoutArea(p, this), QColor(240, 240, 240));
     p.setFont(toQFont(m_bar->m_font));
     for (int i = 0; i < m_bar->panelCount(); ++i) {
       const QRect r = m_bar->panelRect(i);
@@ -83,10 +85,10 @@ int StatusBar::panelWidth(int panel) const {
 QRect StatusBar::panelRect(int zeroBasedIndex) const {
   int x = 2;
   for (int i = 0; i < zeroBasedIndex && i < panelCount(); ++i)
-    x += toPixels(m_panels[static_cast<size_t>(i)].width) + 2;
+    x += layoutPixels(m_panels[static_cast<size_t>(i)].width) + 2;
   if (zeroBasedIndex < 0 || zeroBasedIndex >= panelCount()) return {};
-  const int w = toPixels(m_panels[static_cast<size_t>(zeroBasedIndex)].width);
-  return QRect(x, 2, w, std::max(1, toPixels(m_box.height) - 3));
+  const int w = layoutPixels(m_panels[static_cast<size_t>(zeroBasedIndex)].width);
+  return QRect(x, 2, w, std::max(1, layoutPixels(m_box.height) - 3));
 }
 
 int StatusBar::textWidth(const QString& text) const {

@@ -32,7 +32,8 @@ class StatusBar : public BoxControl {
   QString panelTag(int panel) const;
   void setPanelTag(int panel, const QString& tag);
   int panelWidth(int panel) const;
-  // The rectangle of a panel in pixels relative to the bar (SB_GETRECT, zero-based).
+  // The rectangle of a panel in layout pixels relative to the bar (SB_GETRECT,
+  // zero-based); the same at every zoom.
   QRect panelRect(int zeroBasedIndex) const;
   // Width of a text in the bar's font, in twips.
   int textWidth(const QString& text) const;

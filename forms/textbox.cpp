@@ -41,8 +41,14 @@ TextBox& TextBox::at(int left, int top, int width, int height) {
 }
 
 TextBox& TextBox::font(const Font& font) {
-  widget()->setFont(toQFont(font));
+  m_font = font;
+  widget()->setFont(toQFont(font, zoom()));
   return *this;
+}
+
+void TextBox::relayout() {
+  BoxControl::relayout();
+  widget()->setFont(toQFont(m_font, zoom()));
 }
 
 TextBox& TextBox::align(Align align) {

@@ -39,12 +39,16 @@ class TextBox : public BoxControl {
   std::function<void()> Change;
   std::function<void()> Click;
 
+ public:
+  void relayout() override;
+
  private:
   friend class TextBoxWidget;
   void applyColours();
   quint32 m_back = White;
   quint32 m_fore = Black;
   bool m_enabled = true;
+  Font m_font;
 };
 
 }  // namespace forms

@@ -1,15 +1,32 @@
 #include "forms/units.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace forms {
 
+namespace {
+double g_zoom = 1.0;
+}
+
+double zoom() {
+  return g_zoom;
+}
+
+void setZoomFactor(double factor) {
+  g_zoom = std::clamp(factor, MinZoom, MaxZoom);
+}
+
 int toPixels(int twips) {
+  return static_cast<int>(std::lround(static_cast<double>(twips) * g_zoom / TwipsPerPixel));
+}
+
+int layoutPixels(int twips) {
   return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixel));
 }
 
-int toTwips(int pixels) {
-  return pixels * TwipsPerPixel;
+int toTwips(int layoutPixels) {
+  return layoutPixels * TwipsPerPixel;
 }
 
 QRect toPixels(int left, int top, int width, int height) {

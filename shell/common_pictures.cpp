@@ -3,9 +3,9 @@
 namespace pictures {
 
 Picture stop() { return Picture::svg(QStringLiteral(":/assets/common/stop.svg")); }
-Picture start() { return Picture::emoji(QStringLiteral("\U0001F680")); }
+Picture start() { return Picture::svg(QStringLiteral(":/assets/common/raket.svg")); }
 Picture car() { return Picture::svg(QStringLiteral(":/assets/common/car.svg")); }
-Picture wizard() { return Picture::emoji(QStringLiteral("\U0001F9D9\u200D\u2642\uFE0F")); }
+Picture wizard() { return Picture::svg(QStringLiteral(":/assets/common/tovenaar.svg")); }
 Picture logo() { return Picture::svg(QStringLiteral(":/assets/common/logo.svg")); }
 QString logoTooltip() { return QStringLiteral("Splitsen - vrij te delen oefenprogramma"); }
 

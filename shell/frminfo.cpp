@@ -4,6 +4,14 @@
 
 using namespace forms;
 
+namespace {
+
+Picture asset(const char* file) {
+  return Picture::svg(QStringLiteral(":/assets/frminfo/%1.svg").arg(QLatin1String(file)));
+}
+
+}  // namespace
+
 frminfo::frminfo() : Form(Name, Kind::Child, QString(), 10185, 5925, 0x006F6F6F) {
   setFont(toQFont({"MS Sans Serif", 8.25}));
   Frame1.at(1560, 360, 7080, 4050).colours(0x00C0FFFF, Black);
@@ -24,9 +32,9 @@ frminfo::frminfo() : Form(Name, Kind::Child, QString(), 10185, 5925, 0x006F6F6F)
         .caption(QString::fromUtf8(credits[i]));
   }
   Image1[0].at(240, 360, 960, 960).picture(pictures::logo()).tooltip(pictures::logoTooltip());
-  Image1[1].at(5880, 360, 960, 960).picture(Picture::emoji("\U0001F9EE"));
-  Image1[2].at(240, 2760, 960, 960).picture(Picture::emoji("\U0001F4DA"));
-  Image1[3].at(5880, 2760, 960, 960).picture(Picture::emoji("\u2B50"))
+  Image1[1].at(5880, 360, 960, 960).picture(asset("telraam"));
+  Image1[2].at(240, 2760, 960, 960).picture(asset("boeken"));
+  Image1[3].at(5880, 2760, 960, 960).picture(asset("ster"))
       .tooltip(pictures::logoTooltip());
   lblgeld.at(1560, 4440, 7080, 735).colours(0x00800000, White)
       .font({"MS Sans Serif", 12, true}).align(Align::Centre);

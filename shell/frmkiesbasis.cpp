@@ -16,6 +16,10 @@ QString lines(std::initializer_list<const char*> parts) {
   return list.join(CrLf);
 }
 
+Picture asset(const char* file) {
+  return Picture::svg(QStringLiteral(":/assets/frmkiesbasis/%1.svg").arg(QLatin1String(file)));
+}
+
 }  // namespace
 
 frmkiesbasis::frmkiesbasis()
@@ -29,15 +33,15 @@ frmkiesbasis::frmkiesbasis()
     const char* screen;
   };
   const ExerciseButton exercises[] = {
-      {cmdsplits, 6360, 4440, Picture::emoji("\U0001F41D"), "frmsplits2"},
-      {cmdsplits1, 7920, 4440, Picture::emoji("\U0001F496"), "frmsplits1"},
-      {cmdmin22, 9480, 4440, Picture::emoji("\u26C4"), "frmsplitsbeeldB"},
-      {cmdbrugmin, 6360, 5400, Picture::emoji("\U0001F33C"), "frmsplitsmachine"},
-      {cmdflits, 7920, 5400, Picture::emoji("\U0001F3E0"), "frmsplitsrijenA"},
-      {cmdsplitsrij, 9480, 5520, Picture::svg(":/assets/frmkiesbasis/ijsje.svg"), "frmsplitsrijenB"},
-      {cmdsplits2, 6360, 6480, Picture::emoji("\U0001F989"), "frmsleepsplits"},
-      {cmdsleep4, 7920, 6480, Picture::emoji("\U0001F431"), "frmsleepsplits2"},
-      {cmdsleep5, 9600, 6480, Picture::emoji("\U0001F413"), "frmsleepsplits3"},
+      {cmdsplits, 6360, 4440, Picture::svg(":/assets/common/bij.svg"), "frmsplits2"},
+      {cmdsplits1, 7920, 4440, asset("hart"), "frmsplits1"},
+      {cmdmin22, 9480, 4440, asset("sneeuwman"), "frmsplitsbeeldB"},
+      {cmdbrugmin, 6360, 5400, asset("bloem"), "frmsplitsmachine"},
+      {cmdflits, 7920, 5400, asset("huis"), "frmsplitsrijenA"},
+      {cmdsplitsrij, 9480, 5520, asset("ijsje"), "frmsplitsrijenB"},
+      {cmdsplits2, 6360, 6480, asset("uil"), "frmsleepsplits"},
+      {cmdsleep4, 7920, 6480, asset("kat"), "frmsleepsplits2"},
+      {cmdsleep5, 9600, 6480, asset("haan"), "frmsleepsplits3"},
   };
   for (const ExerciseButton& e : exercises) {
     e.button.at(e.left, e.top, 975, 645).colour(White).picture(e.picture);
@@ -46,16 +50,16 @@ frmkiesbasis::frmkiesbasis()
   }
   cmdstop.at(240, 6840, 1455, 855).colour(0x00000080).picture(pictures::stop()).tooltip("STOP");
 
-  imgbord.at(6480, 120, 5310, 3750).picture(Picture::svg(":/assets/frmkiesbasis/bord.svg"));
+  imgbord.at(6480, 120, 5310, 3750).picture(asset("bord"));
   lblbord.at(6840, 480, 4575, 3015).colours(0x00008000, White)
       .font({"MS Sans Serif", 12}).align(Align::Centre).readAloud();
 
-  imgmeisje.at(120, 120, 3000, 6465).picture(Picture::emoji("\U0001F478\U0001F3FC"));
-  imgwit.at(120, 2280, 3180, 4125).picture(Picture::emoji("\U0001F466")).hidden();
-  imgchinees.at(720, 480, 2250, 5820).picture(Picture::emoji("\U0001F467\U0001F3FB")).hidden();
-  imgkleur.at(-240, 1440, 3750, 4155).picture(Picture::emoji("\U0001F64B\U0001F3FF\u200D\u2642\uFE0F")).hidden();
-  imgkleur2.at(720, 1560, 1500, 4785).picture(Picture::emoji("\U0001F473\U0001F3FD")).hidden();
-  imgkleur3.at(120, 240, 3405, 6000).picture(Picture::emoji("\U0001F469\U0001F3FF\u200D\U0001F9B1")).hidden();
+  imgmeisje.at(120, 120, 3000, 6465).picture(asset("meisje"));
+  imgwit.at(120, 2280, 3180, 4125).picture(asset("wit")).hidden();
+  imgchinees.at(720, 480, 2250, 5820).picture(asset("chinees")).hidden();
+  imgkleur.at(-240, 1440, 3750, 4155).picture(asset("kleur")).hidden();
+  imgkleur2.at(720, 1560, 1500, 4785).picture(asset("kleur2")).hidden();
+  imgkleur3.at(120, 240, 3405, 6000).picture(asset("kleur3")).hidden();
   Image2.at(3000, 6360, 480, 420).picture(pictures::logo()).tooltip(pictures::logoTooltip());
   stacking({&imgbord, &lblbord});
 

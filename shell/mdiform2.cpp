@@ -6,10 +6,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "forms/pictures.h"
 #include "shell/frminfo.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/frmmecenaat1.h"
-#include "forms/pictures.h"
 
 namespace {
 
@@ -37,23 +37,33 @@ MDIForm2::MDIForm2()
   menu->addAction(&aftrek2);
   aftrek.setMenu(menu);
   menuBar->addAction(&aftrek);
-  QMenu* options = menuBar->addMenu(QStringLiteral("OPTIES "));
-  options->setToolTipsVisible(true);  // says why reading aloud cannot be switched on
-  options->addAction(forms::Program::current().speech().action());
+  auto* view = new QMenu(menuBar);
+  for (forms::MenuItem* item : {&groter, &kleiner, &passend, &volledigscherm})
+    view->addAction(item);
+  view->addSeparator();
+  view->addAction(forms::Program::current().speech().action());
+  view->setToolTipsVisible(true);  // says why reading aloud cannot be switched on
+  beeld.setMenu(view);
+  menuBar->addAction(&beeld);
   layout->setMenuBar(menuBar);
   auto* client = new ClientArea(this);
   client->setObjectName(QStringLiteral("MDIClient"));
   layout->addWidget(client);
   forms::Program::current().setMdiClient(client);
 
-  setWindowIcon(QIcon(forms::Picture::svg(QStringLiteral(":/assets/common/icon.svg"))
-                          .pixmap(QSize(64, 64), 1.0)));
+  setWindowIcon(QIcon(
+      forms::Picture::svg(QStringLiteral(":/assets/common/icon.svg")).pixmap(QSize(64, 64), 1.0)));
   // Large enough to hold the welcome screen, which centres itself on the display.
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     setGeometry(screen->availableGeometry());
-  setWindowState(Qt::WindowMaximized);
+  auto& zoom = forms::Program::current().zoom();
+  setWindowState(zoom.isFullScreen() ? Qt::WindowFullScreen : Qt::WindowMaximized);
 
   aftrek2.Click = [this] { aftrek2_Click(); };
+  groter.Click = [&zoom] { zoom.larger(); };
+  kleiner.Click = [&zoom] { zoom.smaller(); };
+  passend.Click = [&zoom] { zoom.fit(); };
+  volledigscherm.Click = [&zoom] { zoom.toggleFullScreen(); };
 }
 
 void MDIForm2::Form_Load() {

@@ -13,6 +13,13 @@ class MDIForm2 : public forms::Form {
 
   forms::MenuItem aftrek{this, "aftrek", QStringLiteral("OPENEN ")};
   forms::MenuItem aftrek2{this, "aftrek2", QStringLiteral("&Basis")};
+  // The view: zoom and full screen (the same keys work on every screen).
+  forms::MenuItem beeld{this, "beeld", QStringLiteral("BEELD")};
+  forms::MenuItem groter{this, "groter", QStringLiteral("Groter"), QStringLiteral("Ctrl++")};
+  forms::MenuItem kleiner{this, "kleiner", QStringLiteral("Kleiner"), QStringLiteral("Ctrl+-")};
+  forms::MenuItem passend{this, "passend", QStringLiteral("Passend"), QStringLiteral("Ctrl+0")};
+  forms::MenuItem volledigscherm{this, "volledigscherm", QStringLiteral("Volledig scherm"),
+                                 QStringLiteral("F11")};
 
  protected:
   void Form_Load() override;
@@ -23,5 +30,7 @@ class MDIForm2 : public forms::Form {
 };
 
 namespace screens {
-inline MDIForm2& MDIForm2() { return forms::Program::current().form<::MDIForm2>(); }
+inline MDIForm2& MDIForm2() {
+  return forms::Program::current().form<::MDIForm2>();
+}
 }  // namespace screens

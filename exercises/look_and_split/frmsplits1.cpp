@@ -26,14 +26,8 @@ frmsplits1::frmsplits1()
     : Form(Name, Kind::Free, QStringLiteral("Kijk en splits"), 11880, 7935, Achtergrond) {
   // Buttons.
   cmdstop.at(840, 6960, 1215, 735).colour(0x00000080).picture(pictures::stop());
-  cmdkies.at(2400, 6960, 1215, 735)
-      .colour(0x0000C000)
-      .picture(Picture::emoji("\U0001F522"))
-      .hidden();
-  cmdallesweg.at(3840, 6960, 1215, 735)
-      .colour(0x000080FF)
-      .picture(Picture::emoji("\U0001F501"))
-      .hidden();
+  cmdkies.at(2400, 6960, 1215, 735).colour(0x0000C000).picture(asset("kiezen")).hidden();
+  cmdallesweg.at(3840, 6960, 1215, 735).colour(0x000080FF).picture(asset("opnieuw")).hidden();
   for (int n = 3; n <= 10; ++n)
     getalknop(n).at(480, 1320, 1215, 855).caption(Str(n)).font({"MS Sans Serif", 13.5}).hidden();
   for (int k = 0; k <= 10; ++k) {
@@ -64,23 +58,20 @@ frmsplits1::frmsplits1()
   }
   const struct {
     Box box;
-    const char* figure;
+    Picture figure;
   } rewards[] = {
-      {{9480, 6000, 1185, 1290}, "\U0001F9F8"},  // teddy bear
-      {{9360, 5880, 1230, 1320}, "\U0001F9B8"},  // superhero
-      {{9480, 6240, 1185, 990}, "\U0001F422"},   // turtle
-      {{9360, 6120, 1215, 1035}, "\U0001F916"},  // robot
-      {{9360, 6000, 1365, 1170}, "\U0001F427"},  // penguin
-      {{9480, 5880, 1140, 1275}, "\U0001F9DA"},  // fairy
-      {{9360, 5880, 1185, 1245}, "\U0001F984"},  // unicorn
-      {{9360, 6120, 1260, 1035}, "\U0001F996"},  // dinosaur
+      {{9480, 6000, 1185, 1290}, asset("beer")},
+      {{9360, 5880, 1230, 1320}, asset("held")},
+      {{9480, 6240, 1185, 990}, Picture::svg(":/assets/common/schildpad.svg")},
+      {{9360, 6120, 1215, 1035}, asset("robot")},
+      {{9360, 6000, 1365, 1170}, asset("pinguin")},
+      {{9480, 5880, 1140, 1275}, asset("fee")},
+      {{9360, 5880, 1185, 1245}, asset("eenhoorn")},
+      {{9360, 6120, 1260, 1035}, asset("dino")},
   };
   for (int i = 0; i <= 7; ++i) {
     const Box& b = rewards[i].box;
-    imgpop[i]
-        .at(b.left, b.top, b.width, b.height)
-        .picture(Picture::emoji(QString::fromUtf8(rewards[i].figure)))
-        .hidden();
+    imgpop[i].at(b.left, b.top, b.width, b.height).picture(rewards[i].figure).hidden();
   }
   Image1.at(11280, 7440, 480, 420).picture(pictures::logo()).tooltip(pictures::logoTooltip());
 

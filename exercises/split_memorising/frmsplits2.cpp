@@ -13,8 +13,19 @@ constexpr quint32 LightBlue = 0x00FFC0C0;
 constexpr quint32 Purple = 0x00800080;
 
 // The small pictures in the frames, one different animal per frame.
-const char32_t kAnimals[10] = {0x1F41E, 0x1F41D, 0x1F98B, 0x1F40C, 0x1F438,
-                               0x1F424, 0x1F41F, 0x1F422, 0x1F430, 0x1F42D};
+Picture animal(int k) {
+  static const char* const animals[10] = {"frmsplits2/lieveheersbeestje",
+                                          "common/bij",
+                                          "frmsplits2/vlinder",
+                                          "frmsplits2/slak",
+                                          "frmsplits2/kikker",
+                                          "frmsplits2/kuiken",
+                                          "frmsplits2/vis",
+                                          "common/schildpad",
+                                          "frmsplits2/konijn",
+                                          "frmsplits2/muis"};
+  return Picture::svg(QStringLiteral(":/assets/%1.svg").arg(QLatin1String(animals[k])));
+}
 
 Picture numberPicture(int n) {
   return Picture::svg(QStringLiteral(":/assets/frmsplits2/cmd%1.svg").arg(n));
@@ -45,7 +56,7 @@ frmsplits2::frmsplits2()
     const bool top = k % 2 == 0;
     shpwaarde[k].at(240 + column, top ? 360 : 1320, 735, 735).outline(DarkBlue, 3);
     imgwaarde[k].at(360 + column, top ? 480 : 1440, 480, 480)
-        .picture(Picture::emoji(QString::fromUcs4(&kAnimals[k], 1)));
+        .picture(animal(k));
   }
   lblbord.at(0, 2280, 7575, 1215).colours(Teal, White)
       .font({"Arial", 48, true, true}).align(Align::Centre);
