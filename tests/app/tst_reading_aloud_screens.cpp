@@ -2,7 +2,6 @@
 // actions of the child. Each turn of the event loop is one utterance, so every list
 // below holds what was heard, utterance by utterance.
 
-#include <QSettings>
 #include <QTest>
 
 #include "app/all_screens.h"
@@ -73,18 +72,14 @@ class TestReadingAloudScreens : public QObject {
   // is ready, although the welcome screen appeared before that.
   void rememberedOnTheWelcomeIsHeardAtStart() {
     Harness h;
-    // Where the program keeps its preferences.
-    QCoreApplication::setOrganizationName("splitsen");
-    QCoreApplication::setApplicationName("splitsen");
-    QSettings().setValue("voorlezen", true);
+    h.program().preferences().setValue("voorlezen", true);
     auto speaker = std::make_unique<FakeSpeaker>(QString(), FakeSpeaker::Start::Later);
     FakeSpeaker& fake = *speaker;
-    startSplitsen(h.program(), std::move(speaker));
+    startSplitsen(h.program(), {}, std::move(speaker));
     QVERIFY(screens::frmmecenaat1().isVisible());
     QCOMPARE(fake.said(), QStringList());
     fake.becomeReady();
     QCOMPARE(fake.said(), QStringList{"klik hier en start!"});
-    QSettings().remove("voorlezen");
   }
 
   void splitMachine() {

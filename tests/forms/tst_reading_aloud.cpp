@@ -2,7 +2,6 @@
 // that the program keeps going without a voice or a sound device.
 
 #include <QKeyEvent>
-#include <QSettings>
 #include <QTest>
 
 #include "forms/program.h"
@@ -165,18 +164,14 @@ class TestReadingAloud : public QObject {
       f.Show();
       pressCtrlL(&f);
       QVERIFY(h.program().speech().on());
-      QVERIFY(QSettings().value("voorlezen").toBool());
+      QVERIFY(h.program().preferences().value("voorlezen").toBool());
       pressCtrlL(f.lblles.widget());  // from any widget of any screen
       QVERIFY(!h.program().speech().on());
-      QCOMPARE(QSettings().value("voorlezen").toBool(), false);
+      QCOMPARE(h.program().preferences().value("voorlezen").toBool(), false);
       pressCtrlL(&f);
+      // The next start finds the switch as it was left.
+      QVERIFY(Preferences(h.preferencesFile()).value("voorlezen").toBool());
     }
-    // The next start: a new program finds the switch as it was left.
-    auto program = std::make_unique<Program>(std::make_unique<TestClock>(),
-                                             std::make_unique<ScriptedRandom>());
-    program->speech().setSpeaker(std::make_unique<FakeSpeaker>());
-    QVERIFY(program->speech().on());
-    QSettings().remove("voorlezen");
   }
 
   void withoutVoiceOrSoundTheSwitchIsDisabledAndSaysWhy_data() {
@@ -187,7 +182,7 @@ class TestReadingAloud : public QObject {
   void withoutVoiceOrSoundTheSwitchIsDisabledAndSaysWhy() {
     QFETCH(QString, problem);
     Harness h;
-    QSettings().setValue("voorlezen", true);  // it was on at the last run
+    h.program().preferences().setValue("voorlezen", true);  // it was on at the last run
     auto speaker = std::make_unique<FakeSpeaker>(problem);
     FakeSpeaker& fake = *speaker;
     QTest::ignoreMessage(QtWarningMsg, qPrintable("splitsen: Voorlezen kan niet: " + problem));
@@ -202,8 +197,7 @@ class TestReadingAloud : public QObject {
     f.lblsom.setCaption("3 + 4 = 7");
     QCOMPARE(fake.said(), QStringList());
     QCOMPARE(f.lblsom.caption(), "3 + 4 = 7");  // the screen goes on as ever
-    QVERIFY(QSettings().value("voorlezen").toBool());  // kept for a computer with sound
-    QSettings().remove("voorlezen");
+    QVERIFY(h.program().preferences().value("voorlezen").toBool());  // kept for one with sound
   }
 
   void withoutAnySpeakerTheSwitchIsDisabled() {
@@ -220,7 +214,7 @@ class TestReadingAloud : public QObject {
   // Said while the voice is still loading: heard once it is ready, not lost.
   void whatIsSaidBeforeTheVoiceIsReadyIsHeardWhenItIs() {
     Harness h;
-    QSettings().setValue("voorlezen", true);
+    h.program().preferences().setValue("voorlezen", true);
     auto speaker = std::make_unique<FakeSpeaker>(QString(), FakeSpeaker::Start::Later);
     FakeSpeaker& fake = *speaker;
     h.program().speech().setSpeaker(std::move(speaker));
@@ -229,7 +223,6 @@ class TestReadingAloud : public QObject {
     QCOMPARE(fake.said(), QStringList());
     fake.becomeReady();
     QCOMPARE(fake.said(), QStringList{"kies een cijfer. in het kader."});
-    QSettings().remove("voorlezen");
   }
 
   void nothingIsSpokenAfterTheProgramEnds() {

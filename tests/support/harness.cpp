@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 
 #include "shell/mdiform2.h"
@@ -26,9 +24,6 @@ Harness::Harness(std::unique_ptr<forms::RandomSource> source) {
     return true;
   }();
   Q_UNUSED(installed);
-  // Preferences of tests live apart from the user's, and every test starts from none.
-  QStandardPaths::setTestModeEnabled(true);
-  QSettings().remove(QStringLiteral("voorlezen"));
   auto clock = std::make_unique<forms::TestClock>();
   m_clock = clock.get();
   m_random = nullptr;
@@ -38,6 +33,8 @@ Harness::Harness(std::unique_ptr<forms::RandomSource> source) {
     source = std::move(scripted);
   }
   m_program = std::make_unique<forms::Program>(std::move(clock), std::move(source));
+  // Preferences of tests live apart from the user's, and every test starts from none.
+  m_program->setPreferences(std::make_unique<forms::Preferences>(preferencesFile()));
   registerShellScreens(*m_program);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "forms/program.h"
@@ -23,6 +24,9 @@ class Harness {
   }
   // Advances the test clock by `ms` milliseconds, firing every tick due.
   void advance(qint64 ms) { m_clock->advance(ms); }
+
+  // This program's preferences file (in a folder of the test's own).
+  QString preferencesFile() const { return m_settings.filePath(QStringLiteral("splitsen.conf")); }
 
   // Starts the program as the user sees it: main window with the welcome screen.
   void start();
@@ -44,5 +48,6 @@ class Harness {
   static QObject* find(forms::Form& form, const QString& name, int index);
   forms::TestClock* m_clock;
   forms::ScriptedRandom* m_random;
+  QTemporaryDir m_settings;
   std::unique_ptr<forms::Program> m_program;
 };
