@@ -13,6 +13,9 @@
 #include "exercises/split_series/frmsplitsrijenA.h"
 #include "forms/program.h"
 #include "shell/mdiform2.h"
+#ifdef SPLITSEN_VOICE
+#include "forms/espeakspeaker.h"
+#endif
 #include "shell/screens.h"
 #include "record/recorder.h"
 
@@ -29,7 +32,16 @@ void registerAllScreens(forms::Program& program) {
   program.registerForm(frmsleepsplits3::Name, [] { return new frmsleepsplits3; }, {12930, 8775});
 }
 
-void startSplitsen(forms::Program& program, const Options& options) {
+std::unique_ptr<forms::Speaker> dutchSpeaker() {
+#ifdef SPLITSEN_VOICE
+  return std::make_unique<forms::EspeakSpeaker>();
+#else
+  return nullptr;
+#endif
+}
+
+void startSplitsen(forms::Program& program, const Options& options,
+                   std::unique_ptr<forms::Speaker> speaker) {
   QApplication::setOrganizationName(QStringLiteral("splitsen"));
   QApplication::setApplicationName(QStringLiteral("splitsen"));
   QApplication::setApplicationDisplayName(QStringLiteral("Splitsen"));
@@ -43,5 +55,7 @@ void startSplitsen(forms::Program& program, const Options& options) {
   QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { record::stop(); });
   // Also when no event loop ran to its end: before the application's own state goes.
   qAddPostRoutine(record::stop);
+  // Before the first screen appears, so that its instruction can be read aloud.
+  if (speaker) program.speech().setSpeaker(std::move(speaker));
   screens::MDIForm2().Show();
 }

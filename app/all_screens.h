@@ -1,7 +1,10 @@
 #pragma once
 // Registers every screen of the program (the shell's and the nine exercises) and starts it.
 
+#include <memory>
+
 #include "app/options.h"
+#include "forms/speaker.h"
 
 namespace forms {
 class Program;
@@ -9,6 +12,11 @@ class Program;
 
 void registerAllScreens(forms::Program& program);
 
+// The voice that reads aloud: espeak-ng's Dutch voice, or none where the program was
+// built without it.
+std::unique_ptr<forms::Speaker> dutchSpeaker();
+
 // Starts the program as a child sees it: the application's names, every screen, End
-// quitting the event loop, and the main window with the welcome screen.
-void startSplitsen(forms::Program& program, const Options& options = {});
+// quitting the event loop, reading aloud, and the main window with the welcome screen.
+void startSplitsen(forms::Program& program, const Options& options = {},
+                   std::unique_ptr<forms::Speaker> speaker = dutchSpeaker());

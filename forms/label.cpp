@@ -5,6 +5,7 @@
 
 #include "forms/accessibility.h"
 #include "forms/drawing.h"
+#include "forms/program.h"
 
 namespace forms {
 
@@ -84,11 +85,25 @@ Label& Label::hidden() {
   return *this;
 }
 
+Label& Label::readAloud() {
+  m_readAloud = true;
+  Program::current().speech().readAloud(*this);
+  return *this;
+}
+
 void Label::setCaption(const QString& text) {
   if (m_caption == text) return;
+  const QString before = m_caption;
   m_caption = text;
   announceNameChange(widget());
   widget()->update();
+  if (m_readAloud) Program::current().speech().captionChanged(*this, before);
+}
+
+void Label::setVisible(bool visible) {
+  const bool appears = visible && !this->visible();
+  Control::setVisible(visible);
+  if (appears && m_readAloud) Program::current().speech().appeared(*this);
 }
 
 void Label::setBackColor(quint32 colour) {

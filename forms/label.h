@@ -24,6 +24,8 @@ class Label : public BoxControl {
   Label& border();
   Label& caption(const QString& text);
   Label& hidden();
+  // The caption is read aloud when it appears or changes (while reading aloud is on).
+  Label& readAloud();
 
   QString caption() const { return m_caption; }
   void setCaption(const QString& text);
@@ -31,10 +33,12 @@ class Label : public BoxControl {
   void setBackColor(quint32 colour);
   quint32 foreColor() const { return m_fore; }
   void setForeColor(quint32 colour);
+  void setVisible(bool visible) override;
 
  private:
   friend class LabelWidget;
   QString m_caption;
+  bool m_readAloud = false;
   quint32 m_back = ButtonFace;
   quint32 m_fore = Black;
   bool m_opaque = true;

@@ -16,7 +16,8 @@ Program::Program(std::unique_ptr<Clock> clock, std::unique_ptr<RandomSource> ran
     : m_clock(std::move(clock)),
       m_timers(std::make_unique<TimerHub>(*m_clock)),
       m_random(std::move(random)),
-      m_keys(std::make_unique<ProgramKeys>()) {
+      m_keys(std::make_unique<ProgramKeys>()),
+      m_speech(std::make_unique<forms::Speech>(*m_keys)) {
   installFontSubstitutions();
   setZoomFactor(1.0);
   installAccessibility();
@@ -92,6 +93,7 @@ QWidget* Program::mdiClient() {
 void Program::End() {
   if (m_ended) return;
   m_ended = true;
+  m_speech->stop();
   m_timers->stopAll();
   for (auto it = m_forms.rbegin(); it != m_forms.rend(); ++it) it->second->hide();
   if (onEnd) onEnd();

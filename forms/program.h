@@ -14,6 +14,7 @@
 #include "forms/preferences.h"
 #include "forms/programkeys.h"
 #include "forms/zoom.h"
+#include "forms/speech.h"
 
 namespace forms {
 
@@ -73,12 +74,15 @@ class Program {
   Clock& clock() { return *m_clock; }
   TimerHub& timers() { return *m_timers; }
   RandomSource& random() { return *m_random; }
+  // Reading aloud; silent once the program has ended.
+  forms::Speech& speech() { return *m_speech; }
 
  private:
   std::unique_ptr<Clock> m_clock;
   std::unique_ptr<TimerHub> m_timers;
   std::unique_ptr<RandomSource> m_random;
   std::unique_ptr<ProgramKeys> m_keys;
+  std::unique_ptr<forms::Speech> m_speech;
   std::unique_ptr<ZoomControl> m_zoom;
   std::unique_ptr<Preferences> m_preferences;
   QHash<QString, Factory> m_factories;

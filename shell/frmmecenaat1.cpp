@@ -43,6 +43,7 @@ void frmmecenaat1::Form_Load() {
 void frmmecenaat1::Form_Activate() {
   centre();
   Frame1[1].setVisible(true);
+  say(cmdkombinnen.caption());
 }
 
 void frmmecenaat1::cmdkombinnen_Click() {

@@ -43,6 +43,9 @@ MDIForm2::MDIForm2()
   auto* view = new QMenu(menuBar);
   for (forms::MenuItem* item : {&groter, &kleiner, &passend, &volledigscherm})
     view->addAction(item);
+  view->addSeparator();
+  view->addAction(forms::Program::current().speech().action());
+  view->setToolTipsVisible(true);  // says why reading aloud cannot be switched on
   beeld.setMenu(view);
   menuBar->addAction(&beeld);
   record::addTeacherMenu(*menuBar);

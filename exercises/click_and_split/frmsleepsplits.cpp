@@ -25,7 +25,8 @@ frmsleepsplits::frmsleepsplits()
   lblcontrole.at(240, 120, 13215, 855)
       .colours(LightBlue, 0x00004000)
       .font({"Arial", 36})
-      .align(Align::Centre);
+      .align(Align::Centre)
+      .readAloud();
   for (int k = 1; k <= 10; ++k) {
     shpgetalbeeld[k].at(Getalbeeld.leftOf(k), Getalbeeld.topOf(k), 855, 855).filled(Teal);
     shpeen[k].at(Een.leftOf(k), Een.topOf(k), 855, 855).filled(Blue);

@@ -409,6 +409,8 @@ void frmsplits1::cmdrechts_Click(const CommandButton& key) {
   cmdallesweg.setVisible(true);
   cmdkies.setVisible(true);
   verbergrechts();
+  say({&lblsom1, &lblgelijk1, &lbleen, &lblplus, &lbltwee});
+  say({&lbleenb, &lblplusb, &lbltweeb, &lblgelijk2, &lblsom2});
 }
 
 void frmsplits1::cmdallesweg_Click() {

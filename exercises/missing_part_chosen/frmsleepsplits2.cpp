@@ -42,7 +42,7 @@ frmsleepsplits2::frmsleepsplits2()
   }
 
   lblcontrole.at(240, 0, 13215, 855).colours(LightBlue, DarkGreen).font({"Arial", 36})
-      .align(Align::Centre);
+      .align(Align::Centre).readAloud();
   lbltop[0].at(9840, 1200, 2415, 615);
   lbltop[1].at(9840, 2520, 1095, 615);
   lbltop[2].at(11280, 2520, 1095, 615);
@@ -56,7 +56,7 @@ frmsleepsplits2::frmsleepsplits2()
   lblcijfer[1].at(7080, 6600, 1575, 1095).colours(Red, White);
   for (int i = 0; i <= 1; ++i) lblcijfer[i].font({"Arial", 48}).align(Align::Centre);
   lblkies.at(960, 6720, 975, 495).caption("kies").colours(White, Navy)
-      .font({"MS Sans Serif", 18}).align(Align::Centre).hidden();
+      .font({"MS Sans Serif", 18}).align(Align::Centre).hidden().readAloud();
   Label1.at(9720, 6960, 1335, 735).caption("nieuw cijfer kiezen").colours(LightYellow, Black)
       .font({"MS Sans Serif", 12}).align(Align::Centre);
 

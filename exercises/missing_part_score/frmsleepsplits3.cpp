@@ -38,7 +38,7 @@ frmsleepsplits3::frmsleepsplits3()
   for (int i = 1; i <= 10; ++i) shpgetalbeeld[i].hidden();
 
   lblcontrole.at(240, 0, 13215, 855).colours(LightBlue, DarkGreen).font({"Arial", 36})
-      .align(Align::Centre);
+      .align(Align::Centre).readAloud();
   lbltop[0].at(5280, 3720, 1575, 1095);
   lbltop[1].at(4200, 6360, 1575, 1095);
   lbltop[2].at(6600, 6360, 1575, 1095).hidden();

@@ -78,7 +78,8 @@ std::vector<std::unique_ptr<CommandButton>> frmsplitsbeeldB::maakSplitsknoppen()
 frmsplitsbeeldB::frmsplitsbeeldB()
     : Form(Name, Kind::Free, QStringLiteral("SPLITSEN VAN GETALBEELDEN"), 11880, 7920, 0x00D6D6D6) {
   // The instruction panel and the split diagram.
-  lblles.at(9120, 120, 2655, 4935).colours(Teal, White).font({"Arial", 14.25, false, true});
+  lblles.at(9120, 120, 2655, 4935).colours(Teal, White).font({"Arial", 14.25, false, true})
+      .readAloud();
   lblstartgetal.at(9960, 2880, 975, 735).colours(Teal, White).font({"Arial", 26.25});
   lblsplits1.at(9120, 4200, 975, 735).colours(Teal, White).font({"Arial", 24});
   lblsplits2.at(10800, 4200, 975, 735).colours(Teal, White).font({"Arial", 24});
@@ -224,6 +225,7 @@ void frmsplitsbeeldB::cmdsplitsing_Click(const Splitsing& splitsing) {
     streep->setVisible(true);
   lblsplits1.setCaption(Str(splitsing.a));
   lblsplits2.setCaption(Str(splitsing.b));
+  say(lblstartgetal.caption() + " = " + lblsplits1.caption() + " + " + lblsplits2.caption());
 }
 
 void frmsplitsbeeldB::cmdstop2_Click() {

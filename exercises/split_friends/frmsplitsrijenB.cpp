@@ -48,7 +48,8 @@ frmsplitsrijenB::frmsplitsrijenB()
     cmdeen[i].at(7560, top, 735, 615).picture(check).name("controleer rij " + Str(i + 1))
         .hidden();
   }
-  lblmemo[0].at(9000, 720, 2535, 5655).colours(Orange, Black).font(Big).align(Align::Centre);
+  lblmemo[0].at(9000, 720, 2535, 5655).colours(Orange, Black).font(Big).align(Align::Centre)
+      .readAloud();
   // Two rows of five dots, filled column by column: odd members on top.
   shpbol[0].at(0, 6840, 375, 375).kind(ShapeKind::Circle).filled(Grey).hidden();
   for (int i = 1; i <= 10; ++i)

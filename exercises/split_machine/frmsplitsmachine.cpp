@@ -95,9 +95,9 @@ frmsplitsmachine::frmsplitsmachine()
   lblmult1.at(840, 4680, 855, 735).colours(Teal, White).font({"MS Sans Serif", 26, true})
       .align(Align::Centre);
   lblles2.at(240, 6120, 3255, 975).colours(Teal, White).font({"MS Sans Serif", 18, true})
-      .align(Align::Centre);
+      .align(Align::Centre).readAloud();
   lblles.at(3960, 6840, 6495, 975).colours(Teal, White).font({"MS Sans Serif", 18, true})
-      .align(Align::Centre);
+      .align(Align::Centre).readAloud();
 
   // Lines and shapes.
   Line15.from(1920, 3960).to(1320, 4680).pen(Teal, 5);

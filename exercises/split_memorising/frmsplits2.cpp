@@ -69,7 +69,7 @@ frmsplits2::frmsplits2()
         .font({"MS Sans Serif", 8.25, true}).caption(Str(n));
   lblinfor.at(0, 4680, 7575, 735).colours(0x00FF8080, 0x00400000)
       .font({"MS Sans Serif", 18}).align(Align::Centre)
-      .caption("Klik een cijfer, kijk en zeg mee ");
+      .caption("Klik een cijfer, kijk en zeg mee ").readAloud();
   lblsplits2.at(2760, 5400, 1575, 1095).colours(DarkBlue, White)
       .font({"Arial", 48, true}).align(Align::Centre);
 
@@ -186,12 +186,14 @@ void frmsplits2::opt_Click(int n) {
 
 void frmsplits2::tmr0_Timer() {
   lblbord.setCaption("0 + . ");
+  say(txtcijfersplits[0].text());
   tmr0.setEnabled(false);
   tmr1.setEnabled(true);
 }
 
 void frmsplits2::tmr1_Timer() {
   lblbord.setCaption("1 + . ");
+  say(txtcijfersplits[1].text());
   shpwaarde[0].setBorderColor(Red);
   tmr1.setEnabled(false);
   tmr2.setEnabled(true);
@@ -202,6 +204,7 @@ void frmsplits2::tmr1_Timer() {
 void frmsplits2::tmr_Timer(int k) {
   herstelkaders();
   lblbord.setCaption(Str(k) + " + . ");
+  say(txtcijfersplits[k].text());
   for (int i = 0; i < k; ++i) shpwaarde[i].setBorderColor(Red);
   if (!opt(k).value()) tmr(k + 1).setEnabled(true);
 }

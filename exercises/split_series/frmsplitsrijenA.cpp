@@ -67,11 +67,11 @@ frmsplitsrijenA::frmsplitsrijenA()
   Line7.from(6000, 1680).to(6720, 2760).pen(White, 6);
 
   lblmemo[0].at(8760, 960, 2895, 6135).colours(Orange, Black).align(Align::Centre)
-      .font({"Arial", 21.75});
+      .font({"Arial", 21.75}).readAloud();
   lblkies.at(600, 4680, 2535, 615).colours(PaleYellow, Black).align(Align::Centre)
-      .font({"MS Sans Serif", 18}).caption("kies en klik");
+      .font({"MS Sans Serif", 18}).caption("kies en klik").readAloud();
   Label1.at(4800, 7200, 2535, 615).colours(PaleGreen, Black).align(Align::Centre)
-      .font({"MS Sans Serif", 18}).caption("klik en splits");
+      .font({"MS Sans Serif", 18}).caption("klik en splits").readAloud();
   lblgetal.at(4680, 120, 2175, 735).colours(Orange, Black).align(Align::Centre)
       .font({"Arial", 36});
   Image2.at(11280, 7320, 480, 420).picture(pictures::logo()).tooltip(pictures::logoTooltip());

@@ -1,8 +1,10 @@
 // A six-year-old at the keyboard: random clicks on whatever can be clicked, random
 // typing, pointer moves and time passing, over every screen. After every event the
 // program has either ended or still offers a usable window, the screens' own
-// invariants hold, and every shown screen lies on the display at the program's zoom
-// (the zoom keys and full screen come at random moments too). Reproducible from the seed; the event count comes from
+// invariants hold, and every shown screen lies on the display at the program's zoom (the
+// zoom keys and full screen come at random moments too). Reading aloud is on, into a fake
+// speaker, and Ctrl+L is among the keys: every utterance is Dutch words only, and nothing
+// is said once the program has ended. Reproducible from the seed; the event count comes from
 // SPLITSEN_RANDOM_EVENTS (default 100000), the seed from SPLITSEN_RANDOM_SEED.
 
 #include <QApplication>
@@ -97,8 +99,11 @@ class TestRandomInput : public QObject {
  private:
   struct Run {
     std::unique_ptr<Harness> harness;
+    FakeSpeaker* speaker = nullptr;
     int sessions = 0;
     int zoomChanges = 0;
+    qsizetype heard = 0;      // utterances of this session checked so far
+    qsizetype utterances = 0;  // of all sessions
   };
 
   void newSession(Run& run, quint32 seed) {
@@ -106,6 +111,8 @@ class TestRandomInput : public QObject {
     registerAllScreens(run.harness->program());
     // As at a real start: fitted to the (offscreen) display.
     run.harness->program().zoom().restore(nullptr, std::nullopt, false);
+    run.speaker = &run.harness->readAloud();
+    run.heard = 0;
     run.harness->start();
     ++run.sessions;
   }
@@ -246,6 +253,20 @@ class TestRandomInput : public QObject {
     return {};
   }
 
+  // What was said in the last event: words only (no digit, no sign, no unknown part),
+  // and nothing at all in the event that ended the program.
+  static QString brokenSpeech(Run& run) {
+    const QStringList said = run.speaker->said();
+    const qsizetype fresh = said.size() - run.heard;
+    run.heard = said.size();
+    run.utterances += fresh;
+    if (fresh > 0 && run.harness->program().ended()) return "spoke after the program ended";
+    static const QRegularExpression words(QStringLiteral("^[a-z\u00EB\u00E9\u00EF ,.!]+$"));
+    for (qsizetype i = said.size() - fresh; i < said.size(); ++i)
+      if (!words.match(said[i]).hasMatch()) return "said \"" + said[i] + "\"";
+    return {};
+  }
+
   void oneEvent(Run& run, QRandomGenerator& random) {
     Program& program = run.harness->program();
     const int kind = random.bounded(100);
@@ -259,11 +280,13 @@ class TestRandomInput : public QObject {
             isUsable(form->window()->focusWidget()))
           focus = form->window()->focusWidget();
       if (focus) {
-        const int key = random.bounded(10);
-        if (key == 0)
+        const int key = random.bounded(20);
+        if (key < 2)
           QTest::keyClick(focus, Qt::Key_Return);
-        else if (key == 1)
+        else if (key < 4)
           QTest::keyClick(focus, Qt::Key_Backspace);
+        else if (key == 4)
+          QTest::keyClick(focus, Qt::Key_L, Qt::ControlModifier);  // reading aloud off and on
         else
           type(focus, kTyped[random.bounded(int(kTyped.size()))]);
       }
@@ -330,7 +353,8 @@ class TestRandomInput : public QObject {
     for (qint64 event = 1; event <= events; ++event) {
       if (event == warmUp) heapAfterWarmUp = mallinfo2().uordblks;
       oneEvent(run, random);
-      const QString broken = brokenInvariant(run.harness->program());
+      QString broken = brokenSpeech(run);
+      if (broken.isEmpty()) broken = brokenInvariant(run.harness->program());
       if (!broken.isEmpty())
         QFAIL(qPrintable(QStringLiteral("seed %1, event %2: %3").arg(seed).arg(event).arg(broken)));
       if (run.harness->program().ended()) newSession(run, seed);
@@ -351,6 +375,8 @@ class TestRandomInput : public QObject {
           recorded);
     qInfo("seed %u: %lld events over %d sessions, %d zoom changes", seed, events, run.sessions,
           run.zoomChanges);
+    qInfo("seed %u: %lld events over %d sessions, %lld utterances", seed, events, run.sessions,
+          static_cast<long long>(run.utterances));
     // Zoom changes and new sessions must not pile up renderings or screens.
     const size_t heapAtEnd = mallinfo2().uordblks;
     qInfo("heap in use: %zu KiB after warm-up (event %lld), %zu KiB at the end", heapAfterWarmUp / 1024,

@@ -33,12 +33,24 @@ Harness::Harness(std::unique_ptr<forms::RandomSource> source) {
     source = std::move(scripted);
   }
   m_program = std::make_unique<forms::Program>(std::move(clock), std::move(source));
+  // Preferences of tests live apart from the user's, and every test starts from none.
+  m_program->setPreferences(std::make_unique<forms::Preferences>(preferencesFile()));
   registerShellScreens(*m_program);
 }
 
 Harness::~Harness() = default;
 
 void Harness::start() { screens::MDIForm2().Show(); }
+
+FakeSpeaker& Harness::readAloud() {
+  auto speaker = std::make_unique<FakeSpeaker>();
+  FakeSpeaker& fake = *speaker;
+  m_program->speech().setSpeaker(std::move(speaker));
+  m_program->speech().action()->setChecked(true);
+  fake.said();  // "voorlezen aan" and what is on screen now
+  fake.forget();
+  return fake;
+}
 
 void Harness::moveMouse(forms::Form& form, QPoint pos) {
   QWidget* target = form.childAt(pos);

@@ -4,9 +4,11 @@
 
 #include <QPoint>
 #include <QString>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "forms/program.h"
+#include "tests/support/fake_speaker.h"
 
 class Harness {
  public:
@@ -23,8 +25,14 @@ class Harness {
   // Advances the test clock by `ms` milliseconds, firing every tick due.
   void advance(qint64 ms) { m_clock->advance(ms); }
 
+  // This program's preferences file (in a folder of the test's own).
+  QString preferencesFile() const { return m_settings.filePath(QStringLiteral("splitsen.conf")); }
+
   // Starts the program as the user sees it: main window with the welcome screen.
   void start();
+
+  // Reading aloud switched on, into a fake speaker that writes down what is said.
+  FakeSpeaker& readAloud();
 
   // Moves the pointer (no button held) to `pos`, in pixels of `form`'s client area; the
   // widget under it gets the move, as from the window system.
@@ -40,5 +48,6 @@ class Harness {
   static QObject* find(forms::Form& form, const QString& name, int index);
   forms::TestClock* m_clock;
   forms::ScriptedRandom* m_random;
+  QTemporaryDir m_settings;
   std::unique_ptr<forms::Program> m_program;
 };
