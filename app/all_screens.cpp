@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/identity.h"
 #include "exercises/click_and_split/frmsleepsplits.h"
 #include "exercises/look_and_split/frmsplits1.h"
 #include "exercises/missing_part_chosen/frmsleepsplits2.h"
@@ -16,8 +17,9 @@
 #ifdef SPLITSEN_VOICE
 #include "forms/espeakspeaker.h"
 #endif
-#include "shell/screens.h"
+#include "record/location.h"
 #include "record/recorder.h"
+#include "shell/screens.h"
 
 void registerAllScreens(forms::Program& program) {
   registerShellScreens(program);
@@ -42,8 +44,7 @@ std::unique_ptr<forms::Speaker> dutchSpeaker() {
 
 void startSplitsen(forms::Program& program, const Options& options,
                    std::unique_ptr<forms::Speaker> speaker) {
-  QApplication::setOrganizationName(QStringLiteral("splitsen"));
-  QApplication::setApplicationName(QStringLiteral("splitsen"));
+  setApplicationIdentity();
   QApplication::setApplicationDisplayName(QStringLiteral("Splitsen"));
   // Free screens stay open while the main window is shown; End decides when to stop.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -51,6 +52,7 @@ void startSplitsen(forms::Program& program, const Options& options,
   program.zoom().restore(&program.preferences(), options.zoom, options.fullScreen);
   program.onEnd = [] { QCoreApplication::exit(0); };
   // Answers are written on a thread of their own; the last ones are committed at the end.
+  record::adoptEarlierRecord();
   record::start();
   QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { record::stop(); });
   // Also when no event loop ran to its end: before the application's own state goes.

@@ -4,19 +4,26 @@
 #include <cstdio>
 
 #include "app/all_screens.h"
+#include "app/identity.h"
 #include "forms/program.h"
 #include "record/csv.h"
 
 int main(int argc, char* argv[]) {
-  // --export=FILE writes the practice record as CSV and ends, without a window.
-  if (const int status = record::exportFromCommandLine(argc, argv); status >= 0) return status;
-  QApplication app(argc, argv);
-  const ParsedArguments parsed = parseArguments(QApplication::arguments());
+  setApplicationIdentity();
+  // Read before any application object: --help, --version, --export and a wrong option
+  // need no display.
+  const ParsedArguments parsed = parseArguments(commandLine(argc, argv));
   if (!parsed.options) {
-    std::fputs(qPrintable(parsed.out), stdout);
-    if (!parsed.error.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(parsed.error));
+    std::fputs(parsed.out.toLocal8Bit().constData(), stdout);
+    if (!parsed.error.isEmpty())
+      std::fprintf(stderr, "%s\n", parsed.error.toLocal8Bit().constData());
     return parsed.exitCode;
   }
+  if (parsed.options->exportFile) {
+    QCoreApplication app(argc, argv);
+    return record::exportFromCommandLine(*parsed.options->exportFile);
+  }
+  QApplication app(argc, argv);
   forms::Program program;
   startSplitsen(program, *parsed.options);
   return QApplication::exec();

@@ -7,18 +7,28 @@
 
 namespace {
 
-const QString Usage = QStringLiteral(
-    "Gebruik: splitsen [--zoom=F] [--fullscreen]\n"
-    "Splitsen: oefenen in het splitsen van getallen tot 10, voor het eerste leerjaar.\n"
-    "\n"
-    "  --zoom=F       alles op grootte F (0.5 tot 4, met een punt: 1.5); zonder deze\n"
-    "                 optie past het programma zich aan het scherm aan\n"
-    "  --fullscreen   start over het hele scherm (F11 schakelt)\n"
-    "  --help         deze uitleg\n"
-    "  --version      de versie\n"
-    "\n"
-    "Toetsen op elk scherm: Ctrl+plus groter, Ctrl+min kleiner, Ctrl+0 passend, F11\n"
-    "volledig scherm.\n");
+// A number as a Dutch reader writes it: 0,5.
+QString dutch(double number) {
+  return QLocale(QLocale::Dutch, QLocale::Belgium).toString(number);
+}
+
+QString usage() {
+  return QStringLiteral(
+             "Gebruik: splitsen [--zoom=F] [--fullscreen] [--export=BESTAND]\n"
+             "Splitsen: oefenen in het splitsen van getallen tot 10, voor het eerste leerjaar.\n"
+             "\n"
+             "  --zoom=F          alles op grootte F, van %1 tot %2 (1,5 of 1.5); zonder deze\n"
+             "                    optie past het programma zich aan het scherm aan\n"
+             "  --fullscreen      start over het hele scherm (F11 schakelt)\n"
+             "  --export=BESTAND  schrijf de resultaten als CSV naar BESTAND en stop, zonder\n"
+             "                    venster\n"
+             "  --help            deze uitleg\n"
+             "  --version         de versie\n"
+             "\n"
+             "Toetsen op elk scherm: Ctrl+plus groter, Ctrl+min kleiner, Ctrl+0 passend, F11\n"
+             "volledig scherm.\n")
+      .arg(dutch(forms::MinZoom), dutch(forms::MaxZoom));
+}
 
 ParsedArguments failure(const QString& line) {
   ParsedArguments parsed;
@@ -33,37 +43,92 @@ ParsedArguments finished(const QString& text) {
   return parsed;
 }
 
+// What a user typed, shortened for one line.
+QString quoted(const QString& text) {
+  return QLatin1Char('\'') + text.left(40) + QLatin1Char('\'');
+}
+
+// Qt's own options, with one dash or two; QApplication takes them out itself. Those that
+// take a value have it after '=' or as the next argument.
+const QStringList QtOptionsWithValue = {
+    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowtitle"),
+    QStringLiteral("qwindowicon"),     QStringLiteral("geometry"),
+    QStringLiteral("title"),           QStringLiteral("icon"),
+    QStringLiteral("display"),         QStringLiteral("name"),
+    QStringLiteral("visual"),          QStringLiteral("session"),
+    QStringLiteral("style"),           QStringLiteral("stylesheet"),
+    QStringLiteral("qmljsdebugger")};
+const QStringList QtFlags = {QStringLiteral("reverse"),     QStringLiteral("widgetcount"),
+                             QStringLiteral("testability"), QStringLiteral("sync"),
+                             QStringLiteral("nograb"),      QStringLiteral("dograb")};
+
+// How many arguments from `i` on are Qt's own option: 0 (not one), 1 or 2.
+int qtOption(const QStringList& arguments, qsizetype i) {
+  QString name = arguments.at(i);
+  if (!name.startsWith(QLatin1Char('-'))) return 0;
+  name.remove(0, name.startsWith(QLatin1String("--")) ? 2 : 1);
+  if (QtFlags.contains(name)) return 1;
+  const qsizetype equals = name.indexOf(QLatin1Char('='));
+  if (equals > 0) return QtOptionsWithValue.contains(name.left(equals)) ? 1 : 0;
+  if (!QtOptionsWithValue.contains(name)) return 0;
+  return i + 1 < arguments.size() ? 2 : 0;
+}
+
+// The zoom with a decimal comma or point; out of range or no number: nothing.
+std::optional<double> zoomFactor(QString value) {
+  value.replace(QLatin1Char(','), QLatin1Char('.'));
+  bool ok = false;
+  const double factor = QLocale::c().toDouble(value, &ok);
+  if (!ok || !std::isfinite(factor) || factor < forms::MinZoom || factor > forms::MaxZoom)
+    return std::nullopt;
+  return factor;
+}
+
 }  // namespace
 
 ParsedArguments parseArguments(const QStringList& arguments) {
   Options options;
+  // One branch per option; --server=URI (the school's server for this run) joins them here.
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments.at(i);
     if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
-      return finished(Usage);
+      return finished(usage());
     if (argument == QLatin1String("--version"))
       return finished(QStringLiteral("splitsen " SPLITSEN_VERSION "\n"));
     if (argument == QLatin1String("--fullscreen")) {
       options.fullScreen = true;
-      continue;
+    } else if (argument.startsWith(QLatin1String("--zoom="))) {
+      options.zoom = zoomFactor(argument.mid(7));
+      if (!options.zoom)
+        return failure(
+            QStringLiteral("--zoom is een getal van %1 tot %2 (zoals --zoom=1,5), "
+                           "niet %3")
+                .arg(dutch(forms::MinZoom), dutch(forms::MaxZoom), quoted(argument.mid(7))));
+    } else if (argument.startsWith(QLatin1String("--export="))) {
+      options.exportFile = argument.mid(9);
+      if (options.exportFile->isEmpty())
+        return failure(QStringLiteral("--export heeft een bestandsnaam nodig (--export=BESTAND)"));
+    } else if (const int taken = qtOption(arguments, i)) {
+      i += taken - 1;
+    } else if (argument == QLatin1String("--zoom") || argument == QLatin1String("--export")) {
+      return failure(QStringLiteral("%1 heeft een waarde nodig, zoals %1=%2")
+                         .arg(argument, argument == QLatin1String("--zoom")
+                                            ? QStringLiteral("1,5")
+                                            : QStringLiteral("resultaten.csv")));
+    } else {
+      return failure(QStringLiteral("onbekende optie %1; splitsen --help toont de opties")
+                         .arg(quoted(argument)));
     }
-    if (argument.startsWith(QLatin1String("--zoom="))) {
-      const QString value = argument.mid(7);
-      bool ok = false;
-      // Always a decimal point, whatever the user's language.
-      const double factor = QLocale::c().toDouble(value, &ok);
-      if (!ok || !std::isfinite(factor) || factor < forms::MinZoom || factor > forms::MaxZoom)
-        return failure(QStringLiteral("--zoom takes a number from 0.5 to 4 with a decimal "
-                                      "point (as in --zoom=1.5), not '%1'")
-                           .arg(value.left(40)));
-      options.zoom = factor;
-      continue;
-    }
-    return failure(QStringLiteral("unknown option '%1' (allowed: --zoom=F with F from 0.5 to "
-                                  "4, --fullscreen, --help, --version)")
-                       .arg(argument.left(40)));
   }
   ParsedArguments parsed;
   parsed.options = options;
   return parsed;
+}
+
+QStringList commandLine(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
 }

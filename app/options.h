@@ -1,6 +1,8 @@
 #pragma once
 // The command line, as a desktop program takes it: --zoom=F pins the zoom for this run,
-// --fullscreen starts full screen, --help and --version say what they say.
+// --fullscreen starts full screen, --export=FILE writes the practice record and ends,
+// --help and --version say what they say. Read before any window exists, so that every
+// path but the start of the windows works without a display.
 
 #include <QString>
 #include <QStringList>
@@ -9,6 +11,7 @@
 struct Options {
   std::optional<double> zoom;
   bool fullScreen = false;
+  std::optional<QString> exportFile;  // --export: no window, the record to this file
 };
 
 struct ParsedArguments {
@@ -18,6 +21,9 @@ struct ParsedArguments {
   QString error;  // one line for stderr
 };
 
-// `arguments` as QCoreApplication::arguments() gives them: the program first, with Qt's
-// own options already taken out.
+// `arguments` as the program was given them, the program first. Qt's own options
+// (-platform NAME, -style=NAME, ...) are left for QApplication.
 ParsedArguments parseArguments(const QStringList& arguments);
+
+// argv as text, for parseArguments before the application object exists.
+QStringList commandLine(int argc, char* argv[]);

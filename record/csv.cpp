@@ -1,6 +1,5 @@
 #include "record/csv.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -8,6 +7,7 @@
 
 #include "record/database.h"
 #include "record/exercises.h"
+#include "record/location.h"
 #include "record/recorder.h"
 
 namespace record {
@@ -77,25 +77,30 @@ bool exportCsv(const QString& file, QString* error, const QString& database) {
   return true;
 }
 
-int exportFromCommandLine(int argc, char* argv[]) {
-  QString file;
-  bool asked = false;
-  for (int i = 1; i < argc; ++i) {
-    const QString arg = QString::fromLocal8Bit(argv[i]);
-    if (arg.startsWith(QLatin1String("--export="))) {
-      asked = true;
-      file = arg.mid(9);
+bool exportRecord(const QString& database, const QString& file, QString* error) {
+  if (!QFileInfo::exists(database)) {
+    *error = QStringLiteral(
+                 "er zijn op deze computer nog geen resultaten (geen %1); %2 is niet "
+                 "gemaakt")
+                 .arg(QDir::toNativeSeparators(database), QDir::toNativeSeparators(file));
+    return false;
+  }
+  {
+    // Read without repair: a damaged or newer record is reported, never touched.
+    Database db(database, QStringLiteral("record-export-check"));
+    const Status status = db.open(false);
+    if (!status.on) {
+      *error = QStringLiteral("de resultaten kunnen niet worden gelezen: %1").arg(status.why);
+      return false;
     }
   }
-  if (!asked) return -1;
-  QCoreApplication app(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("splitsen"));
+  return exportCsv(file, error, database);
+}
+
+int exportFromCommandLine(const QString& file) {
+  adoptEarlierRecord();
   QString error;
-  if (file.isEmpty()) {
-    std::fprintf(stderr, "splitsen: --export heeft een bestandsnaam nodig (--export=BESTAND)\n");
-    return 1;
-  }
-  if (!exportCsv(file, &error, Database::defaultFile())) {
+  if (!exportRecord(recordFile(), file, &error)) {
     std::fprintf(stderr, "splitsen: %s\n", error.toLocal8Bit().constData());
     return 1;
   }

@@ -22,8 +22,14 @@ QString csvLine(const Entry& entry);
 // false with a Dutch `error` naming the file when it cannot be written.
 bool exportCsv(const QString& file, QString* error, const QString& database = QString());
 
-// When the arguments hold --export=FILE: writes the standard record to FILE and returns
-// the exit status (0, or 1 after one line on stderr naming FILE). Otherwise -1.
-int exportFromCommandLine(int argc, char* argv[]);
+// Writes the record in `database` to `file` for the command line. False with one Dutch
+// line in `error` when there is no record there (then nothing is created), when it cannot
+// be read, or when `file` cannot be written.
+bool exportRecord(const QString& database, const QString& file, QString* error);
+
+// --export=FILE: the record at its one place (a record at the earlier place moved there
+// first) written to FILE. Returns the exit status: 0, or 1 after one line on stderr.
+// Needs the application object and its identity.
+int exportFromCommandLine(const QString& file);
 
 }  // namespace record

@@ -19,6 +19,12 @@ ParsedArguments parse(const QString& argument) {
   return parseArguments({QStringLiteral("splitsen"), argument});
 }
 
+// Arguments separated by blanks, as a shell splits them.
+ParsedArguments parseLine(const QString& line) {
+  return parseArguments(QStringList{QStringLiteral("splitsen")} +
+                        line.split(QLatin1Char(' '), Qt::SkipEmptyParts));
+}
+
 // A program with every screen registered, so that the fit knows the largest screen.
 struct Started {
   Harness harness;
@@ -45,6 +51,8 @@ class TestOptions : public QObject {
     QTest::newRow("1.5") << "--zoom=1.5" << 1.5;
     QTest::newRow("lowest") << "--zoom=0.5" << 0.5;
     QTest::newRow("highest") << "--zoom=4" << 4.0;
+    QTest::newRow("decimal comma") << "--zoom=1,5" << 1.5;
+    QTest::newRow("lowest with a comma") << "--zoom=0,5" << 0.5;
   }
   void zoomWithinRangeIsPinned() {
     QFETCH(QString, argument);
@@ -72,8 +80,8 @@ class TestOptions : public QObject {
                                     << "--zoom";
     QTest::newRow("just above 4") << "--zoom=4.01"
                                   << "--zoom";
-    QTest::newRow("decimal comma") << "--zoom=1,5"
-                                   << "--zoom";
+    QTest::newRow("two commas") << "--zoom=1,5,2"
+                                << "--zoom";
     QTest::newRow("word") << "--zoom=abc"
                           << "--zoom";
     QTest::newRow("nan") << "--zoom=nan"
@@ -90,6 +98,12 @@ class TestOptions : public QObject {
                                         << "--zoom";
     QTest::newRow("stray word") << "groot"
                                 << "groot";
+    QTest::newRow("export without a name") << "--export="
+                                           << "--export";
+    QTest::newRow("export without a value") << "--export"
+                                            << "--export";
+    QTest::newRow("Qt option without its value") << "-platform"
+                                                 << "-platform";
   }
   void badArgumentStopsWithOneLine() {
     QFETCH(QString, argument);
@@ -102,6 +116,56 @@ class TestOptions : public QObject {
     QVERIFY2(!parsed.error.trimmed().contains(QLatin1Char('\n')), qPrintable(parsed.error));
   }
 
+  // The range as a Dutch teacher reads it, whatever was typed.
+  void zoomOutOfRangeSaysTheRange_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::newRow("9") << "--zoom=9";
+    QTest::newRow("0.2") << "--zoom=0.2";
+    QTest::newRow("word") << "--zoom=groot";
+  }
+  void zoomOutOfRangeSaysTheRange() {
+    QFETCH(QString, argument);
+    const ParsedArguments parsed = parse(argument);
+    QCOMPARE(parsed.exitCode, 2);
+    QVERIFY2(parsed.error.contains(QStringLiteral("van 0,5 tot 4")), qPrintable(parsed.error));
+  }
+
+  void exportNamesItsFile_data() {
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("alone") << "--export=uit.csv"
+                           << "uit.csv";
+    QTest::newRow("a path with an equals sign") << "--export=/tmp/a=b.csv"
+                                                << "/tmp/a=b.csv";
+    QTest::newRow("the last one counts") << "--export=a.csv --export=b.csv"
+                                         << "b.csv";
+    QTest::newRow("beside the zoom") << "--zoom=2 --export=uit.csv"
+                                     << "uit.csv";
+  }
+  void exportNamesItsFile() {
+    QFETCH(QString, line);
+    QFETCH(QString, file);
+    const ParsedArguments parsed = parseLine(line);
+    QVERIFY2(parsed.options, qPrintable(parsed.error));
+    QCOMPARE(parsed.options->exportFile.value_or(QString()), file);
+  }
+
+  // Qt's own options are left to Qt, with their values; the program's still count.
+  void qtOptionsAreLeftToQt_data() {
+    QTest::addColumn<QString>("line");
+    QTest::newRow("platform and its value") << "-platform offscreen --zoom=2";
+    QTest::newRow("two dashes") << "--platform offscreen --zoom=2";
+    QTest::newRow("style with equals") << "-style=fusion --zoom=2";
+    QTest::newRow("a flag") << "-reverse --zoom=2";
+    QTest::newRow("display last") << "--zoom=2 -display :9";
+  }
+  void qtOptionsAreLeftToQt() {
+    QFETCH(QString, line);
+    const ParsedArguments parsed = parseLine(line);
+    QVERIFY2(parsed.options, qPrintable(parsed.error));
+    QCOMPARE(parsed.options->zoom.value_or(-1), 2.0);
+  }
+
   void aBadArgumentAfterAGoodOneStillStops() {
     const ParsedArguments parsed = parseArguments(
         {QStringLiteral("splitsen"), QStringLiteral("--zoom=2"), QStringLiteral("--zoom=9")});
@@ -112,8 +176,18 @@ class TestOptions : public QObject {
   void helpAndVersionSayTheirTextAndStop_data() {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("says");
-    QTest::newRow("help") << "--help"
-                          << "--zoom=F";
+    QTest::newRow("help names the zoom") << "--help"
+                                         << "--zoom=F";
+    QTest::newRow("help names full screen") << "--help"
+                                            << "--fullscreen";
+    QTest::newRow("help names the export") << "--help"
+                                           << "--export=";
+    QTest::newRow("help names help") << "-h"
+                                     << "--help";
+    QTest::newRow("help names the version") << "--help"
+                                            << "--version";
+    QTest::newRow("help says the range") << "--help"
+                                         << "van 0,5 tot 4";
     QTest::newRow("version") << "--version" << SPLITSEN_VERSION;
   }
   void helpAndVersionSayTheirTextAndStop() {

@@ -2,12 +2,17 @@
 // Small helpers of the record's tests: a temporary data folder, entries, raw reads of
 // the file with a connection of the test's own.
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QTemporaryDir>
 #include <QVariant>
+#include <vector>
 
+#include "record/database.h"
 #include "record/entry.h"
 
 namespace recordtest {
@@ -50,6 +55,52 @@ inline QByteArray bytes(const QString& file) {
 inline void write(const QString& file, const QByteArray& data) {
   QFile f(file);
   if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(data);
+}
+
+// A record at `file` with answers of `child`: `committed` of them in the database itself and
+// `inLog` more only in its write-ahead log (`file`-wal), as a program that was stopped
+// halfway leaves it. False when it could not be made.
+inline bool writeRecord(const QString& file, const QString& child, int committed, int inLog = 0) {
+  QTemporaryDir scratch;
+  const QString made = inLog > 0 ? scratch.filePath(QStringLiteral("r.sqlite")) : file;
+  auto batch = [&](int count) {
+    std::vector<record::Entry> entries;
+    for (int i = 0; i < count; ++i)
+      entries.push_back(answer(7, 3, QStringLiteral("4"), true, 1500, child));
+    return entries;
+  };
+  {
+    record::Database db(made, QStringLiteral("fixture"));
+    if (!db.open(false).on || db.insert(batch(committed)) != record::Failure::None) return false;
+  }
+  if (inLog == 0) return true;
+  record::Database db(made, QStringLiteral("fixture"));
+  if (!db.open(false).on || db.insert(batch(inLog)) != record::Failure::None) return false;
+  // Copied while the connection is open, so the last answers are in the log only.
+  QDir().mkpath(QFileInfo(file).absolutePath());
+  bool copied = true;
+  for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+    copied = QFile::copy(made + suffix, file + suffix) && copied;
+  return copied && QFileInfo(file + QStringLiteral("-wal")).size() > 0;
+}
+
+// How many answers of `child` the record at `file` holds (-1 when it cannot be read).
+inline int answers(const QString& file, const QString& child) {
+  if (!QFileInfo::exists(file)) return -1;
+  int count = -1;
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("count"));
+    db.setDatabaseName(file);
+    if (db.open()) {
+      QSqlQuery query(db);
+      query.prepare(QStringLiteral("SELECT count(*) FROM answers WHERE child = ?"));
+      query.addBindValue(child);
+      if (query.exec() && query.next()) count = query.value(0).toInt();
+    }
+    db.close();
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("count"));
+  return count;
 }
 
 }  // namespace recordtest

@@ -1,7 +1,10 @@
-// splitsen --export=FILE: nothing on screen or stdout and status 0 on success; one line
-// on stderr naming the place and status 1 when it cannot be written. Runs the program
-// itself with its data folder in a temporary place.
+// The built program from the command line, as a teacher runs it on a fresh computer: a
+// home of its own, no display. --help, --version, --export and wrong options need no
+// display; the export reads the record where the program records; no record, a record
+// that cannot be read and a file that cannot be written each give one line and status 1
+// and change nothing; a record at the earlier place is moved or set aside, never lost.
 
+#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,53 +12,212 @@
 #include "record/database.h"
 #include "tests/record/record_test_support.h"
 
+namespace {
+
+struct Run {
+  QProcess::ExitStatus status = QProcess::CrashExit;
+  int exitCode = -1;
+  QByteArray out;
+  QByteArray error;
+};
+
+// Every record file below `folder`.
+QStringList recordsBelow(const QString& folder) {
+  QStringList found;
+  QDirIterator it(folder, {QStringLiteral("*.sqlite")}, QDir::Files | QDir::Hidden,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) found << it.next();
+  return found;
+}
+
+// The CSV lines (after the header) of `child`.
+int exportedLines(const QString& csv, const QString& child) {
+  return int(recordtest::bytes(csv).count((QLatin1Char(';') + child + QLatin1Char(';')).toUtf8()));
+}
+
+}  // namespace
+
 class ExportCommandLineTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir m_home;
+  std::unique_ptr<QTemporaryDir> m_home;
 
-  QProcess* run(const QString& argument) {
-    auto* p = new QProcess(this);
+  QString home(const QString& path) const { return m_home->filePath(path); }
+  // Where the program keeps its record, and where an earlier version kept it.
+  QString place() const {
+    return home(QStringLiteral(".local/share/splitsen/splitsen/splitsen.sqlite"));
+  }
+  QString earlierPlace() const {
+    return home(QStringLiteral(".local/share/splitsen/splitsen.sqlite"));
+  }
+
+  // The environment of a user whose home is the temporary folder, without a display.
+  QProcessEnvironment environment() const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), m_home.path());
-    env.remove(QStringLiteral("DISPLAY"));  // works without a display
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    p->setProcessEnvironment(env);
-    p->start(QStringLiteral(SPLITSEN_PROGRAM), {argument});
-    p->waitForFinished(20000);
-    return p;
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_DATA_HOME",
+                             "XDG_CONFIG_HOME", "XDG_DATA_DIRS"})
+      env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("HOME"), m_home->path());
+    return env;
+  }
+
+  Run run(const QStringList& arguments) {
+    QProcess p;
+    p.setProcessEnvironment(environment());
+    p.start(QStringLiteral(SPLITSEN_PROGRAM), arguments);
+    p.waitForFinished(60000);
+    return {p.exitStatus(), p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+  }
+
+  // Starts the program with its windows (offscreen) until its record is open, then ends it.
+  bool startWithWindows() {
+    QProcess p;
+    QProcessEnvironment env = environment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(SPLITSEN_PROGRAM), QStringList());
+    if (!p.waitForStarted()) return false;
+    bool opened = false;
+    for (int i = 0; i < 600 && !opened; ++i) {
+      if (p.waitForFinished(100)) return false;  // ended by itself
+      opened = QFileInfo::exists(place());
+    }
+    p.terminate();
+    if (!p.waitForFinished(30000)) p.kill();
+    p.waitForFinished();
+    return opened;
+  }
+
+  static void verifyOneLine(const Run& r) {
+    QCOMPARE(r.status, QProcess::NormalExit);
+    QCOMPARE(r.out, QByteArray());
+    QVERIFY2(r.error.startsWith("splitsen: ") && r.error.count('\n') == 1, r.error.constData());
   }
 
  private Q_SLOTS:
-  void initTestCase() {
-    record::Database db(m_home.filePath(QStringLiteral("splitsen/splitsen.sqlite")),
-                        QStringLiteral("fill"));
-    QVERIFY(db.open(true).on);
-    QCOMPARE(db.insert({recordtest::answer(7, 3, "4", true, 1500, "Noor")}), record::Failure::None);
+  void init() { m_home = std::make_unique<QTemporaryDir>(); }
+
+  void worksWithoutADisplay_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("says");  // on stdout with 0, on stderr otherwise
+    QTest::newRow("help") << "--help" << 0 << "--export=";
+    QTest::newRow("version") << "--version" << 0 << "splitsen ";
+    QTest::newRow("zoom out of range") << "--zoom=9" << 2 << "van 0,5 tot 4";
+    QTest::newRow("unknown option") << "--kleur=rood" << 2 << "--kleur=rood";
+    QTest::newRow("export without a name") << "--export=" << 2 << "--export";
+    QTest::newRow("stray word") << "groot" << 2 << "groot";
+  }
+  void worksWithoutADisplay() {
+    QFETCH(QString, argument);
+    QFETCH(int, exitCode);
+    QFETCH(QString, says);
+    const Run r = run({argument});
+    QCOMPARE(r.status, QProcess::NormalExit);
+    QCOMPARE(r.exitCode, exitCode);
+    if (exitCode == 0) {
+      QVERIFY2(r.out.contains(says.toUtf8()), r.out.constData());
+      QCOMPARE(r.error, QByteArray());
+    } else {
+      verifyOneLine(r);
+      QVERIFY2(r.error.contains(says.toUtf8()), r.error.constData());
+    }
+    // Nothing is written to a home that only asked a question.
+    QVERIFY(!QFileInfo::exists(home(QStringLiteral(".local/share/splitsen"))));
   }
 
-  void a_writable_place_gets_the_record_silently() {
-    const QString out = m_home.filePath(QStringLiteral("uit.csv"));
-    QProcess* p = run(QStringLiteral("--export=") + out);
-    QCOMPARE(p->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(p->exitCode(), 0);
-    QCOMPARE(p->readAllStandardOutput(), QByteArray());
-    QCOMPARE(p->readAllStandardError(), QByteArray());
-    const QList<QByteArray> lines = recordtest::bytes(out).split('\n');
-    QCOMPARE(lines.size(), 3);  // header, one answer, the final line end
-    QVERIFY(lines[1].contains(";Noor;Splitsmachine;7;3;4;1;1500"));
+  // The program with its windows records in one place; the export reads that place. A
+  // record an earlier version left is brought along by either.
+  void exportFindsWhatTheProgramRecorded_data() {
+    QTest::addColumn<int>("earlierSaved");  // -1: no earlier record
+    QTest::addColumn<int>("earlierInLog");
+    QTest::newRow("a fresh computer") << -1 << 0;
+    QTest::newRow("a record at the earlier place") << 2 << 1;
+  }
+  void exportFindsWhatTheProgramRecorded() {
+    QFETCH(int, earlierSaved);
+    QFETCH(int, earlierInLog);
+    if (earlierSaved >= 0)
+      QVERIFY(recordtest::writeRecord(earlierPlace(), QStringLiteral("Oud"), earlierSaved,
+                                      earlierInLog));
+    QVERIFY(startWithWindows());
+    QCOMPARE(recordsBelow(m_home->path()), QStringList{place()});
+    {
+      record::Database db(place(), QStringLiteral("fill"));
+      QVERIFY(db.open(false).on);
+      QCOMPARE(db.insert({recordtest::answer(7, 3, "4", true, 1500, "Noor")}),
+               record::Failure::None);
+    }
+    const QString csv = home(QStringLiteral("uit.csv"));
+    const Run r = run({QStringLiteral("--export=") + csv});
+    QCOMPARE(r.status, QProcess::NormalExit);
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QByteArray());
+    QCOMPARE(r.error, QByteArray());
+    QVERIFY(recordtest::bytes(csv).contains(";Noor;Splitsmachine;7;3;4;1;1500"));
+    QCOMPARE(exportedLines(csv, QStringLiteral("Oud")),
+             std::max(earlierSaved, 0) + (earlierSaved >= 0) * earlierInLog);
   }
 
-  void a_place_that_cannot_be_written_is_named_on_one_line() {
-    recordtest::write(m_home.filePath(QStringLiteral("gewoon")), "x");
-    const QString out = m_home.filePath(QStringLiteral("gewoon/uit.csv"));
-    QProcess* p = run(QStringLiteral("--export=") + out);
-    QCOMPARE(p->exitCode(), 1);
-    QCOMPARE(p->readAllStandardOutput(), QByteArray());
-    const QByteArray error = p->readAllStandardError();
-    QCOMPARE(error.count('\n'), 1);
-    QVERIFY2(error.contains(out.toLocal8Bit()), error.constData());
+  // Each fails with one line and status 1; the record stays as it was, no file is made.
+  void aFailedExportChangesNothing_data() {
+    QTest::addColumn<QString>("record");  // none, answers, garbage
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("no record on this computer") << "none"
+                                                << "uit.csv"
+                                                << "nog geen resultaten";
+    QTest::newRow("a file that cannot be written") << "answers"
+                                                   << "gewoon/uit.csv"
+                                                   << "gewoon/uit.csv";
+    QTest::newRow("a record that is no database") << "garbage"
+                                                  << "uit.csv"
+                                                  << "beschadigd";
+  }
+  void aFailedExportChangesNothing() {
+    QFETCH(QString, record);
+    QFETCH(QString, target);
+    QFETCH(QString, named);
+    recordtest::write(home(QStringLiteral("gewoon")), "een bestand, geen map");
+    if (record == QLatin1String("answers"))
+      QVERIFY(recordtest::writeRecord(place(), QStringLiteral("Noor"), 3));
+    if (record == QLatin1String("garbage")) {
+      QVERIFY(QDir().mkpath(QFileInfo(place()).absolutePath()));
+      recordtest::write(place(), QByteArray(4096, 'x'));
+    }
+    const QByteArray before = recordtest::bytes(place());
+
+    const Run r = run({QStringLiteral("--export=") + home(target)});
+    QCOMPARE(r.exitCode, 1);
+    verifyOneLine(r);
+    QVERIFY2(r.error.contains(named.toUtf8()), r.error.constData());
+    QVERIFY(!QFileInfo::exists(home(target)));
+    QCOMPARE(recordtest::bytes(place()), before);
+    if (record == QLatin1String("none")) QCOMPARE(recordsBelow(m_home->path()), QStringList());
+    if (record == QLatin1String("answers"))
+      QCOMPARE(recordtest::answers(place(), QStringLiteral("Noor")), 3);
+  }
+
+  // Both places hold a record: the export gives the one place's, the earlier one is kept
+  // beside it under a name that says so, and stderr says where.
+  void bothPlacesKeepTheirAnswers() {
+    QVERIFY(recordtest::writeRecord(earlierPlace(), QStringLiteral("Oud"), 1, 1));
+    QVERIFY(recordtest::writeRecord(place(), QStringLiteral("Noor"), 2));
+    const QString csv = home(QStringLiteral("uit.csv"));
+    const Run r = run({QStringLiteral("--export=") + csv});
+    QCOMPARE(r.exitCode, 0);
+    verifyOneLine(r);
+    QCOMPARE(exportedLines(csv, QStringLiteral("Noor")), 2);
+    QCOMPARE(exportedLines(csv, QStringLiteral("Oud")), 0);
+    const QStringList aside =
+        QDir(QFileInfo(place()).absolutePath())
+            .entryList({QStringLiteral("splitsen-oude-plek-*.sqlite")}, QDir::Files);
+    QCOMPARE(aside.size(), 1);
+    QVERIFY2(r.error.contains(aside.front().toUtf8()), r.error.constData());
+    const QString kept = QFileInfo(place()).absolutePath() + QLatin1Char('/') + aside.front();
+    QCOMPARE(recordtest::answers(kept, QStringLiteral("Oud")), 2);
+    QVERIFY(!QFileInfo::exists(earlierPlace()));
   }
 };
 
