@@ -1,6 +1,8 @@
 // The school server's tables and roles: what each role may do, answers that come back as
 // they were sent, the class list and the practice state shared by every computer.
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "school/server.h"
@@ -24,6 +26,8 @@ class SchoolServerTest : public QObject {
   void practiceContinuesOnAnyComputer();
   void refusalsNameNoPassword_data();
   void refusalsNameNoPassword();
+  void passwordMayComeFromPgpass_data();
+  void passwordMayComeFromPgpass();
 
  private:
   // An open session of `role`; its outcome in `opened`.
@@ -256,6 +260,34 @@ void SchoolServerTest::refusalsNameNoPassword() {
   QVERIFY(!server.isOpen());
   QVERIFY2(!outcome.detail.contains(password), qPrintable(outcome.detail));
   QVERIFY(!school::describe(outcome.problem).contains(password));
+}
+
+void SchoolServerTest::passwordMayComeFromPgpass_data() {
+  QTest::addColumn<QString>("line");
+  QTest::addColumn<Problem>("problem");
+  QTest::newRow("the right password")
+      << QStringLiteral("127.0.0.1:%1:splitsen:splitsen_leerling:%2")
+             .arg(m_server.port())
+             .arg(QLatin1String(PgServer::PupilPassword))
+      << Problem::None;
+  QTest::newRow("a line for another server")
+      << QStringLiteral("elders:5432:*:*:x") << Problem::WrongPassword;
+}
+
+void SchoolServerTest::passwordMayComeFromPgpass() {
+  QFETCH(QString, line);
+  QTemporaryDir home;
+  const QString file = home.filePath(QStringLiteral(".pgpass"));
+  QFile pgpass(file);
+  QVERIFY(pgpass.open(QIODevice::WriteOnly));
+  pgpass.write(line.toUtf8() + '\n');
+  pgpass.close();
+  pgpass.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+  qputenv("PGPASSFILE", QFile::encodeName(file));
+  school::Server server(m_server.address(Role::Pupil, QString()), QStringLiteral("pgpass"));
+  const Outcome outcome = server.open();
+  qunsetenv("PGPASSFILE");
+  QTEST(outcome.problem, "problem");
 }
 
 QTEST_GUILESS_MAIN(SchoolServerTest)
