@@ -1,0 +1,52 @@
+#pragma once
+// Helpers of the school's tests: answers to send, and the server started once per test
+// program (skipped, with the reason, where PostgreSQL is not installed).
+
+#include <QTest>
+#include <vector>
+
+#include "school/answer.h"
+#include "school/outbox.h"
+#include "tests/school/pg_server.h"
+
+namespace schooltest {
+
+// `count` answers of one computer, with every optional field filled on most and left
+// out on every fifth (a number that was only practised).
+inline std::vector<school::Answer> answers(int count, const QUuid& computer = QUuid::createUuid(),
+                                           const QString& child = QStringLiteral("Noor")) {
+  std::vector<school::Answer> all;
+  for (int i = 0; i < count; ++i) {
+    school::Answer a;
+    a.id = QUuid::createUuid();
+    a.computer = computer;
+    a.time = QStringLiteral("2026-03-05T09:%1:07.250+01:00").arg(i % 60, 2, 10, QLatin1Char('0'));
+    a.child = child;
+    a.exercise = QStringLiteral("frmsplitsmachine");
+    a.number = 2 + i % 9;
+    if (i % 5 != 4) {
+      a.shown = i % a.number;
+      a.given = QString::number(a.number - *a.shown);
+      a.right = i % 3 != 0;
+      a.ms = 800 + i;
+    }
+    all.push_back(a);
+  }
+  return all;
+}
+
+inline void fill(school::MemoryOutbox& outbox, const std::vector<school::Answer>& all) {
+  for (const school::Answer& a : all) outbox.add(a);
+}
+
+}  // namespace schooltest
+
+// Starts `server` in initTestCase; skips the whole test program only where PostgreSQL is
+// not installed, and fails where it is but does not start.
+#define SCHOOL_START_SERVER(server)                                                     \
+  do {                                                                                  \
+    if (!PgServer::installed())                                                         \
+      QSKIP("PostgreSQL is not installed on this machine (scripts/setup installs it)"); \
+    QString why;                                                                        \
+    QVERIFY2((server).start(&why), qPrintable(why));                                    \
+  } while (false)

@@ -1,0 +1,238 @@
+// The sender against a real server: every answer arrives exactly once whatever happens to
+// the connection, answers wait on the computer while the server is away or refuses, and
+// the teacher's line says why without ever showing a password.
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include "school/sender.h"
+#include "tests/school/school_test_support.h"
+
+using school::Problem;
+using Role = PgServer::Role;
+
+namespace {
+
+// A generous bound for answers to arrive: the sender retries every few seconds at most.
+constexpr int ArriveMs = 30000;
+
+// An outbox whose record fails to mark the first `failures` batches as sent.
+class ForgetfulOutbox : public school::MemoryOutbox {
+ public:
+  explicit ForgetfulOutbox(int failures) : m_failures(failures) {}
+  bool markSent(const std::vector<QUuid>& ids) override {
+    if (m_failures > 0) {
+      --m_failures;
+      return false;
+    }
+    return school::MemoryOutbox::markSent(ids);
+  }
+
+ private:
+  std::atomic<int> m_failures;
+};
+
+}  // namespace
+
+class SchoolSenderTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void initTestCase();
+  void init();
+  void cleanup();
+  void everyAnswerArrivesOnce_data();
+  void everyAnswerArrivesOnce();
+  void answersWaitWhileTheServerIsDown();
+  void answersWaitWhileTheServerRefuses_data();
+  void answersWaitWhileTheServerRefuses();
+  void twoComputersThroughStopsAndCuts();
+
+ private:
+  school::Sender::Options options(school::Outbox& outbox, Role role = Role::Pupil) const;
+  static void checkNoPassword(const school::SenderState& state);
+
+  PgServer m_server;
+};
+
+school::Sender::Options SchoolSenderTest::options(school::Outbox& outbox, Role role) const {
+  school::Sender::Options o;
+  o.address = m_server.address(role);
+  o.outbox = &outbox;
+  o.batchSize = 40;
+  o.firstRetryMs = 50;
+  o.maxRetryMs = 400;
+  o.idleCheckMs = 200;
+  o.draw = [] { return 1.0; };
+  return o;
+}
+
+void SchoolSenderTest::checkNoPassword(const school::SenderState& state) {
+  for (const char* password : {PgServer::PupilPassword, PgServer::TeacherPassword}) {
+    QVERIFY2(!school::describe(state).contains(QLatin1String(password)),
+             qPrintable(school::describe(state)));
+    QVERIFY2(!state.lastProblem.detail.contains(QLatin1String(password)),
+             qPrintable(state.lastProblem.detail));
+  }
+}
+
+void SchoolSenderTest::initTestCase() {
+  SCHOOL_START_SERVER(m_server);
+}
+
+void SchoolSenderTest::init() {
+  if (!m_server.running()) QVERIFY(m_server.restart());
+  bool ok = false;
+  m_server.sql(QStringLiteral("TRUNCATE answers"), &ok);
+  QVERIFY(ok);
+}
+
+void SchoolSenderTest::cleanup() {
+  if (!m_server.running()) QVERIFY(m_server.restart());
+}
+
+enum class Fault { None, CutBeforeCommit, MarkingFails, SentTwice };
+
+void SchoolSenderTest::everyAnswerArrivesOnce_data() {
+  QTest::addColumn<Fault>("fault");
+  QTest::newRow("nothing goes wrong") << Fault::None;
+  QTest::newRow("the connection is cut before COMMIT, three times") << Fault::CutBeforeCommit;
+  QTest::newRow("the computer fails to mark a batch as sent, twice") << Fault::MarkingFails;
+  QTest::newRow("the same answers wait on two computers") << Fault::SentTwice;
+}
+
+void SchoolSenderTest::everyAnswerArrivesOnce() {
+  QFETCH(Fault, fault);
+  const std::vector<school::Answer> all = schooltest::answers(200);
+  ForgetfulOutbox outbox(fault == Fault::MarkingFails ? 2 : 0);
+  school::MemoryOutbox copy;
+  schooltest::fill(outbox, all);
+  if (fault == Fault::SentTwice) schooltest::fill(copy, all);
+
+  std::atomic<int> cuts{fault == Fault::CutBeforeCommit ? 3 : 0};
+  school::Sender::Options o = options(outbox);
+  o.beforeCommit = [&] {
+    if (cuts > 0 && m_server.cutConnections() > 0) --cuts;
+  };
+  school::Sender sender(o);
+  std::unique_ptr<school::Sender> second;
+  if (fault == Fault::SentTwice) second = std::make_unique<school::Sender>(options(copy));
+
+  QTRY_COMPARE_WITH_TIMEOUT(outbox.waiting() + copy.waiting(), 0, ArriveMs);
+  QCOMPARE(m_server.answerCount(), int(all.size()));
+  QCOMPARE(cuts.load(), 0);
+  QTRY_VERIFY_WITH_TIMEOUT(sender.state().connected, ArriveMs);
+  QCOMPARE(sender.state().waiting, 0);
+  if (fault == Fault::CutBeforeCommit)
+    QCOMPARE(sender.state().lastProblem.problem, Problem::Unreachable);
+  checkNoPassword(sender.state());
+}
+
+void SchoolSenderTest::answersWaitWhileTheServerIsDown() {
+  QVERIFY(m_server.stop());
+  school::MemoryOutbox outbox;
+  schooltest::fill(outbox, schooltest::answers(50));
+  school::Sender sender(options(outbox));
+  sender.poke();
+  QTRY_COMPARE_WITH_TIMEOUT(sender.state().lastProblem.problem, Problem::Unreachable, ArriveMs);
+  QVERIFY(!sender.state().connected);
+  QCOMPARE(outbox.waiting(), 50);
+  QTRY_COMPARE_WITH_TIMEOUT(sender.state().waiting, 50, ArriveMs);
+  QVERIFY(school::describe(sender.state()).contains(QLatin1String("server niet bereikbaar")));
+  checkNoPassword(sender.state());
+
+  QVERIFY(m_server.restart());
+  QTRY_COMPARE_WITH_TIMEOUT(outbox.waiting(), 0, ArriveMs);
+  QCOMPARE(m_server.answerCount(), 50);
+  QTRY_VERIFY_WITH_TIMEOUT(sender.state().connected, ArriveMs);
+}
+
+void SchoolSenderTest::answersWaitWhileTheServerRefuses_data() {
+  QTest::addColumn<QString>("refuse");
+  QTest::addColumn<QString>("allow");
+  QTest::addColumn<Problem>("problem");
+  QTest::addColumn<QString>("line");
+  QTest::newRow("wrong password") << "ALTER ROLE splitsen_leerling PASSWORD 'een-ander'"
+                                  << QStringLiteral("ALTER ROLE splitsen_leerling PASSWORD '%1'")
+                                         .arg(QLatin1String(PgServer::PupilPassword))
+                                  << Problem::WrongPassword << "wachtwoord fout";
+  QTest::newRow("no permission to add answers") << "REVOKE INSERT ON answers FROM splitsen_leerling"
+                                                << "GRANT INSERT ON answers TO splitsen_leerling"
+                                                << Problem::NoPermission << "geen toestemming";
+  QTest::newRow("the server's disk is full")
+      << "CREATE FUNCTION full_disk() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+         "RAISE EXCEPTION 'could not extend file' USING ERRCODE = 'disk_full'; END $$; "
+         "CREATE TRIGGER full_disk BEFORE INSERT ON answers FOR EACH ROW EXECUTE FUNCTION "
+         "full_disk()"
+      << "DROP TRIGGER full_disk ON answers; DROP FUNCTION full_disk()" << Problem::Full
+      << "server vol";
+  QTest::newRow("the server's tables are older")
+      << "UPDATE schema_version SET version = 0"
+      << "UPDATE schema_version SET version = 1" << Problem::SchemaTooOld
+      << "versie 0, dit programma kent versie 1";
+  QTest::newRow("the server's tables are newer")
+      << "UPDATE schema_version SET version = 2"
+      << "UPDATE schema_version SET version = 1" << Problem::SchemaTooNew
+      << "nieuwer dan dit programma";
+  QTest::newRow("the tables were never set up")
+      << "ALTER TABLE schema_version RENAME TO schema_version_away"
+      << "ALTER TABLE schema_version_away RENAME TO schema_version" << Problem::NotSetUp
+      << "niet ingericht";
+}
+
+void SchoolSenderTest::answersWaitWhileTheServerRefuses() {
+  QFETCH(QString, refuse);
+  QFETCH(QString, allow);
+  QFETCH(Problem, problem);
+  QFETCH(QString, line);
+  bool ok = false;
+  m_server.sql(refuse, &ok);
+  QVERIFY(ok);
+  school::MemoryOutbox outbox;
+  schooltest::fill(outbox, schooltest::answers(60));
+  auto sender = std::make_unique<school::Sender>(options(outbox));
+  QTRY_COMPARE_WITH_TIMEOUT(sender->state().lastProblem.problem, problem, ArriveMs);
+  QVERIFY(!sender->state().connected);
+  QVERIFY2(school::describe(sender->state()).contains(line),
+           qPrintable(school::describe(sender->state())));
+  checkNoPassword(sender->state());
+  QCOMPARE(outbox.waiting(), 60);
+  QCOMPARE(m_server.answerCount(), 0);
+
+  m_server.sql(allow, &ok);
+  QVERIFY(ok);
+  QTRY_COMPARE_WITH_TIMEOUT(outbox.waiting(), 0, ArriveMs);
+  QCOMPARE(m_server.answerCount(), 60);
+  QTRY_VERIFY_WITH_TIMEOUT(sender->state().connected, ArriveMs);
+}
+
+void SchoolSenderTest::twoComputersThroughStopsAndCuts() {
+  // The rounds' events come from a fixed seed, so a failure replays exactly.
+  QRandomGenerator draws(28);
+  school::MemoryOutbox first, second;
+  school::Sender one(options(first));
+  school::Sender two(options(second));
+  const QUuid computers[] = {QUuid::createUuid(), QUuid::createUuid()};
+  int given = 0;
+  for (int round = 0; round < 20; ++round) {
+    const bool stop = draws.bounded(2) == 0;
+    if (stop) QVERIFY(m_server.stop());
+    for (int c = 0; c < 2; ++c) {
+      const auto batch = schooltest::answers(int(draws.bounded(1, 30)), computers[c]);
+      schooltest::fill(c == 0 ? first : second, batch);
+      given += int(batch.size());
+    }
+    one.poke();
+    two.poke();
+    QTest::qWait(int(draws.bounded(20, 150)));
+    if (stop) QVERIFY(m_server.restart());
+    if (draws.bounded(2) == 0) m_server.cutConnections();
+  }
+  QTRY_COMPARE_WITH_TIMEOUT(first.waiting() + second.waiting(), 0, ArriveMs);
+  QCOMPARE(m_server.answerCount(), given);
+  QCOMPARE(m_server.sql(QStringLiteral("SELECT count(DISTINCT computer) FROM answers")),
+           QStringLiteral("2"));
+}
+
+QTEST_GUILESS_MAIN(SchoolSenderTest)
+#include "tst_school_sender.moc"
