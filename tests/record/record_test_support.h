@@ -3,12 +3,19 @@
 // the file with a connection of the test's own.
 
 #include <QFile>
+#include <QFontMetricsF>
+#include <QSize>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
+#include <QTest>
 #include <QVariant>
 
+#include "forms/font.h"
+#include "forms/units.h"
 #include "record/entry.h"
+#include "record/namefit.h"
 
 namespace recordtest {
 
@@ -50,6 +57,22 @@ inline QByteArray bytes(const QString& file) {
 inline void write(const QString& file, const QByteArray& data) {
   QFile f(file);
   if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(data);
+}
+
+// A name's caption on a tile of `tile` twips, measured in its own type: every line as
+// wide as the tile allows, all lines inside the tile with their descenders, and not a
+// letter of the name lost.
+inline void verifyNameFits(const QString& caption, const forms::Font& font, const QString& name,
+                           QSize tile) {
+  const QFontMetricsF metrics(forms::toQFont(font));
+  const QStringList lines = caption.split(forms::CrLf);
+  for (const QString& line : lines)
+    QVERIFY2(metrics.horizontalAdvance(line) <= record::captionWidth(tile.width()),
+             qPrintable(line + QStringLiteral(" in ") + QString::number(font.size)));
+  QVERIFY(lines.size() * metrics.lineSpacing() <= forms::layoutPixels(tile.height()) - 4);
+  QVERIFY(font.size >= 5);
+  QCOMPARE(QString(caption).remove(forms::CrLf).remove(QLatin1Char(' ')),
+           QString(name).remove(QLatin1Char(' ')));
 }
 
 }  // namespace recordtest

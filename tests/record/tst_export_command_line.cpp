@@ -44,7 +44,7 @@ class ExportCommandLineTest : public QObject {
     QCOMPARE(p->readAllStandardError(), QByteArray());
     const QList<QByteArray> lines = recordtest::bytes(out).split('\n');
     QCOMPARE(lines.size(), 3);  // header, one answer, the final line end
-    QVERIFY(lines[1].contains(";Noor;Splitsmachine;7;3;4;1;1500"));
+    QVERIFY(lines[1].contains(";Noor;SPLITSMACHINE;7;3;4;1;1500"));
   }
 
   void a_place_that_cannot_be_written_is_named_on_one_line() {
