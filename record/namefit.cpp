@@ -12,7 +12,10 @@ namespace {
 constexpr double MinSize = 5.0;   // points: smaller than this nobody reads it
 constexpr double SizeStep = 0.5;  // points
 constexpr double Edge = 2;        // layout pixels of the tile's raised edge
-constexpr double Air = 3;         // layout pixels beside the text
+// Text is measured in the layout's pixels but drawn at the zoom, where its hinted width
+// differs a little: a line keeps this share of the tile's width free, so it is never
+// wrapped again when drawn.
+constexpr double Air = 0.15;
 
 // The name's pieces that may end a line: each word with the blank after it dropped, a
 // hyphen staying with the part before it.
@@ -76,7 +79,7 @@ bool fitsBox(const QStringList& lines, const QFontMetricsF& metrics, double widt
 }  // namespace
 
 double captionWidth(int widthTwips) {
-  return forms::layoutPixels(widthTwips) - 2 * (Edge + Air);
+  return (forms::layoutPixels(widthTwips) - 2 * Edge) * (1 - Air);
 }
 
 double captionHeight(int heightTwips) {
