@@ -7,6 +7,7 @@
 #include "app/identity.h"
 #include "forms/program.h"
 #include "record/csv.h"
+#include "record/translations.h"
 
 int main(int argc, char* argv[]) {
   setApplicationIdentity();
@@ -24,6 +25,8 @@ int main(int argc, char* argv[]) {
     return record::exportFromCommandLine(*parsed.options->exportFile);
   }
   QApplication app(argc, argv);
+  // Qt's own dialogs (Ja/Nee, the file dialog) in Dutch.
+  record::installDutchTranslations();
   forms::Program program;
   startSplitsen(program, *parsed.options);
   return QApplication::exec();

@@ -1,5 +1,9 @@
 #include "record/classlist.h"
 
+#include <QCollator>
+#include <QLocale>
+#include <algorithm>
+
 namespace record {
 
 QString nameProblem(const QString& name, const QStringList& others) {
@@ -42,6 +46,47 @@ QString pictureResource(const QString& key) {
 
 QString pictureName(const QString& key) {
   return key;
+}
+
+QList<Child> alphabetical(QList<Child> children) {
+  QCollator collator{QLocale(QLocale::Dutch, QLocale::Netherlands)};
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  collator.setNumericMode(true);
+  std::stable_sort(children.begin(), children.end(), [&](const Child& a, const Child& b) {
+    return collator.compare(a.name, b.name) < 0;
+  });
+  return children;
+}
+
+QString proposedPicture(const QList<Child>& children) {
+  QString best;
+  qsizetype fewest = children.size() + 1;
+  for (const QString& key : childPictures()) {
+    const auto users = std::count_if(children.begin(), children.end(),
+                                     [&](const Child& c) { return c.picture == key; });
+    if (users < fewest) {
+      best = key;
+      fewest = users;
+    }
+  }
+  return best;
+}
+
+QString sharedPictureNote(const QList<Child>& children, const QString& name,
+                          const QString& picture) {
+  QStringList others;
+  for (const Child& c : alphabetical(children))
+    if (c.picture == picture && c.name.toCaseFolded() != name.toCaseFolded()) others << c.name;
+  if (others.isEmpty()) return QString();
+  const QString who = others.size() == 1
+                          ? others.front()
+                          : others.mid(0, others.size() - 1).join(QStringLiteral(", ")) +
+                                QStringLiteral(" en ") + others.back();
+  return QStringLiteral(
+             "Let op: %1 %2 dezelfde prent (%3). Een kind dat nog niet leest, "
+             "zoekt zijn naam aan de prent.")
+      .arg(who, others.size() == 1 ? QStringLiteral("heeft") : QStringLiteral("hebben"),
+           pictureName(picture));
 }
 
 }  // namespace record

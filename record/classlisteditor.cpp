@@ -53,6 +53,7 @@ ClassListEditor::ClassListEditor(QWidget* parent) : QWidget(parent) {
   side->addLayout(buttons);
   m_message = new QLabel(this);
   m_message->setWordWrap(true);
+  m_message->setTextFormat(Qt::PlainText);  // names are shown as typed, never as markup
   side->addWidget(m_message);
   side->addStretch(1);
 
@@ -67,7 +68,7 @@ ClassListEditor::ClassListEditor(QWidget* parent) : QWidget(parent) {
 void ClassListEditor::reload() {
   const int row = m_list->currentRow();
   m_list->clear();
-  for (const record::Child& child : record::classList()) {
+  for (const record::Child& child : record::alphabetical(record::classList())) {
     auto* item = new QListWidgetItem(QIcon(record::pictureResource(child.picture)), child.name);
     item->setData(Qt::UserRole, child.picture);
     m_list->addItem(item);
@@ -84,7 +85,7 @@ void ClassListEditor::selectionChanged() {
   const bool selected = m_list->currentRow() >= 0;
   m_change->setEnabled(selected && record::database());
   m_remove->setEnabled(selected && record::database());
-  if (!selected) return;
+  if (!selected) return choosePicture(record::proposedPicture(record::classList()));
   m_name->setText(m_list->currentItem()->text());
   choosePicture(m_list->currentItem()->data(Qt::UserRole).toString());
 }
@@ -111,6 +112,11 @@ void ClassListEditor::tell(const QString& text, bool problem) {
   m_message->setText(text);
 }
 
+void ClassListEditor::tellShared(const QString& text, const QString& name) {
+  const QString note = record::sharedPictureNote(record::classList(), name, chosenPicture());
+  tell(note.isEmpty() ? text : text + QLatin1Char(' ') + note, false);
+}
+
 void ClassListEditor::add() {
   record::Database* db = record::database();
   const QString name = m_name->text().trimmed();
@@ -118,10 +124,11 @@ void ClassListEditor::add() {
   if (!problem.isEmpty()) return tell(problem, true);
   if (!db || db->addChild({name, chosenPicture()}) != record::Failure::None)
     return tell(QStringLiteral("De klaslijst kan nu niet worden bewaard."), true);
-  tell(QStringLiteral("%1 staat in de klaslijst.").arg(name), false);
+  tellShared(QStringLiteral("%1 staat in de klaslijst.").arg(name), name);
   m_name->clear();
   reload();
   m_list->setCurrentRow(-1);
+  selectionChanged();  // the next child is offered a picture nobody has
   Q_EMIT changed();
 }
 
@@ -139,7 +146,7 @@ void ClassListEditor::change() {
   }
   if (db->setPicture(to, chosenPicture()) != record::Failure::None)
     return tell(QStringLiteral("De klaslijst kan nu niet worden bewaard."), true);
-  tell(QStringLiteral("%1 is gewijzigd.").arg(to), false);
+  tellShared(QStringLiteral("%1 is gewijzigd.").arg(to), to);
   reload();
   Q_EMIT changed();
 }

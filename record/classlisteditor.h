@@ -1,7 +1,8 @@
 #pragma once
 // The teacher's class list: add a child with a name and a picture, rename, change the
 // picture, take a child off the list. A name that breaks the rules gets a message and
-// nothing is saved.
+// nothing is saved. A new child is offered a picture nobody has; the teacher is told
+// when two children share one.
 
 #include <QWidget>
 
@@ -35,6 +36,8 @@ class ClassListEditor : public QWidget {
   QString chosenPicture() const;
   QStringList names(int except = -1) const;
   void tell(const QString& text, bool problem);
+  // `text`, and when other children have the picture `name` just got, who they are.
+  void tellShared(const QString& text, const QString& name);
 
   QListWidget* m_list;
   QLineEdit* m_name;

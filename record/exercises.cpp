@@ -4,23 +4,40 @@ namespace record {
 
 const QList<Exercise>& exercises() {
   static const QList<Exercise> table = {
-      {"frmsplitsmachine", "Splitsmachine", true},
-      {"frmsplits1", "Kijk en splits", true},
-      {"frmsplitsrijenB", "Splitsvriendjes", true},
-      {"frmsleepsplits2", "Ontbrekend deel", true},
-      {"frmsleepsplits3", "Ontbrekend deel met score", true},
-      {"frmsplits2", "Splitsingen memoriseren", false},
-      {"frmsleepsplits", "Klik en splits", false},
-      {"frmsplitsrijenA", "Splitsrijen", false},
-      {"frmsplitsbeeldB", "Getalbeelden splitsen", false},
+      {"frmsplitsmachine", "SPLITSMACHINE", ":/assets/frmkiesbasis/bloem.svg", true},
+      {"frmsplits1", "Kijk en splits", ":/assets/frmkiesbasis/hart.svg", true},
+      {"frmsplitsrijenB", "splitsing memoriseren (vriendjes)", ":/assets/frmkiesbasis/ijsje.svg",
+       true},
+      {"frmsleepsplits2", "Klik en splits (ontbrekend deel)", ":/assets/frmkiesbasis/kat.svg",
+       true},
+      {"frmsleepsplits3", "Klik en splits (met score)", ":/assets/frmkiesbasis/haan.svg", true},
+      {"frmsplits2", "Splits", ":/assets/common/bij.svg", false},
+      {"frmsleepsplits", "Klik en splits (stap voor stap)", ":/assets/frmkiesbasis/uil.svg", false},
+      {"frmsplitsrijenA", "splitsing memoriseren (rijen)", ":/assets/frmkiesbasis/huis.svg", false},
+      {"frmsplitsbeeldB", "SPLITSEN VAN GETALBEELDEN", ":/assets/frmkiesbasis/sneeuwman.svg",
+       false},
   };
   return table;
 }
 
-QString exerciseName(const QString& key) {
+namespace {
+
+const Exercise* find(const QString& key) {
   for (const Exercise& e : exercises())
-    if (key == QLatin1String(e.key)) return QString::fromUtf8(e.name);
-  return key;
+    if (key == QLatin1String(e.key)) return &e;
+  return nullptr;
+}
+
+}  // namespace
+
+QString exerciseName(const QString& key) {
+  const Exercise* e = find(key);
+  return e ? QString::fromUtf8(e->name) : key;
+}
+
+QString exercisePicture(const QString& key) {
+  const Exercise* e = find(key);
+  return e ? QString::fromLatin1(e->picture) : QString();
 }
 
 }  // namespace record

@@ -1,6 +1,8 @@
 #include "record/grownupcheck.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +11,8 @@
 
 #include "forms/conversions.h"
 #include "forms/program.h"
+#include "record/teachermenu.h"
+#include "record/translations.h"
 
 GrownUpCheck::GrownUpCheck(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("GrownUpCheck"));
@@ -35,6 +39,11 @@ GrownUpCheck::GrownUpCheck(QWidget* parent) : QDialog(parent) {
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &GrownUpCheck::check);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  // Wide enough for its title in the window manager's frame, which is drawn in about the
+  // application's font, with room for the frame's buttons.
+  const int title = QFontMetrics(QApplication::font()).horizontalAdvance(windowTitle());
+  setMinimumWidth(std::max(sizeHint().width(), title * 3 / 2 + 160));
+  adjustSize();
 }
 
 void GrownUpCheck::check() {
@@ -47,10 +56,13 @@ void GrownUpCheck::check() {
   }
 }
 
-void GrownUpCheck::ask(QWidget* parent, std::function<void()> passed) {
-  auto* dialog = new GrownUpCheck(parent);
+void GrownUpCheck::ask(std::function<void()> passed) {
+  // Every Qt dialog the program shows is the teacher's, behind this check.
+  record::installDutchTranslations();
+  auto* dialog = new GrownUpCheck;
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setWindowModality(Qt::ApplicationModal);
+  record::placeForTeacher(*dialog);
   connect(dialog, &QDialog::accepted, dialog, [passed = std::move(passed)] { passed(); });
   dialog->open();
 }

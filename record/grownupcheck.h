@@ -3,6 +3,7 @@
 // program's random source) before the teacher's view opens.
 
 #include <QDialog>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -15,8 +16,8 @@ class GrownUpCheck : public QDialog {
   int expected() const { return m_a * m_b; }
   QLineEdit* answerBox() const { return m_answer; }
 
-  // Asks, and calls `passed` once the right product is given.
-  static void ask(QWidget* parent, std::function<void()> passed);
+  // Asks, above the screen in front, and calls `passed` once the right product is given.
+  static void ask(std::function<void()> passed);
 
  private:
   void check();

@@ -14,13 +14,25 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "forms/pictures.h"
 #include "record/classlisteditor.h"
 #include "record/csv.h"
 #include "record/exercises.h"
 #include "record/recorder.h"
 #include "record/splitgrid.h"
+#include "record/teachermenu.h"
 
 namespace {
+
+constexpr int ExerciseIcon = 32;  // pixels
+
+// The exercise's picture as the chooser shows it, drawn at the table's size.
+QIcon exerciseIcon(const QString& key, const QWidget* on) {
+  const QString resource = record::exercisePicture(key);
+  if (resource.isEmpty()) return QIcon();
+  return QIcon(forms::Picture::svg(resource).pixmap(QSize(ExerciseIcon, ExerciseIcon),
+                                                    on->devicePixelRatioF()));
+}
 
 QString swatch(record::Knowledge k) {
   return QStringLiteral(
@@ -46,7 +58,9 @@ QString legendText(const record::Thresholds& t) {
 
 }  // namespace
 
-TeacherView::TeacherView(QWidget* parent) : QWidget(parent, Qt::Window) {
+TeacherView::TeacherView(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("TeacherView"));
   setWindowTitle(QStringLiteral("Splitsen \u2013 voor de leerkracht"));
   auto* layout = new QVBoxLayout(this);
@@ -79,16 +93,18 @@ TeacherView::TeacherView(QWidget* parent) : QWidget(parent, Qt::Window) {
   splitsLayout->addWidget(m_legend);
   m_tabs->addTab(splits, QStringLiteral("Splitsingen"));
 
-  m_days = new QTableWidget(0, 3, m_tabs);
-  m_days->setHorizontalHeaderLabels({QStringLiteral("Dag"),
-                                     QStringLiteral("Oefeningen (aantal keer)"),
-                                     QStringLiteral("Totaal")});
-  m_days->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-  m_days->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-  m_days->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+  // A row per exercise practised that day, with its picture from the chooser; the day
+  // and its total span the day's rows. Nothing is cut: columns and rows take their text.
+  m_days = new QTableWidget(0, 4, m_tabs);
+  m_days->setHorizontalHeaderLabels({QStringLiteral("Dag"), QStringLiteral("Oefening"),
+                                     QStringLiteral("Aantal keer"), QStringLiteral("Totaal")});
+  m_days->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  m_days->horizontalHeader()->setStretchLastSection(true);
+  m_days->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   m_days->verticalHeader()->hide();
   m_days->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_days->setWordWrap(false);  // one line a day; the tooltip has the whole text
+  m_days->setTextElideMode(Qt::ElideNone);
+  m_days->setIconSize(QSize(ExerciseIcon, ExerciseIcon));
   m_tabs->addTab(m_days, QStringLiteral("Per dag"));
 
   m_editor = new ClassListEditor(m_tabs);
@@ -103,7 +119,8 @@ TeacherView::TeacherView(QWidget* parent) : QWidget(parent, Qt::Window) {
     refresh();
   });
 
-  resize(900, 680);
+  // As large as its text and grid want, and no smaller than a comfortable overview.
+  resize(sizeHint().expandedTo(QSize(960, 720)));
   showState();
   fillChildren();
   refresh();
@@ -114,6 +131,7 @@ TeacherView* TeacherView::showView() {
   if (!view) {
     view = new TeacherView;
     view->setAttribute(Qt::WA_DeleteOnClose);
+    record::placeForTeacher(*view);
   } else {
     view->showState();
     view->fillChildren();
@@ -176,37 +194,54 @@ void TeacherView::refresh() {
   summary.finish();
   m_grid->setSummary(summary);
 
+  m_days->clearSpans();
   m_days->setRowCount(0);
   if (!db) return;
-  // One row per day, newest first: each exercise with how many answers or numbers.
+  // Per day, newest first: each exercise with how many answers or numbers.
+  struct Practised {
+    QString exercise;
+    int count;
+  };
   QString day;
-  QStringList parts;
-  int total = 0;
+  QList<Practised> practised;
   auto flushDay = [&] {
-    if (day.isEmpty()) return;
-    const int r = m_days->rowCount();
-    m_days->insertRow(r);
+    if (practised.isEmpty()) return;
+    const int first = m_days->rowCount();
+    int total = 0;
+    for (const Practised& p : practised) {
+      const int r = m_days->rowCount();
+      m_days->insertRow(r);
+      m_days->setItem(
+          r, 1,
+          new QTableWidgetItem(exerciseIcon(p.exercise, this), record::exerciseName(p.exercise)));
+      auto* count = new QTableWidgetItem(QString::number(p.count));
+      count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      m_days->setItem(r, 2, count);
+      total += p.count;
+    }
     const QDate date = QDate::fromString(day, Qt::ISODate);
     m_days->setItem(
-        r, 0,
+        first, 0,
         new QTableWidgetItem(
             date.isValid()
                 ? QLocale(QLocale::Dutch).toString(date, QStringLiteral("ddd d MMM yyyy"))
                 : day));
-    auto* exercises = new QTableWidgetItem(parts.join(QStringLiteral(", ")));
-    exercises->setToolTip(parts.join(QLatin1Char('\n')));
-    m_days->setItem(r, 1, exercises);
-    m_days->setItem(r, 2, new QTableWidgetItem(QString::number(total)));
+    auto* sum = new QTableWidgetItem(QString::number(total));
+    sum->setTextAlignment(Qt::AlignRight | Qt::AlignTop);
+    m_days->setItem(first, 3, sum);
+    m_days->item(first, 0)->setTextAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (practised.size() > 1) {
+      m_days->setSpan(first, 0, static_cast<int>(practised.size()), 1);
+      m_days->setSpan(first, 3, static_cast<int>(practised.size()), 1);
+    }
   };
   for (const auto& d : db->perDay(child)) {
     if (d.day != day) {
       flushDay();
       day = d.day;
-      parts.clear();
-      total = 0;
+      practised.clear();
     }
-    parts << QStringLiteral("%1 %2").arg(record::exerciseName(d.exercise)).arg(d.count);
-    total += d.count;
+    practised.append({d.exercise, d.count});
   }
   flushDay();
 }
@@ -231,23 +266,26 @@ void TeacherView::askExport() {
                                                     QStringLiteral("CSV voor rekenbladen (*.csv)"));
   if (file.isEmpty()) return;
   QString error;
-  if (exportTo(file, &error))
-    QMessageBox::information(
-        this, QStringLiteral("Exporteer"),
-        QStringLiteral("Alles is bewaard in %1.").arg(QDir::toNativeSeparators(file)));
-  else
-    QMessageBox::warning(this, QStringLiteral("Exporteer"), error);
+  const bool saved = exportTo(file, &error);
+  QMessageBox told(
+      saved ? QMessageBox::Information : QMessageBox::Warning, QStringLiteral("Exporteer"),
+      saved ? QStringLiteral("Alles is bewaard in %1.").arg(QDir::toNativeSeparators(file)) : error,
+      QMessageBox::Ok, this);
+  told.setTextFormat(Qt::PlainText);
+  told.exec();
 }
 
 void TeacherView::askWipe() {
   const QString child = chosenChild();
   const QString who =
       child.isNull() ? QStringLiteral("van alle kinderen") : QStringLiteral("van %1").arg(child);
-  const auto answer = QMessageBox::question(
-      this, QStringLiteral("Wis gegevens"),
-      QStringLiteral("Alle geoefende splitsingen %1 wissen? Dit kan niet ongedaan worden gemaakt. "
-                     "De klaslijst blijft.")
-          .arg(who),
-      QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+  QMessageBox question(QMessageBox::Question, QStringLiteral("Wis gegevens"),
+                       QStringLiteral("Alle geoefende splitsingen %1 wissen? Dit kan niet "
+                                      "ongedaan worden gemaakt. De klaslijst blijft.")
+                           .arg(who),
+                       QMessageBox::Yes | QMessageBox::No, this);
+  question.setTextFormat(Qt::PlainText);  // a name is shown as typed, never as markup
+  question.setDefaultButton(QMessageBox::No);
+  const int answer = question.exec();
   if (answer == QMessageBox::Yes) wipeChosen();
 }

@@ -1,5 +1,6 @@
 #include "shell/frminfo.h"
 
+#include "record/teachermenu.h"
 #include "shell/common_pictures.h"
 
 using namespace forms;
@@ -21,7 +22,7 @@ frminfo::frminfo() : Form(Name, Kind::Child, QString(), 10185, 5925, 0x006F6F6F)
       "Getallen tot 10 splitsen in twee delen",
       "Kijken, zeggen, zoeken en onthouden",
       "Negen oefeningen op \u00E9\u00E9n keuzebord",
-      "Geen scores, geen internet nodig",
+      "Elk antwoord blijft op deze computer",
       "Tot de volgende keer!",
   };
   for (int i = 0; i <= 6; ++i) {
@@ -91,6 +92,9 @@ void frminfo::Timer1_Timer() {
     StatusBar1.setPanelText(1, StatusBar1.panelText(1).mid(1));
   else
     StatusBar1.setPanelText(1, StatusBar1.panelTag(1));
+  // The program does not end under the teacher's hands: the countdown waits while a
+  // window of the teacher's is open, and goes on when it closes.
+  if (record::teacherWindowOpen()) return;
   teller = teller + 1;
   if (teller > 150) {
     Timer1.setEnabled(false);

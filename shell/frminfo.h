@@ -1,7 +1,7 @@
 #pragma once
 // The closing screen inside the main window: credits, a text scrolling through the
 // status bar and a progress bar in its second panel; the program ends when the bar
-// is full.
+// is full. The bar waits while the teacher has a window open.
 
 #include "forms/program.h"
 
@@ -32,5 +32,7 @@ class frminfo : public forms::Form {
 };
 
 namespace screens {
-inline frminfo& frminfo() { return forms::Program::current().form<::frminfo>(); }
+inline frminfo& frminfo() {
+  return forms::Program::current().form<::frminfo>();
+}
 }  // namespace screens

@@ -5,15 +5,22 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
+#include <QSize>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QVariant>
 #include <vector>
 
+#include "forms/font.h"
+#include "forms/units.h"
 #include "record/database.h"
 #include "record/entry.h"
+#include "record/namefit.h"
 
 namespace recordtest {
 
@@ -101,6 +108,22 @@ inline int answers(const QString& file, const QString& child) {
   }
   QSqlDatabase::removeDatabase(QStringLiteral("count"));
   return count;
+}
+
+// A name's caption on a tile of `tile` twips, measured in its own type: every line as
+// wide as the tile allows, all lines inside the tile with their descenders, and not a
+// letter of the name lost.
+inline void verifyNameFits(const QString& caption, const forms::Font& font, const QString& name,
+                           QSize tile) {
+  const QFontMetricsF metrics(forms::toQFont(font));
+  const QStringList lines = caption.split(forms::CrLf);
+  for (const QString& line : lines)
+    QVERIFY2(metrics.horizontalAdvance(line) <= record::captionWidth(tile.width()),
+             qPrintable(line + QStringLiteral(" in ") + QString::number(font.size)));
+  QVERIFY(lines.size() * metrics.lineSpacing() <= forms::layoutPixels(tile.height()) - 4);
+  QVERIFY(font.size >= 5);
+  QCOMPARE(QString(caption).remove(forms::CrLf).remove(QLatin1Char(' ')),
+           QString(name).remove(QLatin1Char(' ')));
 }
 
 }  // namespace recordtest

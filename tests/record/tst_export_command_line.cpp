@@ -153,7 +153,7 @@ class ExportCommandLineTest : public QObject {
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QByteArray());
     QCOMPARE(r.error, QByteArray());
-    QVERIFY(recordtest::bytes(csv).contains(";Noor;Splitsmachine;7;3;4;1;1500"));
+    QVERIFY(recordtest::bytes(csv).contains(";Noor;SPLITSMACHINE;7;3;4;1;1500"));
     QCOMPARE(exportedLines(csv, QStringLiteral("Oud")),
              std::max(earlierSaved, 0) + (earlierSaved >= 0) * earlierInLog);
   }

@@ -74,9 +74,9 @@ class RecordCsvTest : public QObject {
         QString::fromUtf8(text),
         QString::fromUtf8("\xEF\xBB\xBF"
                           "tijd;kind;oefening;getal;deel;antwoord;goed;ms\r\n"
-                          "2026-03-05T09:41:07.250+01:00;\"'=Noor\";Splitsmachine;7;3;4;1;2300\r\n"
-                          "2026-03-05T09:41:07.250+01:00;;Splitsmachine;5;1;;0;800\r\n"
-                          "2026-03-05T10:00:00.000+01:00;;Splitsingen memoriseren;8;;;;\r\n"));
+                          "2026-03-05T09:41:07.250+01:00;\"'=Noor\";SPLITSMACHINE;7;3;4;1;2300\r\n"
+                          "2026-03-05T09:41:07.250+01:00;;SPLITSMACHINE;5;1;;0;800\r\n"
+                          "2026-03-05T10:00:00.000+01:00;;Splits;8;;;;\r\n"));
   }
 
   void an_empty_record_exports_only_the_header() {

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/all_screens.h"
 #include "exercises/click_and_split/frmsleepsplits.h"
 #include "exercises/look_and_split/frmsplits1.h"
 #include "exercises/missing_part_chosen/frmsleepsplits2.h"
@@ -15,7 +16,9 @@
 #include "exercises/split_memorising/frmsplits2.h"
 #include "exercises/split_series/frmsplitsrijenA.h"
 #include "record/database.h"
+#include "record/exercises.h"
 #include "record/recorder.h"
+#include "shell/frmkiesbasis.h"
 #include "tests/support/harness.h"
 
 using namespace forms;
@@ -60,6 +63,43 @@ class ScreensRecordTest : public QObject {
   void cleanup() {
     record::stop();
     m_h.reset();
+  }
+
+  void the_teacher_reads_each_exercise_under_its_title_with_its_chooser_picture_data() {
+    QTest::addColumn<QString>("key");
+    for (const record::Exercise& e : record::exercises()) QTest::newRow(e.key) << e.key;
+  }
+  void the_teacher_reads_each_exercise_under_its_title_with_its_chooser_picture() {
+    QFETCH(QString, key);
+    registerAllScreens(m_h->program());
+    const QString name = record::exerciseName(key);
+    // The screen's title, with a word in parentheses only where screens share a title.
+    const QString title = m_h->program().form(key).caption().trimmed();
+    int sharing = 0, named = 0;
+    for (const record::Exercise& e : record::exercises()) {
+      sharing += m_h->program().form(QString::fromLatin1(e.key)).caption().trimmed() == title;
+      named += record::exerciseName(QString::fromLatin1(e.key)) == name;
+    }
+    QCOMPARE(named, 1);
+    if (sharing == 1)
+      QCOMPARE(name, title);
+    else
+      QVERIFY2(name.startsWith(title + QStringLiteral(" (")) && name.endsWith(QLatin1Char(')')),
+               qPrintable(name));
+    // The chooser's button that opens this screen wears the same picture.
+    m_h->start();
+    auto& chooser = m_h->program().form<frmkiesbasis>();
+    QString worn;
+    for (CommandButton* button : chooser.findChildren<CommandButton*>()) {
+      if (button->objectName() == QLatin1String("cmdstop")) continue;
+      chooser.Show();
+      for (const record::Exercise& e : record::exercises())
+        m_h->program().form(QString::fromLatin1(e.key)).Hide();
+      button->click();
+      if (m_h->program().form(key).isVisible()) worn = button->picture().key();
+    }
+    QVERIFY(!worn.isEmpty());
+    QCOMPARE(Picture::svg(record::exercisePicture(key)).key(), worn);
   }
 
   void split_machine_times_from_the_open_lid_and_keeps_what_was_typed() {

@@ -1,22 +1,34 @@
 // The teacher's side: the grown-up check, the overview of splits and days, the class
 // list with its "Wie ben jij?" screen, wiping, and the recording state in every bad case.
 
+#include <QButtonGroup>
+#include <QCollator>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
 
 #include "record/classlisteditor.h"
+#include "record/exercises.h"
 #include "record/frmwiebenjij.h"
 #include "record/grownupcheck.h"
 #include "record/recorder.h"
 #include "record/splitgrid.h"
+#include "record/teachermenu.h"
 #include "record/teacherview.h"
+#include "shell/frminfo.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/frmmecenaat1.h"
 #include "shell/mdiform2.h"
@@ -42,6 +54,31 @@ class TeacherViewTest : public QObject {
     options.wallClock = [this] { return QDateTime(m_day, QTime(9, 0), QTimeZone(3600)); };
     record::start(options);
   }
+  static void addChildren(const QStringList& names) {
+    for (int i = 0; i < names.size(); ++i)
+      QCOMPARE(record::database()->addChild(
+                   {names[i], record::childPictures()[i % record::childPictures().size()]}),
+               record::Failure::None);
+  }
+  static GrownUpCheck* openCheck() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* c = qobject_cast<GrownUpCheck*>(w); c && c->isVisible()) return c;
+    return nullptr;
+  }
+  // Runs `look` on the message box that `open` brings up, then answers No.
+  static void onMessageBox(const std::function<void()>& open,
+                           const std::function<void(QMessageBox&)>& look) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      seen = true;
+      look(*box);
+      box->button(QMessageBox::No)->click();
+    });
+    open();
+    QVERIFY(seen);
+  }
   void give(const char* exercise, int number, int shown, bool right, qint64 ms) {
     record::ready(QString::fromLatin1(exercise));
     m_h->advance(ms);
@@ -55,8 +92,11 @@ class TeacherViewTest : public QObject {
     startRecord(m_file);
   }
   void cleanup() {
+    // Deleting one window may delete others (a combo box's list): keep guarded pointers.
+    QList<QPointer<QWidget>> windows;
     for (QWidget* w : QApplication::topLevelWidgets())
-      if (qobject_cast<TeacherView*>(w) || qobject_cast<GrownUpCheck*>(w)) delete w;
+      if (qobject_cast<TeacherView*>(w) || qobject_cast<GrownUpCheck*>(w)) windows << w;
+    for (const QPointer<QWidget>& w : windows) delete w.data();
     record::stop();
     m_h.reset();
   }
@@ -73,7 +113,7 @@ class TeacherViewTest : public QObject {
     QFETCH(int, b);
     m_h->random().then({drawFor(a - 6, 4), drawFor(b - 6, 4)});
     bool passed = false;
-    GrownUpCheck::ask(nullptr, [&] { passed = true; });
+    GrownUpCheck::ask([&] { passed = true; });
     auto* check = QApplication::activeModalWidget()
                       ? qobject_cast<GrownUpCheck*>(QApplication::activeModalWidget())
                       : nullptr;
@@ -151,12 +191,18 @@ class TeacherViewTest : public QObject {
     give("frmsplitsmachine", 6, 3, true, 1000);
     record::practised(QStringLiteral("frmsplits2"), 8);
     TeacherView view;
-    QCOMPARE(view.days()->rowCount(), 2);
-    QCOMPARE(view.days()->item(0, 1)->text(),
-             QStringLiteral("Splitsingen memoriseren 1, Splitsmachine 2"));
-    QCOMPARE(view.days()->item(0, 2)->text(), QStringLiteral("3"));
-    QVERIFY(view.days()->item(0, 0)->text().contains(QStringLiteral("6 mrt")));
-    QCOMPARE(view.days()->item(1, 2)->text(), QStringLiteral("1"));
+    const QTableWidget& days = *view.days();
+    QCOMPARE(days.rowCount(), 3);  // the newest day has two exercises
+    QVERIFY(days.item(0, 0)->text().contains(QStringLiteral("6 mrt")));
+    QCOMPARE(days.rowSpan(0, 0), 2);
+    QCOMPARE(days.item(0, 3)->text(), QStringLiteral("3"));
+    QCOMPARE(days.item(0, 1)->text(), QStringLiteral("Splits"));
+    QCOMPARE(days.item(0, 2)->text(), QStringLiteral("1"));
+    QCOMPARE(days.item(1, 1)->text(), QStringLiteral("SPLITSMACHINE"));
+    QCOMPARE(days.item(1, 2)->text(), QStringLiteral("2"));
+    QVERIFY(days.item(2, 0)->text().contains(QStringLiteral("5 mrt")));
+    QCOMPARE(days.item(2, 3)->text(), QStringLiteral("1"));
+    for (int r = 0; r < days.rowCount(); ++r) QVERIFY(!days.item(r, 1)->icon().isNull());
   }
 
   void one_child_is_shown_and_wiped_without_touching_the_others() {
@@ -184,7 +230,7 @@ class TeacherViewTest : public QObject {
     QVERIFY(view.exportTo(out, &error));
     const QList<QByteArray> lines = recordtest::bytes(out).split('\n');
     QCOMPARE(lines.size(), 3);
-    QVERIFY(lines[1].endsWith(";Ontbrekend deel met score;6;2;x;1;1700\r"));
+    QVERIFY(lines[1].endsWith(";Klik en splits (met score);6;2;x;1;1700\r"));
   }
 
   void the_class_list_saves_good_names_only() {
@@ -237,11 +283,167 @@ class TeacherViewTest : public QObject {
             !screens::frmkiesbasis().isVisible());
     QVERIFY(!screens::MDIForm2().isEnabled());
     QVERIFY(who.cmdkind[0].visible() && who.cmdkind[1].visible() && !who.cmdkind[2].visible());
-    QCOMPARE(who.cmdkind[1].caption(), QStringLiteral("Daan"));
-    who.cmdkind[1].click();
+    QCOMPARE(who.cmdkind[0].caption(), QStringLiteral("Daan"));  // alphabetical
+    who.cmdkind[0].click();
     QVERIFY(!who.isVisible());
     QVERIFY(screens::frmkiesbasis().isVisible());
     QCOMPARE(record::child(), QStringLiteral("Daan"));
+  }
+
+  void forty_children_each_find_their_whole_name_in_alphabetical_order() {
+    QStringList names = {"Anne-Sophie", "Jan-Willem van der Berg-Smit",
+                         "bo",          "Émile",
+                         "Jytte Pegg",  QString(40, QLatin1Char('W')),
+                         "Ülkü",        "Maximiliaan Alexander Johannes Pietersen"};
+    for (int i = names.size(); i < record::MaxChildren; ++i)
+      names << QStringLiteral("Kind %1").arg(i);
+    addChildren(names);
+    m_h->start();
+    screens::frmmecenaat1().cmdkombinnen.click();
+    auto& who = m_h->program().form<frmwiebenjij>();
+    QCOMPARE(who.namen.size(), record::MaxChildren);
+    QCollator dutch{QLocale(QLocale::Dutch)};
+    dutch.setCaseSensitivity(Qt::CaseInsensitive);
+    dutch.setNumericMode(true);  // "Kind 8" before "Kind 10"
+    QRect area;
+    for (int i = 0; i < record::MaxChildren; ++i) {
+      const CommandButton& tile = who.cmdkind[i];
+      QVERIFY(tile.visible());
+      if (i > 0)
+        QVERIFY2(dutch.compare(who.namen[i - 1], who.namen[i]) < 0, qPrintable(who.namen[i]));
+      recordtest::verifyNameFits(tile.caption(), who.letters[i], who.namen[i],
+                                 QSize(tile.width(), tile.height()));
+      const QRect r(tile.left(), tile.top(), tile.width(), tile.height());
+      for (int j = 0; j < i; ++j)
+        QVERIFY(!r.intersects({who.cmdkind[j].left(), who.cmdkind[j].top(), who.cmdkind[j].width(),
+                               who.cmdkind[j].height()}));
+      area |= r;
+    }
+    QVERIFY(QRect(0, 0, who.clientWidth(), who.clientHeight()).contains(area));
+    who.cmdkind[record::MaxChildren - 1].click();
+    QCOMPARE(record::child(), who.namen.back());
+    QVERIFY(screens::frmkiesbasis().isVisible());
+  }
+
+  void the_editor_offers_a_free_picture_and_tells_when_two_share() {
+    TeacherView view;
+    ClassListEditor& editor = *view.classList();
+    QStringList offered;
+    for (const char* name : {"Noor", "Daan", "Bo"}) {
+      offered << editor.findChild<QButtonGroup*>()->checkedButton()->objectName();
+      editor.nameBox()->setText(QString::fromLatin1(name));
+      editor.add();
+      QVERIFY(!editor.message()->text().contains(QStringLiteral("Let op")));
+    }
+    QCOMPARE(offered, QStringList({"kat", "hond", "vis"}));
+    editor.nameBox()->setText(QStringLiteral("Lot"));
+    editor.choosePicture(QStringLiteral("hond"));
+    editor.add();
+    QVERIFY2(editor.message()->text().contains(QStringLiteral("Daan heeft dezelfde prent")),
+             qPrintable(editor.message()->text()));
+  }
+
+  void names_are_shown_as_typed_never_as_markup() {
+    const QString name = QStringLiteral("<b>Jan</b>");
+    TeacherView view;
+    ClassListEditor& editor = *view.classList();
+    editor.nameBox()->setText(name);
+    editor.add();
+    QCOMPARE(editor.message()->textFormat(), Qt::PlainText);
+    QVERIFY(editor.message()->text().startsWith(name));
+    view.chooseChild(name);
+    QCOMPARE(view.chosenChild(), name);
+    QPushButton* wipe = nullptr;
+    for (QPushButton* b : view.findChildren<QPushButton*>())
+      if (b->text().startsWith(QStringLiteral("Wis"))) wipe = b;
+    QVERIFY(wipe);
+    onMessageBox([&] { wipe->click(); },
+                 [&](QMessageBox& box) {
+                   QCOMPARE(box.textFormat(), Qt::PlainText);
+                   QVERIFY(box.text().contains(name));
+                 });
+    QCOMPARE(record::classList().size(), 1);  // No: nothing wiped, the child stays
+  }
+
+  void the_countdown_waits_while_the_teacher_has_a_window_open_data() {
+    QTest::addColumn<bool>("view");
+    QTest::newRow("the grown-up check") << false;
+    QTest::newRow("the teacher's view") << true;
+  }
+  void the_countdown_waits_while_the_teacher_has_a_window_open() {
+    QFETCH(bool, view);
+    m_h->start();
+    screens::frmmecenaat1().cmdkombinnen.click();
+    screens::frmkiesbasis().cmdstop.click();
+    QVERIFY(screens::frminfo().isVisible());
+    m_h->advance(5000);
+    GrownUpCheck::ask([] { TeacherView::showView(); });
+    GrownUpCheck* check = openCheck();
+    QVERIFY(check);
+    if (view) {
+      QTest::keyClicks(check->answerBox(), QString::number(check->expected()));
+      QTest::keyClick(check->answerBox(), Qt::Key_Return);
+    }
+    QWidget* open = view ? static_cast<QWidget*>(TeacherView::showView()) : check;
+    m_h->advance(60000);
+    QVERIFY(!m_h->program().ended());
+    QVERIFY(open->isVisible());
+    const int waited = screens::frminfo().ProgressBar1.value();
+    open->close();
+    m_h->advance(75 * (150 - waited) - 75);
+    QVERIFY(!m_h->program().ended());
+    m_h->advance(2 * 75);
+    QVERIFY(m_h->program().ended());
+  }
+
+  void the_teachers_windows_open_above_the_screen_in_front_centred_on_the_main_window() {
+    m_h->start();
+    screens::frmmecenaat1().cmdkombinnen.click();
+    Form& chooser = screens::frmkiesbasis();
+    QVERIFY(!screens::MDIForm2().isEnabled());
+    chooser.activateWindow();
+    GrownUpCheck::ask([] { TeacherView::showView(); });
+    GrownUpCheck* check = openCheck();
+    QVERIFY(check && check->isEnabled());
+    QCOMPARE(check->windowHandle()->transientParent(), chooser.windowHandle());
+    QVERIFY(check->width() >= check->fontMetrics().horizontalAdvance(check->windowTitle()));
+    QTest::keyClicks(check->answerBox(), QString::number(check->expected()));
+    QTest::keyClick(check->answerBox(), Qt::Key_Return);
+    TeacherView* view = TeacherView::showView();
+    QVERIFY(view->isVisible() && view->isEnabled());
+    QCOMPARE(view->windowType(), Qt::Dialog);
+    QCOMPARE(view->windowHandle()->transientParent(), chooser.windowHandle());
+    // Wholly on the display, and on each axis centred on the main window or against the
+    // display's edge that stops it.
+    const QRect frame = view->frameGeometry();
+    const QRect display = view->screen()->availableGeometry();
+    const QPoint offset = frame.center() - screens::MDIForm2().frameGeometry().center();
+    QVERIFY2(display.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4 on %5x%6")
+                                                     .arg(frame.x())
+                                                     .arg(frame.y())
+                                                     .arg(frame.width())
+                                                     .arg(frame.height())
+                                                     .arg(display.width())
+                                                     .arg(display.height())));
+    // (The window manager's frame is added once the window is shown, around it.)
+    const QSize frameExtra = frame.size() - view->size();
+    QVERIFY(std::abs(offset.x()) <= frameExtra.width() || frame.left() == display.left() ||
+            frame.right() == display.right());
+    QVERIFY(std::abs(offset.y()) <= frameExtra.height() || frame.top() == display.top() ||
+            frame.bottom() == display.bottom());
+  }
+
+  void every_day_shows_its_exercises_whole() {
+    for (const record::Exercise& e : record::exercises()) give(e.key, 7, 3, true, 1000);
+    TeacherView view;
+    view.show();
+    const QTableWidget& days = *view.days();
+    QCOMPARE(days.rowCount(), int(record::exercises().size()));
+    for (int r = 0; r < days.rowCount(); ++r) {
+      const QString text = days.item(r, 1)->text();
+      QVERIFY(days.columnWidth(1) >=
+              days.fontMetrics().horizontalAdvance(text) + days.iconSize().width());
+    }
   }
 
   void the_state_says_on_off_and_moved_aside_data() {
