@@ -19,8 +19,12 @@ QString csvField(const QString& text);
 QString csvLine(const Entry& entry);
 
 // Writes every record of the standard data file (or of `database`) to `file`. Returns
-// false with a Dutch `error` naming the file when it cannot be written.
+// false with a Dutch `error` naming the file when it cannot be written, or when the
+// record exists but cannot be read (a newer program's, say).
 bool exportCsv(const QString& file, QString* error, const QString& database = QString());
+// Writes every record of an open `db` (null: the record could not be read, and `why`
+// says so) to `file`; on any thread.
+bool writeCsv(class Database* db, const QString& why, const QString& file, QString* error);
 
 // When the arguments hold --export=FILE: writes the standard record to FILE and returns
 // the exit status (0, or 1 after one line on stderr naming FILE). Otherwise -1.

@@ -13,9 +13,11 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "record/classlisteditor.h"
 #include "record/csv.h"
+#include "record/database.h"
 #include "record/exercises.h"
 #include "record/recorder.h"
 #include "record/splitgrid.h"
@@ -98,14 +100,9 @@ TeacherView::TeacherView(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(m_child, &QComboBox::currentIndexChanged, this, &TeacherView::refresh);
   connect(m_export, &QPushButton::clicked, this, &TeacherView::askExport);
   connect(m_wipe, &QPushButton::clicked, this, &TeacherView::askWipe);
-  connect(m_editor, &ClassListEditor::changed, this, [this] {
-    fillChildren();
-    refresh();
-  });
+  connect(m_editor, &ClassListEditor::changed, this, &TeacherView::refresh);
 
   resize(900, 680);
-  showState();
-  fillChildren();
   refresh();
 }
 
@@ -115,8 +112,6 @@ TeacherView* TeacherView::showView() {
     view = new TeacherView;
     view->setAttribute(Qt::WA_DeleteOnClose);
   } else {
-    view->showState();
-    view->fillChildren();
     view->refresh();
   }
   view->show();
@@ -126,28 +121,35 @@ TeacherView* TeacherView::showView() {
 }
 
 void TeacherView::showState() {
-  const record::Status status = record::status();
-  QString text =
-      status.on ? QStringLiteral("<b>Opnemen staat aan.</b> Alles blijft op deze computer, in %1")
-                      .arg(QDir::toNativeSeparators(status.file).toHtmlEscaped())
-                : QStringLiteral("<b>Opnemen staat uit:</b> %1 De oefeningen werken gewoon.")
-                      .arg(status.why.toHtmlEscaped());
+  const record::Status status = record::state();
+  QString text;
+  if (busy()) text = QStringLiteral("<b>Bezig\u2026</b> ");
+  if (status.opening)
+    text += QStringLiteral("Het bestand %1 wordt geopend en nagekeken.")
+                .arg(QDir::toNativeSeparators(status.file).toHtmlEscaped());
+  else if (status.on)
+    text += QStringLiteral("<b>Opnemen staat aan.</b> Alles blijft op deze computer, in %1")
+                .arg(QDir::toNativeSeparators(status.file).toHtmlEscaped());
+  else
+    text += QStringLiteral("<b>Opnemen %1:</b> %2 De oefeningen werken gewoon.")
+                .arg(status.failure == record::Failure::Newer ? QStringLiteral("staat uit")
+                                                              : QStringLiteral("wacht"),
+                     status.why.toHtmlEscaped());
+  if (status.waiting > 0)
+    text +=
+        QStringLiteral("<br>%1 antwoorden wachten in het geheugen tot ze bewaard kunnen worden.")
+            .arg(status.waiting);
   if (!status.movedAside.isEmpty())
     text += QStringLiteral(
                 "<br>Het bestand was beschadigd. Het is bewaard als %1 en er is een "
                 "nieuw bestand begonnen.")
                 .arg(QDir::toNativeSeparators(status.movedAside).toHtmlEscaped());
+  if (!m_note.isEmpty()) text += QStringLiteral("<br>") + m_note.toHtmlEscaped();
   m_state->setText(text);
 }
 
-void TeacherView::fillChildren() {
-  record::flush();
+void TeacherView::fillChildren(const QStringList& names) {
   const QString chosen = chosenChild();
-  QStringList names;
-  for (const record::Child& c : record::classList()) names << c.name;
-  if (record::Database* db = record::database())
-    for (const QString& name : db->childrenInRecord())
-      if (!names.contains(name)) names << name;
   const QSignalBlocker block(m_child);
   m_child->clear();
   m_child->addItem(QStringLiteral("Alle kinderen"));
@@ -165,19 +167,48 @@ void TeacherView::chooseChild(const QString& name) {
   m_child->setCurrentIndex(std::max(0, m_child->findData(name)));
 }
 
-void TeacherView::refresh() {
-  record::flush();
-  record::Database* db = record::database();
-  const QString child = chosenChild();
+// What one read of the record found, for the chosen child.
+struct TeacherView::Read {
+  QStringList names;  // the class list, then the others in the record
   record::Summary summary;
-  if (db)
-    db->forEachVerdict(
-        child, [&](int n, int part, bool right, qint64 ms) { summary.add(n, part, right, ms); });
-  summary.finish();
-  m_grid->setSummary(summary);
+  std::vector<record::Database::DayCount> days;
+};
+
+void TeacherView::refresh() {
+  const QString child = chosenChild();
+  const quint64 generation = ++m_generation;
+  ++m_pending;
+  showState();
+  record::inBackground(this, [this, child, generation](record::Database* db) {
+    // On the record's reading thread: nothing of the view is touched here.
+    auto read = std::make_shared<Read>();
+    if (db) {
+      for (const record::Child& c : db->children()) read->names << c.name;
+      for (const QString& name : db->childrenInRecord())
+        if (!read->names.contains(name)) read->names << name;
+      db->forEachVerdict(child, [&](int n, int part, bool right, qint64 ms) {
+        read->summary.add(n, part, right, ms);
+      });
+      read->days = db->perDay(child);
+    }
+    read->summary.finish();
+    return std::function<void()>(
+        [this, read, child, generation] { present(*read, child, generation); });
+  });
+}
+
+void TeacherView::present(const Read& read, const QString& child, quint64 generation) {
+  --m_pending;
+  if (generation != m_generation) return;  // a newer read is on its way
+  fillChildren(read.names);
+  if (chosenChild() != child) {  // the child is no longer there: everyone's record
+    refresh();
+    return;
+  }
+  m_grid->setSummary(read.summary);
+  m_editor->reload();
 
   m_days->setRowCount(0);
-  if (!db) return;
   // One row per day, newest first: each exercise with how many answers or numbers.
   QString day;
   QStringList parts;
@@ -198,7 +229,7 @@ void TeacherView::refresh() {
     m_days->setItem(r, 1, exercises);
     m_days->setItem(r, 2, new QTableWidgetItem(QString::number(total)));
   };
-  for (const auto& d : db->perDay(child)) {
+  for (const auto& d : read.days) {
     if (d.day != day) {
       flushDay();
       day = d.day;
@@ -209,19 +240,48 @@ void TeacherView::refresh() {
     total += d.count;
   }
   flushDay();
+  showState();
+  if (!busy()) Q_EMIT loaded();
 }
 
 bool TeacherView::exportTo(const QString& file, QString* error) {
   return record::exportCsv(file, error, record::file());
 }
 
+void TeacherView::exportInBackground(const QString& file) {
+  ++m_pending;
+  m_export->setEnabled(false);
+  showState();
+  QString why = record::state().why;  // said when the record cannot be read
+  if (!why.isEmpty()) why.front() = why.front().toUpper();
+  record::inBackground(this, [this, file, why](record::Database* db) {
+    QString error;
+    const bool written = record::writeCsv(db, why, file, &error);
+    if (written) error.clear();
+    return std::function<void()>([this, file, error] {
+      --m_pending;
+      m_export->setEnabled(true);
+      showState();
+      Q_EMIT exported(file, error);
+    });
+  });
+}
+
 void TeacherView::wipeChosen() {
-  if (record::Database* db = record::database()) {
-    record::flush();
-    db->wipe(chosenChild());
-  }
-  fillChildren();
-  refresh();
+  const QString child = chosenChild();
+  ++m_pending;
+  m_note.clear();
+  showState();
+  record::inBackground(this, [this, child](record::Database* db) {
+    const record::Failure failure = db ? db->wipe(child) : record::Failure::Other;
+    return std::function<void()>([this, failure] {
+      --m_pending;
+      if (failure != record::Failure::None)
+        m_note = QStringLiteral("Wissen is niet gelukt: %1")
+                     .arg(record::describe(failure, record::file()));
+      refresh();
+    });
+  });
 }
 
 void TeacherView::askExport() {
@@ -230,13 +290,19 @@ void TeacherView::askExport() {
                                                     folder + QStringLiteral("/splitsen.csv"),
                                                     QStringLiteral("CSV voor rekenbladen (*.csv)"));
   if (file.isEmpty()) return;
-  QString error;
-  if (exportTo(file, &error))
-    QMessageBox::information(
-        this, QStringLiteral("Exporteer"),
-        QStringLiteral("Alles is bewaard in %1.").arg(QDir::toNativeSeparators(file)));
-  else
-    QMessageBox::warning(this, QStringLiteral("Exporteer"), error);
+  // The answer comes once the file is written; the view stays usable meanwhile.
+  connect(
+      this, &TeacherView::exported, this,
+      [this](const QString& to, const QString& error) {
+        if (error.isEmpty())
+          QMessageBox::information(
+              this, QStringLiteral("Exporteer"),
+              QStringLiteral("Alles is bewaard in %1.").arg(QDir::toNativeSeparators(to)));
+        else
+          QMessageBox::warning(this, QStringLiteral("Exporteer"), error);
+      },
+      Qt::SingleShotConnection);
+  exportInBackground(file);
 }
 
 void TeacherView::askWipe() {

@@ -25,6 +25,7 @@
 
 using namespace forms;
 using record::Knowledge;
+using recordtest::settled;
 
 class TeacherViewTest : public QObject {
   Q_OBJECT
@@ -110,6 +111,7 @@ class TeacherViewTest : public QObject {
     give("frmsplits1", 9, 0, false, 900);
     give("frmsplitsrijenB", 1, 0, true, 900);  // 1 is not in the grid
     TeacherView view;
+    QVERIFY(settled(view));
     const record::Summary& s = view.grid()->summary();
     QCOMPARE(s.cell(7, 3).knowledge, Knowledge::RightAndFast);
     QCOMPARE(s.cell(5, 2).knowledge, Knowledge::RightButSlow);
@@ -151,6 +153,7 @@ class TeacherViewTest : public QObject {
     give("frmsplitsmachine", 6, 3, true, 1000);
     record::practised(QStringLiteral("frmsplits2"), 8);
     TeacherView view;
+    QVERIFY(settled(view));
     QCOMPARE(view.days()->rowCount(), 2);
     QCOMPARE(view.days()->item(0, 1)->text(),
              QStringLiteral("Splitsingen memoriseren 1, Splitsmachine 2"));
@@ -165,11 +168,14 @@ class TeacherViewTest : public QObject {
     record::setChild(QStringLiteral("Daan"));
     give("frmsplitsmachine", 8, 3, true, 1000);
     TeacherView view;
+    QVERIFY(settled(view));
     QCOMPARE(view.children()->count(), 3);  // all, Daan, Noor
     view.chooseChild(QStringLiteral("Noor"));
+    QVERIFY(settled(view));
     QCOMPARE(view.grid()->summary().cell(7, 3).answers, 1);
     QCOMPARE(view.grid()->summary().cell(8, 3).answers, 0);
     view.wipeChosen();
+    QVERIFY(settled(view));
     QCOMPARE(view.children()->count(), 2);
     QCOMPARE(view.chosenChild(), QString());  // back to everyone
     QCOMPARE(view.grid()->summary().cell(8, 3).answers, 1);
@@ -189,6 +195,7 @@ class TeacherViewTest : public QObject {
 
   void the_class_list_saves_good_names_only() {
     TeacherView view;
+    QVERIFY(settled(view));
     ClassListEditor& editor = *view.classList();
     editor.nameBox()->setText(QStringLiteral("  Noor "));
     editor.choosePicture(QStringLiteral("vis"));
@@ -211,27 +218,30 @@ class TeacherViewTest : public QObject {
     editor.nameBox()->setText(QStringLiteral("Noortje"));
     editor.change();
     QCOMPARE(record::classList().front().name, QStringLiteral("Noortje"));
+    QVERIFY(settled(view));
     QCOMPARE(view.children()->count(), 2);
   }
 
   void without_a_class_list_the_welcome_button_opens_the_chooser_as_before() {
     m_h->start();
     screens::frmmecenaat1().cmdkombinnen.click();
-    QVERIFY(screens::frmkiesbasis().isVisible());
+    QTRY_VERIFY(m_h->program().loaded(QStringLiteral("frmkiesbasis")) &&
+                screens::frmkiesbasis().isVisible());
     QVERIFY(!m_h->program().loaded(QString::fromLatin1(frmwiebenjij::Name)));
     QVERIFY(!screens::MDIForm2().isEnabled());
   }
 
   void with_a_class_list_the_child_names_itself_first() {
-    QVERIFY(record::database());
+    QTRY_VERIFY(record::database());  // once the file has been opened
     QCOMPARE(record::database()->addChild({QStringLiteral("Noor"), QStringLiteral("kat")}),
              record::Failure::None);
     QCOMPARE(record::database()->addChild({QStringLiteral("Daan"), QStringLiteral("vis")}),
              record::Failure::None);
     m_h->start();
     screens::frmmecenaat1().cmdkombinnen.click();
+    QTRY_VERIFY(m_h->program().loaded(QString::fromLatin1(frmwiebenjij::Name)));
     auto& who = m_h->program().form<frmwiebenjij>();
-    QVERIFY(who.isVisible());
+    QTRY_VERIFY(who.isVisible());
     QVERIFY(!screens::frmmecenaat1().isVisible());
     QVERIFY(!m_h->program().loaded(QStringLiteral("frmkiesbasis")) ||
             !screens::frmkiesbasis().isVisible());
@@ -281,11 +291,13 @@ class TeacherViewTest : public QObject {
         record::flush();
       }
     TeacherView view;
+    QVERIFY(settled(view));
     QVERIFY2(view.state()->text().contains(says), qPrintable(view.state()->text()));
     // The child's side goes on as before.
     m_h->start();
     screens::frmmecenaat1().cmdkombinnen.click();
-    QVERIFY(screens::frmkiesbasis().isVisible());
+    QTRY_VERIFY(m_h->program().loaded(QStringLiteral("frmkiesbasis")) &&
+                screens::frmkiesbasis().isVisible());
     record::answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);
   }
 };
