@@ -58,9 +58,15 @@ bool writeCsv(Database* db, const QString& why, const QString& file, QString* er
   QByteArray text("\xEF\xBB\xBF");
   text += CsvHeader;
   text += "\r\n";
+  // Written as it is read, a piece at a time: a record of a million answers never sits
+  // in memory whole (growing one buffer that large holds up every thread of the program).
   db->forEachEntry(QString(), [&](const Entry& e) {
     text += csvLine(e).toUtf8();
     text += "\r\n";
+    if (text.size() >= (1 << 16)) {
+      out.write(text);
+      text.clear();
+    }
   });
   out.write(text);
   if (!out.commit()) {

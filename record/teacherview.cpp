@@ -208,38 +208,34 @@ void TeacherView::present(const Read& read, const QString& child, quint64 genera
   m_grid->setSummary(read.summary);
   m_editor->reload();
 
-  m_days->setRowCount(0);
   // One row per day, newest first: each exercise with how many answers or numbers.
-  QString day;
-  QStringList parts;
-  int total = 0;
-  auto flushDay = [&] {
-    if (day.isEmpty()) return;
-    const int r = m_days->rowCount();
-    m_days->insertRow(r);
-    const QDate date = QDate::fromString(day, Qt::ISODate);
+  struct Day {
+    QString day;
+    QStringList parts;
+    int total = 0;
+  };
+  std::vector<Day> days;
+  for (const auto& d : read.days) {
+    if (days.empty() || days.back().day != d.day) days.push_back({d.day, {}, 0});
+    days.back().parts << QStringLiteral("%1 %2").arg(record::exerciseName(d.exercise)).arg(d.count);
+    days.back().total += d.count;
+  }
+  m_days->setUpdatesEnabled(false);
+  m_days->setRowCount(static_cast<int>(days.size()));
+  const QLocale dutch(QLocale::Dutch);
+  for (int r = 0; r < m_days->rowCount(); ++r) {
+    const Day& d = days[static_cast<size_t>(r)];
+    const QDate date = QDate::fromString(d.day, Qt::ISODate);
     m_days->setItem(
         r, 0,
-        new QTableWidgetItem(
-            date.isValid()
-                ? QLocale(QLocale::Dutch).toString(date, QStringLiteral("ddd d MMM yyyy"))
-                : day));
-    auto* exercises = new QTableWidgetItem(parts.join(QStringLiteral(", ")));
-    exercises->setToolTip(parts.join(QLatin1Char('\n')));
+        new QTableWidgetItem(date.isValid() ? dutch.toString(date, QStringLiteral("ddd d MMM yyyy"))
+                                            : d.day));
+    auto* exercises = new QTableWidgetItem(d.parts.join(QStringLiteral(", ")));
+    exercises->setToolTip(d.parts.join(QLatin1Char('\n')));
     m_days->setItem(r, 1, exercises);
-    m_days->setItem(r, 2, new QTableWidgetItem(QString::number(total)));
-  };
-  for (const auto& d : read.days) {
-    if (d.day != day) {
-      flushDay();
-      day = d.day;
-      parts.clear();
-      total = 0;
-    }
-    parts << QStringLiteral("%1 %2").arg(record::exerciseName(d.exercise)).arg(d.count);
-    total += d.count;
+    m_days->setItem(r, 2, new QTableWidgetItem(QString::number(d.total)));
   }
-  flushDay();
+  m_days->setUpdatesEnabled(true);
   showState();
   if (!busy()) Q_EMIT loaded();
 }
