@@ -48,8 +48,8 @@ void Writer::flush() {
   ++m_flushAsked;
   m_wake.notify_all();
   m_done.wait(lock, [&] {
-    return m_finished >= target || m_off || (m_tries > tries && !m_status.on) ||
-           (m_stopping && m_queue.empty());
+    return m_opened && (m_finished >= target || m_off || (m_tries > tries && !m_status.on) ||
+                        (m_stopping && m_queue.empty()));
   });
 }
 

@@ -39,8 +39,9 @@ class Writer {
   Writer& operator=(const Writer&) = delete;
 
   void push(Entry entry);
-  // Returns when everything queued before the call is committed, or has been tried once
-  // more and still waits in memory; at once when recording is off for the run.
+  // Returns, once the file's first opening is over, when everything queued before the
+  // call is committed, or has been tried once more and still waits in memory; at once
+  // when recording is off for the run.
   void flush();
   // Returns once the first try to open the file is over.
   Status status();
