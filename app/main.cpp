@@ -7,6 +7,7 @@
 #include "app/identity.h"
 #include "forms/program.h"
 #include "record/csv.h"
+#include "record/ending.h"
 #include "record/translations.h"
 
 int main(int argc, char* argv[]) {
@@ -29,5 +30,7 @@ int main(int argc, char* argv[]) {
   record::installDutchTranslations();
   forms::Program program;
   startSplitsen(program, *parsed.options);
+  // Logging out or a kill from the system ends the program as its own close does.
+  record::endOnSignals();
   return QApplication::exec();
 }

@@ -42,10 +42,12 @@ QString csvLine(const Entry& e) {
   return fields.join(QLatin1Char(';'));
 }
 
-bool exportCsv(const QString& file, QString* error, const QString& database) {
-  // Everything the screens have queued is in the file before it is read.
-  flush();
-  const QString source = database.isEmpty() ? record::file() : database;
+bool writeCsv(Database* db, const QString& why, const QString& file, QString* error) {
+  if (!db) {
+    if (error)
+      *error = why.isEmpty() ? QStringLiteral("Het bestand kan niet worden gelezen.") : why;
+    return false;
+  }
   QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly)) {
     if (error)
@@ -56,17 +58,16 @@ bool exportCsv(const QString& file, QString* error, const QString& database) {
   QByteArray text("\xEF\xBB\xBF");
   text += CsvHeader;
   text += "\r\n";
-  auto add = [&](const Entry& e) {
+  // Written as it is read, a piece at a time: a record of a million answers never sits
+  // in memory whole (growing one buffer that large holds up every thread of the program).
+  db->forEachEntry(QString(), [&](const Entry& e) {
     text += csvLine(e).toUtf8();
     text += "\r\n";
-  };
-  // The running record's own connection when it is that file; else one for the export.
-  if (Database* running = started() && source == record::file() ? record::database() : nullptr) {
-    running->forEachEntry(QString(), add);
-  } else if (QFileInfo::exists(source)) {
-    Database db(source, QStringLiteral("record-export"));
-    if (db.open(false).on) db.forEachEntry(QString(), add);
-  }
+    if (text.size() >= (1 << 16)) {
+      out.write(text);
+      text.clear();
+    }
+  });
   out.write(text);
   if (!out.commit()) {
     if (error)
@@ -75,6 +76,29 @@ bool exportCsv(const QString& file, QString* error, const QString& database) {
     return false;
   }
   return true;
+}
+
+bool exportCsv(const QString& file, QString* error, const QString& database) {
+  // Everything the screens have queued is in the file before it is read.
+  flush();
+  const QString source = database.isEmpty() ? record::file() : database;
+  // The running record's own connection when it is that file; else one for the export.
+  if (Database* running = started() && source == record::file() ? record::database() : nullptr)
+    return writeCsv(running, QString(), file, error);
+  if (!QFileInfo::exists(source)) {
+    Database none(source, QStringLiteral("record-export"));
+    return writeCsv(&none, QString(), file, error);  // an empty table
+  }
+  Database db(source, QStringLiteral("record-export"));
+  // Read as it is when it can be (also read-only); an older version is brought up to date.
+  Status opened = db.attach();
+  if (!opened.on && opened.failure != Failure::Newer) opened = db.open(false);
+  if (!opened.on) {
+    QString why = opened.why;
+    if (!why.isEmpty()) why.front() = why.front().toUpper();
+    return writeCsv(nullptr, why, file, error);
+  }
+  return writeCsv(&db, QString(), file, error);
 }
 
 bool exportRecord(const QString& database, const QString& file, QString* error) {

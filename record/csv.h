@@ -19,8 +19,12 @@ QString csvField(const QString& text);
 QString csvLine(const Entry& entry);
 
 // Writes every record of the standard data file (or of `database`) to `file`. Returns
-// false with a Dutch `error` naming the file when it cannot be written.
+// false with a Dutch `error` naming the file when it cannot be written, or when the
+// record exists but cannot be read (a newer program's, say).
 bool exportCsv(const QString& file, QString* error, const QString& database = QString());
+// Writes every record of an open `db` (null: the record could not be read, and `why`
+// says so) to `file`; on any thread.
+bool writeCsv(class Database* db, const QString& why, const QString& file, QString* error);
 
 // Writes the record in `database` to `file` for the command line. False with one Dutch
 // line in `error` when there is no record there (then nothing is created), when it cannot

@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 #include "record/migrations.h"
 
@@ -16,6 +17,12 @@ namespace {
 
 QString dutchPath(const QString& path) {
   return QDir::toNativeSeparators(path);
+}
+
+// Whether this process may write the existing file: tried, not deduced from its mode.
+bool writable(const QString& file) {
+  QFile f(file);
+  return f.open(QIODevice::ReadWrite);
 }
 
 }  // namespace
@@ -71,117 +78,192 @@ Failure Database::exec(const QString& sql, const QVariantList& values) {
   return Failure::None;
 }
 
+QString describe(Failure failure, const QString& file) {
+  const QString name = QDir::toNativeSeparators(file);
+  switch (failure) {
+    case Failure::None:
+      return QString();
+    case Failure::Full:
+      return QStringLiteral("de schijf is vol (%1). De antwoorden wachten tot er weer plaats is.")
+          .arg(name);
+    case Failure::Busy:
+      return QStringLiteral(
+                 "een ander programma houdt het bestand %1 bezet. De antwoorden wachten tot "
+                 "het vrij is.")
+          .arg(name);
+    case Failure::Damaged:
+      return QStringLiteral("het bestand %1 is beschadigd.").arg(name);
+    case Failure::Newer:
+      return QStringLiteral(
+                 "het bestand %1 is gemaakt door een nieuwere versie van Splitsen. Het blijft "
+                 "onaangeroerd; deze versie kan het niet tonen of exporteren en neemt niets op.")
+          .arg(name);
+    case Failure::Unwritable:
+    case Failure::Other:
+      break;
+  }
+  return QStringLiteral(
+             "het bestand %1 kan niet worden geschreven. De antwoorden wachten tot dat weer "
+             "kan.")
+      .arg(name);
+}
+
 Status Database::open(bool repair) {
+  close();
   Status status;
   status.file = m_file;
   const QFileInfo info(m_file);
   if (!QDir().mkpath(info.absolutePath())) {
+    status.failure = Failure::Unwritable;
     status.why =
         QStringLiteral("de map %1 kan niet worden gemaakt.").arg(dutchPath(info.absolutePath()));
     return status;
   }
+  makeCompanionsWritable();
   QString detail;
-  Failure failure = connectAndMigrate(&detail);
+  Failure failure = unlessWritable();
+  if (failure == Failure::None) failure = connectAndMigrate(&detail);
   if (failure == Failure::Damaged && repair) {
     close();
     status.movedAside = moveAside();
     if (status.movedAside.isEmpty()) {
+      status.failure = Failure::Damaged;
       status.why = QStringLiteral("het bestand %1 is beschadigd en kan niet opzij worden gezet.")
                        .arg(dutchPath(m_file));
       return status;
     }
     failure = connectAndMigrate(&detail);
   }
-  switch (failure) {
-    case Failure::None:
-      status.on = true;
-      return status;
-    case Failure::Full:
-      status.why = QStringLiteral("de schijf is vol (%1).").arg(dutchPath(m_file));
-      break;
-    case Failure::Busy:
-      status.why =
-          QStringLiteral("een ander programma houdt het bestand %1 bezet.").arg(dutchPath(m_file));
-      break;
-    case Failure::Damaged:
-      status.why = QStringLiteral("het bestand %1 is beschadigd.").arg(dutchPath(m_file));
-      break;
-    case Failure::Newer:
-      status.why =
-          QStringLiteral("het bestand %1 is gemaakt door een nieuwere versie van Splitsen.")
-              .arg(dutchPath(m_file));
-      break;
-    case Failure::Unwritable:
-    case Failure::Other:
-      status.why =
-          QStringLiteral("het bestand %1 kan niet worden geschreven.").arg(dutchPath(m_file));
-      break;
+  status.failure = failure;
+  status.on = failure == Failure::None;
+  if (!status.on) {
+    status.why = describe(failure, m_file);
+    close();
   }
-  close();
   return status;
 }
 
-Failure Database::connectAndMigrate(QString* detail) {
+Status Database::attach() {
+  close();
+  Status status;
+  status.file = m_file;
+  int v = 0;
+  Failure failure = QFileInfo::exists(m_file) ? connect() : Failure::Unwritable;
+  if (failure == Failure::None) failure = version(&v);
+  if (failure == Failure::None && v != schemaVersion())
+    failure = v > schemaVersion() ? Failure::Newer : Failure::Other;
+  status.failure = failure;
+  status.on = failure == Failure::None;
+  m_open = status.on;
+  if (!status.on) {
+    status.why = describe(failure, m_file);
+    close();
+  }
+  return status;
+}
+
+// A file that the system refuses to let this user write is not opened for writing:
+// SQLite would open it read-only without a word and fail at every answer.
+Failure Database::unlessWritable() const {
+  return QFileInfo::exists(m_file) && !writable(m_file) ? Failure::Unwritable : Failure::None;
+}
+
+// A file made writable again may still have the read-only -wal and -shm of the time it
+// was not; with them SQLite would go on treating it as read-only. They belong with it.
+void Database::makeCompanionsWritable() const {
+  if (!QFileInfo::exists(m_file) || !writable(m_file)) return;
+  for (const char* extra : {"-wal", "-shm"}) {
+    const QString companion = m_file + QLatin1String(extra);
+    if (QFileInfo::exists(companion) && !writable(companion))
+      QFile::setPermissions(companion, QFile::permissions(companion) | QFileDevice::WriteOwner);
+  }
+}
+
+Failure Database::connect() {
   m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
   m_db.setDatabaseName(m_file);
-  m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+  m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_busyTimeoutMs));
   if (!m_db.open()) {
-    *detail = m_db.lastError().text();
     const Failure f = classify(m_db.lastError());
     return f == Failure::None || f == Failure::Other ? Failure::Unwritable : f;
   }
+  return Failure::None;
+}
+
+Failure Database::version(int* version) {
   QSqlQuery query(m_db);
-  // journal_mode reads the header first, so a file that is no database fails here.
-  for (const char* pragma :
-       {"PRAGMA busy_timeout = 5000", "PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
-    if (!query.exec(QString::fromLatin1(pragma))) {
+  if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+    return lastFailure(query.lastError());
+  *version = query.value(0).toInt();
+  return Failure::None;
+}
+
+// A failed write on a disk without room is a full disk, whatever SQLite called it.
+Failure Database::lastFailure(const QSqlError& error) const {
+  const Failure f = classify(error);
+  if (f == Failure::Unwritable || f == Failure::Other) {
+    const QStorageInfo storage(QFileInfo(m_file).absolutePath());
+    if (storage.isValid() && storage.bytesAvailable() < FullBelowBytes) return Failure::Full;
+  }
+  return f == Failure::None ? Failure::Other : f;
+}
+
+Failure Database::connectAndMigrate(QString* detail) {
+  if (const Failure f = connect(); f != Failure::None) {
+    *detail = m_db.lastError().text();
+    return f;
+  }
+  // The version first: a file of a newer program is not changed in any way.
+  int v = 0;
+  if (const Failure f = version(&v); f != Failure::None) return f;
+  if (v > schemaVersion()) return Failure::Newer;
+  QSqlQuery query(m_db);
+  for (const QString& pragma :
+       {QStringLiteral("PRAGMA journal_mode = WAL"), QStringLiteral("PRAGMA synchronous = FULL")}) {
+    if (!query.exec(pragma)) {
       *detail = query.lastError().text();
-      return classify(query.lastError());
+      return lastFailure(query.lastError());
     }
   }
   if (m_maxPageCount > 0 &&
       !query.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(m_maxPageCount)))
-    return classify(query.lastError());
-  if (!query.exec(QStringLiteral("PRAGMA quick_check"))) {
-    *detail = query.lastError().text();
-    return classify(query.lastError());
+    return lastFailure(query.lastError());
+  if (!m_checked) {
+    if (!query.exec(QStringLiteral("PRAGMA quick_check"))) {
+      *detail = query.lastError().text();
+      return lastFailure(query.lastError());
+    }
+    if (!query.next() || query.value(0).toString() != QLatin1String("ok")) return Failure::Damaged;
+    query.finish();
   }
-  if (!query.next() || query.value(0).toString() != QLatin1String("ok")) return Failure::Damaged;
-  query.finish();
   const Failure migrated = migrate();
-  if (migrated == Failure::None) m_open = true;
+  if (migrated == Failure::None) m_open = m_checked = true;
   return migrated;
 }
 
 // One transaction that takes the write lock first, so two copies starting at once
 // migrate one after the other; the version is read again inside it.
 Failure Database::migrate() {
-  QSqlQuery query(m_db);
-  if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-    return classify(query.lastError());
-  int version = query.value(0).toInt();
-  query.finish();
+  int version = 0;
+  if (const Failure f = this->version(&version); f != Failure::None) return f;
   const int current = schemaVersion();
   if (version == current) return Failure::None;
   if (version > current) return Failure::Newer;
-  if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) return classify(query.lastError());
+  QSqlQuery query(m_db);
+  if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) return lastFailure(query.lastError());
   auto rollback = [&](Failure f) {
     QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
     return f;
   };
-  if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
-    return rollback(classify(query.lastError()));
-  version = query.value(0).toInt();
-  query.finish();
+  if (const Failure f = this->version(&version); f != Failure::None) return rollback(f);
   if (version > current) return rollback(Failure::Newer);
   for (int step = version; step < current; ++step) {
     if (!migrationSteps()[static_cast<size_t>(step)](m_db))
-      return rollback(classify(m_db.lastError()) == Failure::None ? Failure::Other
-                                                                  : classify(m_db.lastError()));
+      return rollback(lastFailure(m_db.lastError()));
   }
   if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(current)))
-    return rollback(classify(query.lastError()));
-  if (!query.exec(QStringLiteral("COMMIT"))) return rollback(classify(query.lastError()));
+    return rollback(lastFailure(query.lastError()));
+  if (!query.exec(QStringLiteral("COMMIT"))) return rollback(lastFailure(query.lastError()));
   return Failure::None;
 }
 
@@ -207,11 +289,16 @@ QString Database::moveAside() {
 
 Failure Database::insert(const std::vector<Entry>& entries, QString* error) {
   if (!m_open) return Failure::Other;
-  if (!m_db.transaction()) {
-    if (error) *error = m_db.lastError().text();
-    return classify(m_db.lastError());
-  }
+  // BEGIN and COMMIT as statements: a failed commit then keeps SQLite's own code (a full
+  // disk often shows only there), where QSqlDatabase::commit() would drop it.
   QSqlQuery query(m_db);
+  auto fail = [&](const QSqlError& e, bool rollback) {
+    if (error) *error = e.text();
+    const Failure f = lastFailure(e);
+    if (rollback) QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+    return f;
+  };
+  if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) return fail(query.lastError(), false);
   query.prepare(QStringLiteral(
       "INSERT INTO answers (time, child, exercise, number, shown, given, right, ms)"
       " VALUES (?, coalesce(?, ''), ?, ?, ?, ?, ?, ?)"));  // no child: empty, not null
@@ -224,19 +311,10 @@ Failure Database::insert(const std::vector<Entry>& entries, QString* error) {
     query.addBindValue(e.given ? QVariant(*e.given) : QVariant(QMetaType(QMetaType::QString)));
     query.addBindValue(e.right ? QVariant(int(*e.right)) : QVariant(QMetaType(QMetaType::Int)));
     query.addBindValue(e.ms ? QVariant(*e.ms) : QVariant(QMetaType(QMetaType::LongLong)));
-    if (!query.exec()) {
-      if (error) *error = query.lastError().text();
-      const Failure f = classify(query.lastError());
-      m_db.rollback();
-      return f == Failure::None ? Failure::Other : f;
-    }
+    if (!query.exec()) return fail(query.lastError(), true);
   }
-  if (!m_db.commit()) {
-    if (error) *error = m_db.lastError().text();
-    const Failure f = classify(m_db.lastError());
-    m_db.rollback();
-    return f == Failure::None ? Failure::Other : f;
-  }
+  QSqlQuery commit(m_db);
+  if (!commit.exec(QStringLiteral("COMMIT"))) return fail(commit.lastError(), true);
   return Failure::None;
 }
 

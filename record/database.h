@@ -24,6 +24,8 @@ class Database {
   // The file in the standard data folder.
   static QString defaultFile();
   static constexpr int BusyTimeoutMs = 5000;
+  // Below this much free space a failed write is a full disk.
+  static constexpr qint64 FullBelowBytes = 1 << 20;
 
   Database(const QString& file, const QString& connection);
   ~Database();
@@ -32,11 +34,20 @@ class Database {
 
   // Opens the file, creating it and its folder when missing, and migrates it. With
   // `repair`, a damaged file is moved aside under a dated name and a fresh one begun.
+  // The whole file is checked the first time only; a file of a newer version is left
+  // as it is.
   Status open(bool repair);
+  // Joins a file that the writer has opened and checked: fails unless it exists and
+  // has the current version. Reads nothing else, so it costs the same for any size.
+  Status attach();
   bool isOpen() const { return m_open; }
+  // Lets go of the file (opening again begins anew).
+  void close();
   QString file() const { return m_file; }
   // Limits the file to `pages` pages (a full disk, for tests).
   void setMaxPageCount(int pages) { m_maxPageCount = pages; }
+  // How long a statement waits for another program's lock before it fails as busy.
+  void setBusyTimeout(int ms) { m_busyTimeoutMs = ms; }
 
   // Adds the entries in one transaction.
   Failure insert(const std::vector<Entry>& entries, QString* error = nullptr);
@@ -68,9 +79,13 @@ class Database {
   static Failure classify(const class QSqlError& error);
 
  private:
+  Failure connect();
   Failure connectAndMigrate(QString* detail);
   Failure migrate();
-  void close();
+  Failure version(int* version);
+  Failure lastFailure(const class QSqlError& error) const;
+  Failure unlessWritable() const;
+  void makeCompanionsWritable() const;
   QString moveAside();
   Failure exec(const QString& sql, const QVariantList& values = {});
 
@@ -79,6 +94,8 @@ class Database {
   QSqlDatabase m_db;
   bool m_open = false;
   int m_maxPageCount = 0;
+  int m_busyTimeoutMs = BusyTimeoutMs;
+  bool m_checked = false;  // the whole file has been checked once
 };
 
 }  // namespace record

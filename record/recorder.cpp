@@ -1,24 +1,31 @@
 #include "record/recorder.h"
 
+#include <QCoreApplication>
 #include <QHash>
+#include <QPointer>
 #include <memory>
 
 #include "forms/program.h"
 #include "record/database.h"
 #include "record/frmwiebenjij.h"
+#include "record/reader.h"
 #include "record/writer.h"
 
 namespace record {
 
 namespace {
 
+// How long a statement on the screens' thread waits for another program's lock.
+constexpr int ScreensBusyTimeoutMs = 200;
+
 struct Recorder {
   Options options;
   std::unique_ptr<Writer> writer;
+  std::unique_ptr<Reader> reader;  // stops before the writer it uses
   QHash<QString, qint64> readyAt;  // per exercise: when its question was ready
   QString child;
-  std::unique_ptr<Database> reader;  // this thread's own connection, opened on first use
-  bool readerTried = false;
+  std::unique_ptr<Database> screens;  // this thread's own connection, opened on first use
+  std::vector<std::function<void()>> afterOpening;
 };
 
 // Lives on the screens' thread; null when nothing is recorded.
@@ -43,6 +50,13 @@ Entry stamped(const Recorder& r, const QString& exercise, int number) {
   return e;
 }
 
+void runAfterOpening() {
+  if (!g_recorder || g_recorder->writer->current().opening) return;
+  std::vector<std::function<void()>> waiting;
+  waiting.swap(g_recorder->afterOpening);
+  for (const auto& then : waiting) then();
+}
+
 }  // namespace
 
 void start(Options options) {
@@ -50,8 +64,18 @@ void start(Options options) {
   if (options.file.isEmpty()) options.file = Database::defaultFile();
   auto recorder = std::make_unique<Recorder>();
   recorder->options = std::move(options);
-  recorder->writer = std::make_unique<Writer>(Writer::Options{
-      recorder->options.file, recorder->options.batchMs, recorder->options.maxPageCount});
+  Writer::Options writing(recorder->options.file);
+  writing.batchMs = recorder->options.batchMs;
+  writing.maxPageCount = recorder->options.maxPageCount;
+  writing.retryMs = recorder->options.retryMs;
+  writing.busyTimeoutMs = recorder->options.busyTimeoutMs;
+  writing.opened = [] {
+    if (QCoreApplication* app = QCoreApplication::instance())
+      QMetaObject::invokeMethod(app, &runAfterOpening, Qt::QueuedConnection);
+  };
+  recorder->writer = std::make_unique<Writer>(std::move(writing));
+  recorder->reader = std::make_unique<Reader>(recorder->options.file, *recorder->writer,
+                                              recorder->options.busyTimeoutMs);
   g_recorder = std::move(recorder);
 }
 
@@ -110,6 +134,37 @@ Status status() {
   return g_recorder->writer->status();
 }
 
+Status state() {
+  if (!g_recorder) return status();
+  return g_recorder->writer->current();
+}
+
+void inBackground(QObject* context, Job job) {
+  if (!g_recorder) {
+    if (std::function<void()> then = job(nullptr)) then();
+    return;
+  }
+  g_recorder->reader->post([job = std::move(job), guard = QPointer<QObject>(context),
+                            guarded = context != nullptr](Database* db) {
+    std::function<void()> then = job(db);
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!then || !app) return;
+    QMetaObject::invokeMethod(
+        app,
+        [guard, guarded, then = std::move(then)] {
+          if (!guarded || guard) then();
+        },
+        Qt::QueuedConnection);
+  });
+}
+
+void whenOpened(std::function<void()> then) {
+  if (!g_recorder || !g_recorder->writer->current().opening)
+    then();
+  else
+    g_recorder->afterOpening.push_back(std::move(then));
+}
+
 QString file() {
   return g_recorder ? g_recorder->options.file : Database::defaultFile();
 }
@@ -117,14 +172,14 @@ QString file() {
 Database* database() {
   if (!g_recorder) return nullptr;
   Recorder& r = *g_recorder;
-  if (!r.readerTried) {
-    r.readerTried = true;
+  if (!r.screens) {
     // The writer opens (and if need be repairs and migrates) the file first.
-    r.writer->status();
-    auto reader = std::make_unique<Database>(r.options.file, QStringLiteral("record-screens"));
-    if (reader->open(false).on) r.reader = std::move(reader);
+    if (r.writer->current().opening) return nullptr;
+    auto db = std::make_unique<Database>(r.options.file, QStringLiteral("record-screens"));
+    db->setBusyTimeout(ScreensBusyTimeoutMs);
+    if (db->attach().on) r.screens = std::move(db);
   }
-  return r.reader.get();
+  return r.screens.get();
 }
 
 QList<Child> classList() {
@@ -133,11 +188,15 @@ QList<Child> classList() {
 }
 
 void showChooser() {
-  forms::Program& program = forms::Program::current();
-  if (classList().isEmpty())
-    program.form(QStringLiteral("frmkiesbasis")).Show();
-  else
-    program.form<frmwiebenjij>().Show();
+  // Opening and checking a large file takes a while: the screens go on meanwhile.
+  whenOpened([] {
+    forms::Program& program = forms::Program::current();
+    if (program.ended()) return;
+    if (classList().isEmpty())
+      program.form(QStringLiteral("frmkiesbasis")).Show();
+    else
+      program.form<frmwiebenjij>().Show();
+  });
 }
 
 }  // namespace record

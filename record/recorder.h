@@ -8,6 +8,8 @@
 #include <QString>
 #include <functional>
 
+class QObject;
+
 #include "record/database.h"
 #include "record/status.h"
 
@@ -17,6 +19,8 @@ struct Options {
   QString file;  // empty: splitsen.sqlite in the standard data folder
   int batchMs = 100;
   int maxPageCount = 0;  // tests: a page limit that makes the file full
+  int retryMs = 2000;    // how soon a file that could not take the answers is tried again
+  int busyTimeoutMs = Database::BusyTimeoutMs;  // one try's wait for another program
   // The wall clock of the time stamps (tests fix it).
   std::function<QDateTime()> wallClock;
   // The clock of response times in ms (default: the program's clock).
@@ -38,21 +42,34 @@ void practised(const QString& exercise, int number);
 void setChild(const QString& name);
 QString child();
 
-// Waits until every queued entry is committed (the teacher's view, the export).
+// Waits until every queued entry is committed, or has been tried once more and waits in
+// memory (tests, the export from the command line; the screens use `inBackground`).
 void flush();
 // Whether recording is on, and if not why (waits for the file to be opened).
 Status status();
+// The same without waiting: `opening` while the file is being opened and checked.
+Status state();
+
+// Runs `job` on the record's reading thread with a connection of its own (null when the
+// file cannot be read), once the answers queued before have been tried; the function it
+// returns then runs on the screens' thread, unless `context` is gone by then.
+using Job = std::function<std::function<void()>(Database* db)>;
+void inBackground(QObject* context, Job job);
+// Runs `then` on the screens' thread once the file has been opened (or found unusable);
+// at once when it has.
+void whenOpened(std::function<void()> then);
 // The record's file (the default, or the one `start` was given).
 QString file();
 
-// The file on the screens' thread, for the class list and the teacher's view; null
-// when nothing is recorded or the file cannot be read.
+// The file on the screens' thread, for the class list; null when nothing is recorded,
+// while the file is still being opened, or when it cannot be read. Never waits for the
+// opening; its statements wait for another program only briefly.
 Database* database();
 // The class list; empty without one (or without a record).
 QList<Child> classList();
 
 // What the welcome button and the menu show before the chooser: "Wie ben jij?" when
-// there is a class list, else the chooser at once.
+// there is a class list, else the chooser; as soon as the file has been opened.
 void showChooser();
 
 }  // namespace record

@@ -5,13 +5,6 @@
 
 namespace record {
 
-struct Status {
-  bool on = false;
-  QString file;        // the record's file
-  QString why;         // Dutch, when recording is off
-  QString movedAside;  // where a damaged file was kept this run, if one was
-};
-
 // How a database operation failed: the kind decides what the writer does next.
 enum class Failure {
   None,
@@ -22,5 +15,18 @@ enum class Failure {
   Newer,       // written by a newer version of the program
   Other,
 };
+
+struct Status {
+  bool on = false;
+  bool opening = false;             // the file is still being opened and checked
+  Failure failure = Failure::None;  // why it is not on
+  int waiting = 0;                  // answers kept in memory until the file can be written again
+  QString file;                     // the record's file
+  QString why;                      // Dutch, when recording is off
+  QString movedAside;               // where a damaged file was kept this run, if one was
+};
+
+// What is wrong with `file`, in Dutch (a sentence without its capital).
+QString describe(Failure failure, const QString& file);
 
 }  // namespace record

@@ -13,10 +13,12 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "forms/pictures.h"
 #include "record/classlisteditor.h"
 #include "record/csv.h"
+#include "record/database.h"
 #include "record/exercises.h"
 #include "record/recorder.h"
 #include "record/splitgrid.h"
@@ -114,15 +116,10 @@ TeacherView::TeacherView(QWidget* parent)
   connect(m_child, &QComboBox::currentIndexChanged, this, &TeacherView::refresh);
   connect(m_export, &QPushButton::clicked, this, &TeacherView::askExport);
   connect(m_wipe, &QPushButton::clicked, this, &TeacherView::askWipe);
-  connect(m_editor, &ClassListEditor::changed, this, [this] {
-    fillChildren();
-    refresh();
-  });
+  connect(m_editor, &ClassListEditor::changed, this, &TeacherView::refresh);
 
   // As large as its text and grid want, and no smaller than a comfortable overview.
   resize(sizeHint().expandedTo(QSize(960, 720)));
-  showState();
-  fillChildren();
   refresh();
 }
 
@@ -133,8 +130,6 @@ TeacherView* TeacherView::showView() {
     view->setAttribute(Qt::WA_DeleteOnClose);
     record::placeForTeacher(*view);
   } else {
-    view->showState();
-    view->fillChildren();
     view->refresh();
   }
   view->show();
@@ -144,28 +139,35 @@ TeacherView* TeacherView::showView() {
 }
 
 void TeacherView::showState() {
-  const record::Status status = record::status();
-  QString text =
-      status.on ? QStringLiteral("<b>Opnemen staat aan.</b> Alles blijft op deze computer, in %1")
-                      .arg(QDir::toNativeSeparators(status.file).toHtmlEscaped())
-                : QStringLiteral("<b>Opnemen staat uit:</b> %1 De oefeningen werken gewoon.")
-                      .arg(status.why.toHtmlEscaped());
+  const record::Status status = record::state();
+  QString text;
+  if (busy()) text = QStringLiteral("<b>Bezig\u2026</b> ");
+  if (status.opening)
+    text += QStringLiteral("Het bestand %1 wordt geopend en nagekeken.")
+                .arg(QDir::toNativeSeparators(status.file).toHtmlEscaped());
+  else if (status.on)
+    text += QStringLiteral("<b>Opnemen staat aan.</b> Alles blijft op deze computer, in %1")
+                .arg(QDir::toNativeSeparators(status.file).toHtmlEscaped());
+  else
+    text += QStringLiteral("<b>Opnemen %1:</b> %2 De oefeningen werken gewoon.")
+                .arg(status.failure == record::Failure::Newer ? QStringLiteral("staat uit")
+                                                              : QStringLiteral("wacht"),
+                     status.why.toHtmlEscaped());
+  if (status.waiting > 0)
+    text +=
+        QStringLiteral("<br>%1 antwoorden wachten in het geheugen tot ze bewaard kunnen worden.")
+            .arg(status.waiting);
   if (!status.movedAside.isEmpty())
     text += QStringLiteral(
                 "<br>Het bestand was beschadigd. Het is bewaard als %1 en er is een "
                 "nieuw bestand begonnen.")
                 .arg(QDir::toNativeSeparators(status.movedAside).toHtmlEscaped());
+  if (!m_note.isEmpty()) text += QStringLiteral("<br>") + m_note.toHtmlEscaped();
   m_state->setText(text);
 }
 
-void TeacherView::fillChildren() {
-  record::flush();
+void TeacherView::fillChildren(const QStringList& names) {
   const QString chosen = chosenChild();
-  QStringList names;
-  for (const record::Child& c : record::classList()) names << c.name;
-  if (record::Database* db = record::database())
-    for (const QString& name : db->childrenInRecord())
-      if (!names.contains(name)) names << name;
   const QSignalBlocker block(m_child);
   m_child->clear();
   m_child->addItem(QStringLiteral("Alle kinderen"));
@@ -183,25 +185,55 @@ void TeacherView::chooseChild(const QString& name) {
   m_child->setCurrentIndex(std::max(0, m_child->findData(name)));
 }
 
-void TeacherView::refresh() {
-  record::flush();
-  record::Database* db = record::database();
-  const QString child = chosenChild();
+// What one read of the record found, for the chosen child.
+struct TeacherView::Read {
+  QStringList names;  // the class list, then the others in the record
   record::Summary summary;
-  if (db)
-    db->forEachVerdict(
-        child, [&](int n, int part, bool right, qint64 ms) { summary.add(n, part, right, ms); });
-  summary.finish();
-  m_grid->setSummary(summary);
+  std::vector<record::Database::DayCount> days;
+};
 
-  m_days->clearSpans();
-  m_days->setRowCount(0);
-  if (!db) return;
+void TeacherView::refresh() {
+  const QString child = chosenChild();
+  const quint64 generation = ++m_generation;
+  ++m_pending;
+  showState();
+  record::inBackground(this, [this, child, generation](record::Database* db) {
+    // On the record's reading thread: nothing of the view is touched here.
+    auto read = std::make_shared<Read>();
+    if (db) {
+      for (const record::Child& c : db->children()) read->names << c.name;
+      for (const QString& name : db->childrenInRecord())
+        if (!read->names.contains(name)) read->names << name;
+      db->forEachVerdict(child, [&](int n, int part, bool right, qint64 ms) {
+        read->summary.add(n, part, right, ms);
+      });
+      read->days = db->perDay(child);
+    }
+    read->summary.finish();
+    return std::function<void()>(
+        [this, read, child, generation] { present(*read, child, generation); });
+  });
+}
+
+void TeacherView::present(const Read& read, const QString& child, quint64 generation) {
+  --m_pending;
+  if (generation != m_generation) return;  // a newer read is on its way
+  fillChildren(read.names);
+  if (chosenChild() != child) {  // the child is no longer there: everyone's record
+    refresh();
+    return;
+  }
+  m_grid->setSummary(read.summary);
+  m_editor->reload();
+
   // Per day, newest first: each exercise with how many answers or numbers.
   struct Practised {
     QString exercise;
     int count;
   };
+  m_days->setUpdatesEnabled(false);
+  m_days->clearSpans();
+  m_days->setRowCount(0);
   QString day;
   QList<Practised> practised;
   auto flushDay = [&] {
@@ -235,7 +267,7 @@ void TeacherView::refresh() {
       m_days->setSpan(first, 3, static_cast<int>(practised.size()), 1);
     }
   };
-  for (const auto& d : db->perDay(child)) {
+  for (const auto& d : read.days) {
     if (d.day != day) {
       flushDay();
       day = d.day;
@@ -244,19 +276,49 @@ void TeacherView::refresh() {
     practised.append({d.exercise, d.count});
   }
   flushDay();
+  m_days->setUpdatesEnabled(true);
+  showState();
+  if (!busy()) Q_EMIT loaded();
 }
 
 bool TeacherView::exportTo(const QString& file, QString* error) {
   return record::exportCsv(file, error, record::file());
 }
 
+void TeacherView::exportInBackground(const QString& file) {
+  ++m_pending;
+  m_export->setEnabled(false);
+  showState();
+  QString why = record::state().why;  // said when the record cannot be read
+  if (!why.isEmpty()) why.front() = why.front().toUpper();
+  record::inBackground(this, [this, file, why](record::Database* db) {
+    QString error;
+    const bool written = record::writeCsv(db, why, file, &error);
+    if (written) error.clear();
+    return std::function<void()>([this, file, error] {
+      --m_pending;
+      m_export->setEnabled(true);
+      showState();
+      Q_EMIT exported(file, error);
+    });
+  });
+}
+
 void TeacherView::wipeChosen() {
-  if (record::Database* db = record::database()) {
-    record::flush();
-    db->wipe(chosenChild());
-  }
-  fillChildren();
-  refresh();
+  const QString child = chosenChild();
+  ++m_pending;
+  m_note.clear();
+  showState();
+  record::inBackground(this, [this, child](record::Database* db) {
+    const record::Failure failure = db ? db->wipe(child) : record::Failure::Other;
+    return std::function<void()>([this, failure] {
+      --m_pending;
+      if (failure != record::Failure::None)
+        m_note = QStringLiteral("Wissen is niet gelukt: %1")
+                     .arg(record::describe(failure, record::file()));
+      refresh();
+    });
+  });
 }
 
 void TeacherView::askExport() {
@@ -265,14 +327,21 @@ void TeacherView::askExport() {
                                                     folder + QStringLiteral("/splitsen.csv"),
                                                     QStringLiteral("CSV voor rekenbladen (*.csv)"));
   if (file.isEmpty()) return;
-  QString error;
-  const bool saved = exportTo(file, &error);
-  QMessageBox told(
-      saved ? QMessageBox::Information : QMessageBox::Warning, QStringLiteral("Exporteer"),
-      saved ? QStringLiteral("Alles is bewaard in %1.").arg(QDir::toNativeSeparators(file)) : error,
-      QMessageBox::Ok, this);
-  told.setTextFormat(Qt::PlainText);
-  told.exec();
+  // The answer comes once the file is written; the view stays usable meanwhile.
+  connect(
+      this, &TeacherView::exported, this,
+      [this](const QString& to, const QString& error) {
+        QMessageBox told(
+            error.isEmpty() ? QMessageBox::Information : QMessageBox::Warning,
+            QStringLiteral("Exporteer"),
+            error.isEmpty() ? QStringLiteral("Alles is bewaard in %1.").arg(QDir::toNativeSeparators(to))
+                            : error,
+            QMessageBox::Ok, this);
+        told.setTextFormat(Qt::PlainText);
+        told.exec();
+      },
+      Qt::SingleShotConnection);
+  exportInBackground(file);
 }
 
 void TeacherView::askWipe() {

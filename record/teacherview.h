@@ -20,13 +20,18 @@ class TeacherView : public QWidget {
   // The one view of the program, created on first use, shown and raised.
   static TeacherView* showView();
 
-  // Reads the record again for the chosen child.
+  // Reads the record again for the chosen child, on the record's reading thread; the
+  // view says "bezig" until what was read is shown.
   void refresh();
+  // Whether something is still being read, wiped or exported.
+  bool busy() const { return m_pending > 0; }
   // The child whose record is shown; null for everyone.
   QString chosenChild() const;
   void chooseChild(const QString& name);
-  // Without dialogs: what "Exporteer" and a confirmed "Wis gegevens" do.
+  // Without dialogs: what "Exporteer" and a confirmed "Wis gegevens" do. The export
+  // here waits for the file; the button's runs in the background (`exportInBackground`).
   bool exportTo(const QString& file, QString* error);
+  void exportInBackground(const QString& file);
   void wipeChosen();
 
   SplitGrid* grid() const { return m_grid; }
@@ -36,8 +41,16 @@ class TeacherView : public QWidget {
   QComboBox* children() const { return m_child; }
   QTabWidget* tabs() const { return m_tabs; }
 
+ Q_SIGNALS:
+  // What was read has been shown.
+  void loaded();
+  // An export in the background is over; `error` is empty when it succeeded.
+  void exported(const QString& file, const QString& error);
+
  private:
-  void fillChildren();
+  struct Read;
+  void present(const Read& read, const QString& child, quint64 generation);
+  void fillChildren(const QStringList& names);
   void showState();
   void askExport();
   void askWipe();
@@ -51,4 +64,7 @@ class TeacherView : public QWidget {
   QLabel* m_legend;
   QTableWidget* m_days;
   ClassListEditor* m_editor;
+  int m_pending = 0;         // reads, wipes and exports not yet over
+  quint64 m_generation = 0;  // of the last read asked for: older ones are not shown
+  QString m_note;            // what went wrong the last time, in Dutch
 };

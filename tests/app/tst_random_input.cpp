@@ -343,6 +343,7 @@ class TestRandomInput : public QObject {
       QVERIFY(plain.open(QIODevice::WriteOnly));
     }
     record::start(options);
+    record::status();  // the file is opened in the background: the class list goes in after
     if (record::Database* db = record::database())
       for (const char* name : {"Noor", "Daan", "Zoë"}) db->addChild({QString::fromUtf8(name), QStringLiteral("kat")});
     QRandomGenerator random(seed);

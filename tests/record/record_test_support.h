@@ -3,6 +3,8 @@
 // the file with a connection of the test's own.
 
 #include <QDir>
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -52,6 +54,56 @@ inline QVariant scalar(const QString& file, const QString& sql) {
   }
   QSqlDatabase::removeDatabase(QStringLiteral("raw"));
   return result;
+}
+
+// Statements run straight on the file, outside the program's own code; false when one
+// fails.
+inline bool exec(const QString& file, const QStringList& statements) {
+  bool ok = true;
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
+    db.setDatabaseName(file);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    ok = db.open();
+    QSqlQuery query(db);
+    for (const QString& sql : statements) ok = ok && query.exec(sql);
+    query.finish();
+    db.close();
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+  return ok;
+}
+
+// Root may write any file whatever its mode. While this lives, the process (every
+// thread) has the rights of an ordinary user, so that read-only files are read-only;
+// `folder` is given to that user first.
+class AsOrdinaryUser {
+ public:
+  explicit AsOrdinaryUser(const QString& folder) {
+    if (::geteuid() != 0) return;
+    constexpr uid_t nobody = 65534;
+    m_ok = ::chown(folder.toLocal8Bit().constData(), nobody, nobody) == 0 &&
+           ::setegid(nobody) == 0 && ::seteuid(nobody) == 0;
+    m_wasRoot = true;
+  }
+  ~AsOrdinaryUser() {
+    if (!m_wasRoot) return;
+    [[maybe_unused]] const int u = ::seteuid(0);
+    [[maybe_unused]] const int g = ::setegid(0);
+  }
+  AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+  AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+  bool ok() const { return m_ok; }
+
+ private:
+  bool m_wasRoot = false;
+  bool m_ok = true;
+};
+
+// Waits until the teacher's view has shown what it reads in the background.
+template <class View>
+bool settled(const View& view) {
+  return QTest::qWaitFor([&] { return !view.busy(); });
 }
 
 inline QByteArray bytes(const QString& file) {

@@ -3,7 +3,9 @@
 // that was on disk is lost.
 
 #include <QDir>
+#include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -100,20 +102,24 @@ class RecordDatabaseTest : public QObject {
 
   void a_file_from_a_newer_program_is_left_alone() {
     makeVersion(schemaVersion());
+    QVERIFY(exec(file(), {QStringLiteral("PRAGMA user_version = 99")}));
+    const QByteArray before = bytes(file());
     {
-      QSqlDatabase raw =
-          QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw2"));
-      raw.setDatabaseName(file());
-      QVERIFY(raw.open());
-      QSqlQuery(raw).exec(QStringLiteral("PRAGMA user_version = 99"));
-      raw.close();
+      Database db(file(), QStringLiteral("t"));
+      const Status status = db.open(true);
+      QVERIFY(!status.on);
+      QCOMPARE(status.failure, Failure::Newer);
+      QVERIFY(status.why.contains(QStringLiteral("nieuwere versie")));
+      QVERIFY(!db.attach().on);
+      // The writer gives up for the run at once: answers go nowhere and cost nothing.
+      Writer writer(Writer::Options{file()});
+      QCOMPARE(writer.status().failure, Failure::Newer);
+      QVERIFY(writer.off());
+      writer.push(answer(7, 3, "4", true));
+      writer.flush();
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("raw2"));
-    Database db(file(), QStringLiteral("t"));
-    const Status status = db.open(true);
-    QVERIFY(!status.on);
-    QVERIFY(status.why.contains(QStringLiteral("nieuwere versie")));
-    QCOMPARE(scalar(file(), "PRAGMA user_version").toInt(), 99);
+    QCOMPARE(bytes(file()), before);  // not even switched to another journal
+    QVERIFY(!QFileInfo::exists(file() + QStringLiteral("-wal")));
     QCOMPARE(scalar(file(), "SELECT count(*) FROM answers").toInt(), 1);
   }
 
@@ -173,37 +179,126 @@ class RecordDatabaseTest : public QObject {
     QCOMPARE(movedAsideFiles().size(), 2);
   }
 
-  void a_folder_that_cannot_be_made_turns_recording_off() {
+  void a_folder_that_cannot_be_made_keeps_the_answers_waiting() {
     // A regular file where the folder should be (root can write anywhere else).
     write(m_dir.filePath(QStringLiteral("gewoon-bestand")), "x");
-    Writer writer({m_dir.filePath(QStringLiteral("gewoon-bestand/splitsen/splitsen.sqlite"))});
+    Writer writer(
+        Writer::Options{m_dir.filePath(QStringLiteral("gewoon-bestand/splitsen/splitsen.sqlite"))});
     writer.push(answer(7, 3, "4", true));
     writer.flush();
     const Status status = writer.status();
     QVERIFY(!status.on);
+    QVERIFY(!writer.off());
+    QCOMPARE(writer.current().waiting, 1);
     QVERIFY(status.why.contains(QStringLiteral("kan niet worden gemaakt")));
     QCOMPARE(bytes(m_dir.filePath(QStringLiteral("gewoon-bestand"))), QByteArray("x"));
   }
 
-  void a_full_disk_turns_recording_off_and_keeps_what_was_written() {
+  // The file's page limit stands for a full disk; the room is given back by dropping a
+  // table of filler from another connection.
+  void a_full_file_keeps_the_answers_waiting_until_there_is_room() {
+    {
+      Database db(file(), QStringLiteral("t"));
+      QVERIFY(db.open(true).on);
+    }
+    QVERIFY(exec(file(), {QStringLiteral("CREATE TABLE filler (b BLOB)"),
+                          QStringLiteral("INSERT INTO filler VALUES (zeroblob(60000))")}));
     Writer::Options options{file()};
     options.batchMs = 1;
-    options.maxPageCount = 8;
+    options.retryMs = 5;
+    options.maxPageCount = scalar(file(), "PRAGMA page_count").toInt() + 2;
     Writer writer(options);
     QVERIFY(writer.status().on);
     int pushed = 0;
-    for (; pushed < 4000 && writer.status().on; ++pushed) {
+    for (; pushed < 4000 && writer.current().on; ++pushed) {
       writer.push(answer(7, 3, QString(200, QLatin1Char('4')), true));
       writer.flush();
     }
-    const Status status = writer.status();
+    const Status status = writer.current();
     QVERIFY(!status.on);
+    QCOMPARE(status.failure, Failure::Full);
     QVERIFY(status.why.contains(QStringLiteral("vol")));
-    const int onDisk = scalar(file(), "SELECT count(*) FROM answers").toInt();
-    QVERIFY(onDisk > 0);
-    QCOMPARE(onDisk, pushed - 1);          // all but the one that did not fit
-    writer.push(answer(7, 3, "4", true));  // goes nowhere, costs nothing
+    QVERIFY(!writer.off());
+    for (int i = 0; i < 20; ++i, ++pushed) writer.push(answer(6, 1, QString::number(i), true));
+    QVERIFY(exec(file(), {QStringLiteral("DROP TABLE filler")}));
+    QTRY_VERIFY(writer.current().on);  // by itself
     writer.flush();
+    QCOMPARE(scalar(file(), "SELECT count(*) FROM answers").toInt(), pushed);
+    QCOMPARE(scalar(file(), "SELECT given FROM answers ORDER BY id DESC LIMIT 1").toString(),
+             QStringLiteral("19"));
+  }
+
+  // A real disk that fills up fails at the commit; it is still called full.
+  void a_real_full_disk_says_full_and_keeps_the_answers() {
+    if (::geteuid() != 0) QSKIP("a small disk of its own needs root to mount");
+    const QString disk = m_dir.filePath(QStringLiteral("klein"));
+    QVERIFY(QDir().mkpath(disk));
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                           QStringLiteral("size=2m"), QStringLiteral("tmpfs"), disk}) != 0)
+      QSKIP("no tmpfs could be mounted");
+    const auto unmount = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {disk}); });
+    const QString record = disk + QStringLiteral("/splitsen.sqlite");
+    int pushed = 0;
+    {
+      Writer::Options options{record};
+      options.batchMs = 1;
+      options.retryMs = 5;
+      Writer writer(options);
+      QVERIFY(writer.status().on);
+      writer.push(answer(7, 3, "4", true));
+      writer.flush();
+      ++pushed;
+      // The disk filled to the last byte by something else.
+      QFile filler(disk + QStringLiteral("/vol"));
+      QVERIFY(filler.open(QIODevice::WriteOnly));
+      const QByteArray block(4096, 'x');
+      while (filler.write(block) == block.size() && filler.flush()) {
+      }
+      filler.close();
+      for (; pushed < 4000 && writer.current().on; ++pushed) {
+        writer.push(answer(7, 3, QString(500, QLatin1Char('4')), true));
+        writer.flush();
+      }
+      const Status status = writer.current();
+      QVERIFY(!status.on);
+      QCOMPARE(status.failure, Failure::Full);
+      QVERIFY2(status.why.contains(QStringLiteral("vol")), qPrintable(status.why));
+      QVERIFY(QFile::remove(disk + QStringLiteral("/vol")));
+      QTRY_VERIFY(writer.current().on);
+    }
+    QCOMPARE(scalar(record, "SELECT count(*) FROM answers").toInt(), pushed);
+  }
+
+  // A copy of the folder made while a program ran (with its -wal and -shm), read-only;
+  // then the teacher makes the record itself writable again, and only that.
+  void a_read_only_record_made_writable_again_is_written_by_itself() {
+    AsOrdinaryUser user(m_dir.path());
+    QVERIFY(user.ok());
+    const QString copy = m_dir.filePath(QStringLiteral("kopie.sqlite"));
+    {
+      Database db(file(), QStringLiteral("t"));
+      QVERIFY(db.open(true).on);
+      QCOMPARE(db.insert({answer(7, 3, "4", true)}), Failure::None);
+      for (const QString& part : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        QVERIFY(QFile::copy(file() + part, copy + part));
+        QVERIFY(
+            QFile::setPermissions(copy + part, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+      }
+    }
+    Writer::Options options{copy};
+    options.batchMs = 1;
+    options.retryMs = 5;
+    Writer writer(options);
+    QCOMPARE(writer.status().failure, Failure::Unwritable);
+    for (int i = 0; i < 10; ++i) writer.push(answer(6, 2, QString::number(i), true));
+    writer.flush();
+    QVERIFY(!writer.current().on);
+    QVERIFY(!writer.off());
+    QVERIFY(QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QTRY_VERIFY(writer.current().on);  // by itself
+    writer.flush();
+    QCOMPARE(scalar(copy, "SELECT count(*) FROM answers").toInt(), 11);
   }
 
   void two_connections_share_the_file() {

@@ -1,16 +1,24 @@
 // What the screens' three calls put in the record: response times from the program's
-// clock, the child, the walk-through rows; and that nothing queued is lost at the end.
+// clock, the child, the walk-through rows; that nothing queued is lost at the end; and
+// that another program holding the file, or a newer program's file, holds up no screen.
 
+#include <QLabel>
+#include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 
+#include "record/csv.h"
 #include "record/database.h"
 #include "record/recorder.h"
+#include "record/splitgrid.h"
+#include "record/teacherview.h"
 #include "tests/record/record_test_support.h"
 #include "tests/support/harness.h"
 
 using namespace record;
+using recordtest::bytes;
 
 class RecorderTest : public QObject {
   Q_OBJECT
@@ -28,6 +36,33 @@ class RecorderTest : public QObject {
     if (db.open(false).on) db.forEachEntry(QString(), [&](const Entry& e) { result.push_back(e); });
     return result;
   }
+
+  // Starts again on the same file, trying again soon after a failure.
+  void restart() {
+    stop();
+    Options options;
+    options.file = m_file;
+    options.retryMs = 20;
+    options.busyTimeoutMs = 20;
+    start(options);
+  }
+
+  // Another program that holds the file until it is told to let go.
+  struct Holder {
+    QProcess process;
+    explicit Holder(const QString& file, bool whole) {
+      process.start(QStringLiteral(RECORD_DRIVER),
+                    {file, QStringLiteral("hold"), whole ? QStringLiteral("whole") : QString()});
+    }
+    bool holds() {
+      return process.waitForReadyRead(10000) && process.readLine().trimmed() == "held";
+    }
+    bool letGo() {
+      process.write("\n");
+      process.closeWriteChannel();
+      return process.waitForFinished(10000) && process.exitCode() == 0;
+    }
+  };
 
  private Q_SLOTS:
   void init() {
@@ -117,6 +152,75 @@ class RecorderTest : public QObject {
     record::flush();
     QVERIFY(!status().on);
     QVERIFY(entries().empty());
+  }
+
+  // The lock is held until the test lets go of it: a screen that waited for it would wait
+  // for ever. Answers, the teacher's view and its state all go on meanwhile.
+  void a_lock_held_by_another_program_holds_up_no_screen_and_loses_nothing_data() {
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("its write lock") << false;
+    QTest::newRow("the whole file") << true;
+  }
+  void a_lock_held_by_another_program_holds_up_no_screen_and_loses_nothing() {
+    QFETCH(bool, whole);
+    practised(QStringLiteral("frmsplits2"), 4);
+    stop();  // the file exists, at the current version
+    Holder holder(m_file, whole);
+    QVERIFY(holder.holds());
+    restart();
+    TeacherView view;
+    for (int i = 0; i < 30; ++i)
+      answer(QStringLiteral("frmsplitsmachine"), 8, i % 9, QString::number(i), true);
+    QTRY_VERIFY(!view.busy());
+    QTRY_COMPARE(state().failure, Failure::Busy);
+    QVERIFY(!state().on);
+    view.refresh();
+    QTRY_VERIFY(!view.busy());
+    QVERIFY2(view.state()->text().contains(QStringLiteral("bezet")),
+             qPrintable(view.state()->text()));
+    QVERIFY(holder.letGo());
+    QTRY_VERIFY(state().on);  // by itself
+    const auto rows = entries();
+    QCOMPARE(rows.size(), size_t(31));
+    for (int i = 0; i < 30; ++i) QCOMPARE(*rows[size_t(i) + 1].given, QString::number(i));
+  }
+
+  void a_newer_programs_record_is_left_untouched_and_said_so() {
+    practised(QStringLiteral("frmsplits2"), 4);
+    stop();
+    QVERIFY(recordtest::exec(m_file, {QStringLiteral("PRAGMA user_version = 99")}));
+    const QByteArray before = bytes(m_file);
+    restart();
+    answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);
+    TeacherView view;
+    QTRY_VERIFY(!view.busy());
+    QVERIFY2(view.state()->text().contains(QStringLiteral("nieuwere versie")),
+             qPrintable(view.state()->text()));
+    // Neither export claims that all is kept.
+    const QString out = m_dir.filePath(QStringLiteral("nieuwer%1.csv").arg(m_run));
+    QSignalSpy exported(&view, &TeacherView::exported);
+    view.exportInBackground(out);
+    QTRY_COMPARE(exported.size(), 1);
+    QVERIFY2(exported[0][1].toString().contains(QStringLiteral("nieuwere versie")),
+             qPrintable(exported[0][1].toString()));
+    QString error;
+    QVERIFY(!exportCsv(out, &error, m_file));
+    QVERIFY(error.contains(QStringLiteral("nieuwere versie")));
+    QVERIFY(!QFileInfo::exists(out));
+    stop();
+    QCOMPARE(bytes(m_file), before);
+  }
+
+  void the_view_says_bezig_until_it_has_read_the_record() {
+    answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);
+    TeacherView view;
+    QVERIFY(view.busy());
+    QVERIFY(view.state()->text().contains(QStringLiteral("Bezig")));
+    QSignalSpy loaded(&view, &TeacherView::loaded);
+    QVERIFY(loaded.wait());
+    QVERIFY(!view.busy());
+    QVERIFY(!view.state()->text().contains(QStringLiteral("Bezig")));
+    QCOMPARE(view.grid()->summary().cell(7, 3).answers, 1);
   }
 
   void time_stamps_carry_their_offset_data() {

@@ -37,6 +37,7 @@
 
 using namespace forms;
 using record::Knowledge;
+using recordtest::settled;
 
 class TeacherViewTest : public QObject {
   Q_OBJECT
@@ -55,6 +56,7 @@ class TeacherViewTest : public QObject {
     record::start(options);
   }
   static void addChildren(const QStringList& names) {
+    QTRY_VERIFY(record::database());  // once the file has been opened
     for (int i = 0; i < names.size(); ++i)
       QCOMPARE(record::database()->addChild(
                    {names[i], record::childPictures()[i % record::childPictures().size()]}),
@@ -150,6 +152,7 @@ class TeacherViewTest : public QObject {
     give("frmsplits1", 9, 0, false, 900);
     give("frmsplitsrijenB", 1, 0, true, 900);  // 1 is not in the grid
     TeacherView view;
+    QVERIFY(settled(view));
     const record::Summary& s = view.grid()->summary();
     QCOMPARE(s.cell(7, 3).knowledge, Knowledge::RightAndFast);
     QCOMPARE(s.cell(5, 2).knowledge, Knowledge::RightButSlow);
@@ -191,6 +194,7 @@ class TeacherViewTest : public QObject {
     give("frmsplitsmachine", 6, 3, true, 1000);
     record::practised(QStringLiteral("frmsplits2"), 8);
     TeacherView view;
+    QVERIFY(settled(view));
     const QTableWidget& days = *view.days();
     QCOMPARE(days.rowCount(), 3);  // the newest day has two exercises
     QVERIFY(days.item(0, 0)->text().contains(QStringLiteral("6 mrt")));
@@ -211,11 +215,14 @@ class TeacherViewTest : public QObject {
     record::setChild(QStringLiteral("Daan"));
     give("frmsplitsmachine", 8, 3, true, 1000);
     TeacherView view;
+    QVERIFY(settled(view));
     QCOMPARE(view.children()->count(), 3);  // all, Daan, Noor
     view.chooseChild(QStringLiteral("Noor"));
+    QVERIFY(settled(view));
     QCOMPARE(view.grid()->summary().cell(7, 3).answers, 1);
     QCOMPARE(view.grid()->summary().cell(8, 3).answers, 0);
     view.wipeChosen();
+    QVERIFY(settled(view));
     QCOMPARE(view.children()->count(), 2);
     QCOMPARE(view.chosenChild(), QString());  // back to everyone
     QCOMPARE(view.grid()->summary().cell(8, 3).answers, 1);
@@ -235,6 +242,7 @@ class TeacherViewTest : public QObject {
 
   void the_class_list_saves_good_names_only() {
     TeacherView view;
+    QVERIFY(settled(view));
     ClassListEditor& editor = *view.classList();
     editor.nameBox()->setText(QStringLiteral("  Noor "));
     editor.choosePicture(QStringLiteral("vis"));
@@ -257,27 +265,30 @@ class TeacherViewTest : public QObject {
     editor.nameBox()->setText(QStringLiteral("Noortje"));
     editor.change();
     QCOMPARE(record::classList().front().name, QStringLiteral("Noortje"));
+    QVERIFY(settled(view));
     QCOMPARE(view.children()->count(), 2);
   }
 
   void without_a_class_list_the_welcome_button_opens_the_chooser_as_before() {
     m_h->start();
     screens::frmmecenaat1().cmdkombinnen.click();
-    QVERIFY(screens::frmkiesbasis().isVisible());
+    QTRY_VERIFY(m_h->program().loaded(QStringLiteral("frmkiesbasis")) &&
+                screens::frmkiesbasis().isVisible());
     QVERIFY(!m_h->program().loaded(QString::fromLatin1(frmwiebenjij::Name)));
     QVERIFY(!screens::MDIForm2().isEnabled());
   }
 
   void with_a_class_list_the_child_names_itself_first() {
-    QVERIFY(record::database());
+    QTRY_VERIFY(record::database());  // once the file has been opened
     QCOMPARE(record::database()->addChild({QStringLiteral("Noor"), QStringLiteral("kat")}),
              record::Failure::None);
     QCOMPARE(record::database()->addChild({QStringLiteral("Daan"), QStringLiteral("vis")}),
              record::Failure::None);
     m_h->start();
     screens::frmmecenaat1().cmdkombinnen.click();
+    QTRY_VERIFY(m_h->program().loaded(QString::fromLatin1(frmwiebenjij::Name)));
     auto& who = m_h->program().form<frmwiebenjij>();
-    QVERIFY(who.isVisible());
+    QTRY_VERIFY(who.isVisible());
     QVERIFY(!screens::frmmecenaat1().isVisible());
     QVERIFY(!m_h->program().loaded(QStringLiteral("frmkiesbasis")) ||
             !screens::frmkiesbasis().isVisible());
@@ -327,6 +338,7 @@ class TeacherViewTest : public QObject {
 
   void the_editor_offers_a_free_picture_and_tells_when_two_share() {
     TeacherView view;
+    QVERIFY(settled(view));
     ClassListEditor& editor = *view.classList();
     QStringList offered;
     for (const char* name : {"Noor", "Daan", "Bo"}) {
@@ -346,11 +358,13 @@ class TeacherViewTest : public QObject {
   void names_are_shown_as_typed_never_as_markup() {
     const QString name = QStringLiteral("<b>Jan</b>");
     TeacherView view;
+    QVERIFY(settled(view));
     ClassListEditor& editor = *view.classList();
     editor.nameBox()->setText(name);
     editor.add();
     QCOMPARE(editor.message()->textFormat(), Qt::PlainText);
     QVERIFY(editor.message()->text().startsWith(name));
+    QVERIFY(settled(view));
     view.chooseChild(name);
     QCOMPARE(view.chosenChild(), name);
     QPushButton* wipe = nullptr;
@@ -374,6 +388,7 @@ class TeacherViewTest : public QObject {
     QFETCH(bool, view);
     m_h->start();
     screens::frmmecenaat1().cmdkombinnen.click();
+    QTRY_VERIFY(screens::frmkiesbasis().isVisible());  // once the record has been opened
     screens::frmkiesbasis().cmdstop.click();
     QVERIFY(screens::frminfo().isVisible());
     m_h->advance(5000);
@@ -400,6 +415,7 @@ class TeacherViewTest : public QObject {
     m_h->start();
     screens::frmmecenaat1().cmdkombinnen.click();
     Form& chooser = screens::frmkiesbasis();
+    QTRY_VERIFY(chooser.isVisible());  // once the record has been opened
     QVERIFY(!screens::MDIForm2().isEnabled());
     chooser.activateWindow();
     GrownUpCheck::ask([] { TeacherView::showView(); });
@@ -437,6 +453,7 @@ class TeacherViewTest : public QObject {
     for (const record::Exercise& e : record::exercises()) give(e.key, 7, 3, true, 1000);
     TeacherView view;
     view.show();
+    QVERIFY(settled(view));
     const QTableWidget& days = *view.days();
     QCOMPARE(days.rowCount(), int(record::exercises().size()));
     for (int r = 0; r < days.rowCount(); ++r) {
@@ -483,11 +500,13 @@ class TeacherViewTest : public QObject {
         record::flush();
       }
     TeacherView view;
+    QVERIFY(settled(view));
     QVERIFY2(view.state()->text().contains(says), qPrintable(view.state()->text()));
     // The child's side goes on as before.
     m_h->start();
     screens::frmmecenaat1().cmdkombinnen.click();
-    QVERIFY(screens::frmkiesbasis().isVisible());
+    QTRY_VERIFY(m_h->program().loaded(QStringLiteral("frmkiesbasis")) &&
+                screens::frmkiesbasis().isVisible());
     record::answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);
   }
 };
