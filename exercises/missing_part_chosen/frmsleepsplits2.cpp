@@ -61,7 +61,7 @@ frmsleepsplits2::frmsleepsplits2()
       .font({"MS Sans Serif", 12}).align(Align::Centre);
 
   txtantwoord.at(7080, 6600, 1575, 1095).font({"Arial", 48}).align(Align::Centre)
-      .name("het ontbrekende deel").hidden();
+      .name("het ontbrekende deel").enterPresses(cmdcontroleer).hidden();
 
   for (int n = 2; n <= 10; ++n)
     cmdsplits(n).at(120 + 1240 * (n - 2), 8040, 1095, 735).colour(Purple).caption(Str(n))

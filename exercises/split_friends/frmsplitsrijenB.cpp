@@ -44,7 +44,7 @@ frmsplitsrijenB::frmsplitsrijenB()
     lblsplits[i].at(4320, top, 615, 615).colours(Orange, Black).border().font(Big)
         .align(Align::Centre).hidden();
     txtsplis[i].at(6360, top, 615, 615).colours(White, Black).font(Big).align(Align::Centre)
-        .name("vriendje, rij " + Str(i + 1)).hidden();
+        .name("vriendje, rij " + Str(i + 1)).enterPresses(cmdeen[i]).hidden();
     cmdeen[i].at(7560, top, 735, 615).picture(check).name("controleer rij " + Str(i + 1))
         .hidden();
   }
