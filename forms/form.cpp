@@ -49,7 +49,10 @@ Form::Form(const char* name, Kind kind, const QString& caption, int width, int h
   place();
 }
 
-Form::~Form() = default;
+Form::~Form() {
+  // The program owns every screen: those the main window holds are not its to destroy.
+  for (Form* screen : findChildren<Form*>()) screen->setParent(nullptr);
+}
 
 void Form::load() {
   restack();
