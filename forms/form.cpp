@@ -13,6 +13,7 @@
 #include <cmath>
 
 #include "forms/accessibility.h"
+#include "forms/commandbutton.h"
 #include "forms/keyboardaccess.h"
 #include "forms/program.h"
 
@@ -122,21 +123,34 @@ void Form::setReadingOrder(std::vector<QWidget*> order) {
 }
 
 bool Form::focusFirst() {
+  QWidget* wayOut = nullptr;
   for (const QPointer<QWidget>& widget : m_readingOrder) {
     if (!widget || !widget->isVisible() || !widget->isEnabled() || isCovered(widget)) continue;
+    if (auto* button = dynamic_cast<CommandButton*>(Control::of(widget));
+        button && button->leavesScreen()) {
+      if (!wayOut) wayOut = widget;
+      continue;
+    }
     widget->setFocus(Qt::OtherFocusReason);
     return true;
   }
-  return false;
+  if (wayOut) wayOut->setFocus(Qt::OtherFocusReason);
+  return wayOut != nullptr;
+}
+
+void Form::settleFocus() {
+  if (m_kind == Kind::Child || isHidden()) return;
+  const QWidget* focus = focusWidget();
+  if (focus && (!focus->isVisible() || !focus->isEnabled())) focusFirst();
 }
 
 bool Form::focusNextPrevChild(bool next) {
   const QWidget* from = focusWidget();
   if (from && (!from->isVisible() || !from->isEnabled())) {
-    // The control that had the focus was hidden or disabled: the focus goes where the
-    // child acts next, which the screen's reading order tells.
-    if (focusFirst()) return true;
-    return QWidget::focusNextPrevChild(next);
+    // The control that had the focus was hidden or disabled by the screen: the focus
+    // settles once the screen has handled the child's action.
+    if (!Control::handling()) settleFocus();
+    return true;
   }
   const bool was = m_stepping;
   m_stepping = true;

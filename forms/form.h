@@ -79,6 +79,9 @@ class Form : public QWidget, public Container {
   // Whether the focus is moving on because the child pressed Tab, Shift+Tab or an arrow
   // (not because the control that had it was hidden or disabled).
   bool steppedByKeyboard() const { return m_stepping; }
+  // On a shown screen whose focused control was hidden or disabled, the focus goes to the
+  // first control in reading order that the child can use, a stop button last.
+  void settleFocus();
 
   QWidget* surface() const override { return const_cast<Form*>(this); }
   Form* form() override { return this; }

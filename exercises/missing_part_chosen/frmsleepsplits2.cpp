@@ -72,7 +72,7 @@ frmsleepsplits2::frmsleepsplits2()
       .tooltip("zelfde cijfer oefenen").hidden();
   cmdreeks.at(11160, 6840, 1455, 855).colour(0x00FF8080).picture(pictures::start())
       .tooltip("nieuwe reeks").hidden();
-  cmdstop.at(11280, 8040, 1455, 735).colour(DarkRed).picture(pictures::stop());
+  cmdstop.at(11280, 8040, 1455, 735).colour(DarkRed).picture(pictures::stop()).leaves();
 
   Shape1.at(0, 0, 13935, 855).filled(LightBlue).noBorder();
   Shape3.at(0, 7920, 13935, 975).filled(0x000076EC).noBorder();

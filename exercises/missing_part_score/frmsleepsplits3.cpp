@@ -67,7 +67,7 @@ frmsleepsplits3::frmsleepsplits3()
       .tooltip("controleer").hidden();
   cmdhulp.at(4200, 7920, 1455, 735).colour(Red).picture(pictures::wizard()).tooltip("help me")
       .hidden();
-  cmdstop.at(11280, 7920, 1455, 735).colour(DarkRed).picture(pictures::stop());
+  cmdstop.at(11280, 7920, 1455, 735).colour(DarkRed).picture(pictures::stop()).leaves();
 
   Shape1.at(0, 0, 13935, 855).filled(LightBlue).noBorder();
   Shape3.at(0, 7800, 13935, 975).filled(0x000076EC).noBorder();

@@ -161,7 +161,8 @@ class TestKeyboardOnly : public QObject {
     QTest::addColumn<QString>("focus");
     QTest::newRow("score, right, Enter") << "frmsleepsplits3" << "4" << "lbljuist:1" << "cmdstart";
     QTest::newRow("score, wrong, Enter") << "frmsleepsplits3" << "5" << "lblfout:1" << "txtantwoord";
-    QTest::newRow("score, empty, Enter") << "frmsleepsplits3" << "" << "lblgemaakt:1"
+    // The check button is not shown yet, so Enter does nothing either.
+    QTest::newRow("score, empty, Enter") << "frmsleepsplits3" << "" << "lblgemaakt:0"
                                          << "txtantwoord";
     QTest::newRow("missing part, right, Enter")
         << "frmsleepsplits2" << "5" << "lblcontrole:dat is goed !" << "cmdstart";
@@ -214,9 +215,8 @@ class TestKeyboardOnly : public QObject {
       }
     }
     Form& f = h.program().form(screen);
-    const QString label = verdict.section(':', 0, 0);
-    QVERIFY2(Harness::control<Label>(f, label).caption().endsWith(verdict.section(':', 1)),
-             qPrintable(Harness::control<Label>(f, label).caption()));
+    const Label* label = f.findChild<Label*>(verdict.section(':', 0, 0));  // lblmemo: member 0
+    QVERIFY2(label->caption().contains(verdict.section(':', 1)), qPrintable(label->caption()));
     QVERIFY(f.focusedControl());
     QCOMPARE(f.focusedControl()->objectName(), focus);
   }
