@@ -146,6 +146,7 @@ class TestKeyboardOnly : public QObject {
                qPrintable(QStringLiteral("visit %1: %2").arg(visit).arg(focused->objectName())));
       QVERIFY(focused->widget()->isVisible() && focused->widget()->isEnabled());
       if (!first.isEmpty()) QCOMPARE(focused->objectName(), first);
+      if (visit == 2) break;
       QTest::mouseClick(f.findChild<CommandButton*>(stop)->widget(), Qt::LeftButton);
       if (f.isVisible()) f.findChild<CommandButton*>(stop)->click();  // a second stop
       QVERIFY(!f.isVisible());
