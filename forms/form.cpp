@@ -22,8 +22,9 @@ namespace forms {
 namespace {
 
 // A free screen's frame: a title and a close button that the screen refuses, no minimise or
-// maximise button, so a child cannot send the screen away.
-constexpr Qt::WindowFlags FreeScreenFlags = Qt::Window | Qt::CustomizeWindowHint |
+// maximise button, so a child cannot send the screen away. A dialog with the main window as
+// parent is what X11 window managers keep above it (WM_TRANSIENT_FOR), as others do.
+constexpr Qt::WindowFlags FreeScreenFlags = Qt::Dialog | Qt::CustomizeWindowHint |
                                             Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 QWidget* parentFor(Form::Kind kind) {
@@ -142,6 +143,31 @@ void Form::settleFocus() {
   if (m_kind == Kind::Child || isHidden()) return;
   const QWidget* focus = focusWidget();
   if (focus && (!focus->isVisible() || !focus->isEnabled())) focusFirst();
+}
+
+void Form::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange || !isMinimized()) return;
+  // A window manager may still offer to minimise a free screen, or the main window while a
+  // free screen is up (which takes that screen along): the child would be left without a
+  // screen, so it comes straight back.
+  const bool childWorks = m_kind == Kind::Free ||
+                          (m_kind == Kind::Main && !m_enabled && !Program::current().ended());
+  if (!childWorks) return;
+  const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+  QMetaObject::invokeMethod(
+      this,
+      [this, before] {
+        if (!isMinimized() || isHidden()) return;
+        setWindowState((before & ~Qt::WindowMinimized) | Qt::WindowActive);
+        for (Form* screen : Program::current().forms())
+          if (screen->m_kind == Kind::Free && !screen->isHidden()) {
+            screen->showNormal();
+            screen->QWidget::raise();
+            screen->activateWindow();
+          }
+      },
+      Qt::QueuedConnection);
 }
 
 bool Form::focusNextPrevChild(bool next) {

@@ -102,6 +102,7 @@ class Form : public QWidget, public Container {
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   bool focusNextPrevChild(bool next) override;
 
  private:

@@ -218,6 +218,31 @@ class TestShellScreens : public QObject {
     QVERIFY(main.isEnabled() && client->isEnabled() && main.aftrek.isEnabled());
   }
 
+  // Minimising a free screen, or the main window while a free screen is up, would leave
+  // the child without a screen: it comes back. On the welcome screen a minimise stays.
+  void minimisingNeverHidesTheScreenTheChildWorksIn_data() {
+    QTest::addColumn<QString>("minimised");
+    QTest::addColumn<bool>("chooserOpen");
+    QTest::addColumn<bool>("comesBack");
+    QTest::newRow("the chooser") << "frmkiesbasis" << true << true;
+    QTest::newRow("the main window under the chooser") << "MDIForm2" << true << true;
+    QTest::newRow("the main window on the welcome screen") << "MDIForm2" << false << false;
+  }
+  void minimisingNeverHidesTheScreenTheChildWorksIn() {
+    QFETCH(QString, minimised);
+    QFETCH(bool, chooserOpen);
+    QFETCH(bool, comesBack);
+    Harness h;
+    h.start();
+    if (chooserOpen) screens::MDIForm2().aftrek2.trigger();
+    Form& window = h.program().form(minimised);
+    window.setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    QCOMPARE(window.isMinimized(), !comesBack);
+    if (chooserOpen)
+      QVERIFY(screens::frmkiesbasis().isVisible() && !screens::frmkiesbasis().isMinimized());
+  }
+
   void stopOpensTheClosingScreenInTheReenabledMainWindow() {
     Harness h;
     h.start();
