@@ -24,8 +24,8 @@ namespace {
 // A free screen's frame: a title and a close button that the screen refuses, no minimise or
 // maximise button, so a child cannot send the screen away. A dialog with the main window as
 // parent is what X11 window managers keep above it (WM_TRANSIENT_FOR), as others do.
-constexpr Qt::WindowFlags FreeScreenFlags = Qt::Dialog | Qt::CustomizeWindowHint |
-                                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags FreeScreenFlags =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 QWidget* parentFor(Form::Kind kind) {
   if (kind == Form::Kind::Child) return Program::current().mdiClient();
@@ -151,8 +151,8 @@ void Form::changeEvent(QEvent* event) {
   // A window manager may still offer to minimise a free screen, or the main window while a
   // free screen is up (which takes that screen along): the child would be left without a
   // screen, so it comes straight back.
-  const bool childWorks = m_kind == Kind::Free ||
-                          (m_kind == Kind::Main && !m_enabled && !Program::current().ended());
+  const bool childWorks =
+      m_kind == Kind::Free || (m_kind == Kind::Main && !m_enabled && !Program::current().ended());
   if (!childWorks) return;
   const Qt::WindowStates before = static_cast<QWindowStateChangeEvent*>(event)->oldState();
   QMetaObject::invokeMethod(

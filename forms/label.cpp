@@ -1,9 +1,9 @@
 #include "forms/label.h"
 
 #include <QImage>
-#include <cmath>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "forms/accessibility.h"
 #include "forms/drawing.h"

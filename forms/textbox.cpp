@@ -1,7 +1,7 @@
 #include "forms/textbox.h"
 
-#include <QLineEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 

@@ -51,7 +51,8 @@ frmkiesbasis::frmkiesbasis()
     const char* screen = e.screen;
     e.button.Click = [this, screen] { openExercise(screen); };
   }
-  cmdstop.at(240, 6840, 1455, 855).colour(0x00000080).picture(pictures::stop()).leaves().tooltip("STOP");
+  cmdstop.at(240, 6840, 1455, 855).colour(0x00000080).picture(pictures::stop()).leaves()
+      .tooltip("STOP");
 
   imgbord.at(6480, 120, 5310, 3750).picture(asset("bord"));
   lblbord.at(6840, 480, 4575, 3015).colours(0x00008000, White)

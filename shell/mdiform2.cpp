@@ -7,11 +7,11 @@
 #include <QVBoxLayout>
 
 #include "forms/pictures.h"
+#include "record/recorder.h"
+#include "record/teachermenu.h"
 #include "shell/frminfo.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/frmmecenaat1.h"
-#include "record/recorder.h"
-#include "record/teachermenu.h"
 
 namespace {
 

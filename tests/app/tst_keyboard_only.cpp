@@ -121,6 +121,7 @@ class TestKeyboardOnly : public QObject {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<QString>("stop");
     QTest::addColumn<QString>("first");  // the control, or any but a stop button
+    // clang-format off
     QTest::newRow("split machine") << "cmdbrugmin" << "frmsplitsmachine" << "cmdstop" << "";
     QTest::newRow("memorising") << "cmdsplits" << "frmsplits2" << "cmdstop2" << "";
     QTest::newRow("look and split") << "cmdsplits1" << "frmsplits1" << "cmdstop" << "imgdrie";
@@ -130,6 +131,7 @@ class TestKeyboardOnly : public QObject {
     QTest::newRow("click and split") << "cmdsplits2" << "frmsleepsplits" << "cmdstop" << "";
     QTest::newRow("missing part") << "cmdsleep4" << "frmsleepsplits2" << "cmdstop" << "";
     QTest::newRow("with score") << "cmdsleep5" << "frmsleepsplits3" << "cmdstop" << "cmdstart";
+    // clang-format on
   }
   void everyScreenOpensWhereTheChildActsFirst() {
     QFETCH(QString, button);
@@ -160,6 +162,7 @@ class TestKeyboardOnly : public QObject {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("verdict");  // the label and what it then ends with
     QTest::addColumn<QString>("focus");
+    // clang-format off
     QTest::newRow("score, right, Enter") << "frmsleepsplits3" << "4" << "lbljuist:1" << "cmdstart";
     QTest::newRow("score, wrong, Enter") << "frmsleepsplits3" << "5" << "lblfout:1" << "txtantwoord";
     // The check button is not shown yet, so Enter does nothing either.
@@ -177,6 +180,7 @@ class TestKeyboardOnly : public QObject {
                                                  << "cmdrechts0";
     QTest::newRow("look and split, both digits") << "frmsplits1" << "3+4" << "lblgetal2:4"
                                                  << "cmdkies";
+    // clang-format on
   }
   void afterAnAnswerTheFocusStaysWhereTheNextAnswerGoes() {
     QFETCH(QString, screen);

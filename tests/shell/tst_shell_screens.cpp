@@ -200,7 +200,8 @@ class TestShellScreens : public QObject {
     QVERIFY(main.beeld.isEnabled() && main.groter.isEnabled());
     QCOMPARE(chooser.parentWidget(), &main);
     QVERIFY(chooser.isWindow() && chooser.isEnabled() && chooser.cmdstop.widget()->isEnabled());
-    QVERIFY(!(chooser.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(
+        !(chooser.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     // BEELD works while the main window is disabled; "&Basis" does not.
     const double before = h.program().zoom().factor();
     main.kleiner.trigger();
@@ -224,9 +225,11 @@ class TestShellScreens : public QObject {
     QTest::addColumn<QString>("minimised");
     QTest::addColumn<bool>("chooserOpen");
     QTest::addColumn<bool>("comesBack");
+    // clang-format off
     QTest::newRow("the chooser") << "frmkiesbasis" << true << true;
     QTest::newRow("the main window under the chooser") << "MDIForm2" << true << true;
     QTest::newRow("the main window on the welcome screen") << "MDIForm2" << false << false;
+    // clang-format on
   }
   void minimisingNeverHidesTheScreenTheChildWorksIn() {
     QFETCH(QString, minimised);
@@ -277,9 +280,11 @@ class TestShellScreens : public QObject {
     const QRectF text = chooser.lblbord.captionBounds();
     QVERIFY2(board.adjusted(-0.5, -0.5, 0.5, 0.5).contains(text),
              qPrintable(QStringLiteral("text %1 x %2 on a board of %3 x %4")
-                            .arg(text.width()).arg(text.height())
-                            .arg(board.width()).arg(board.height())));
-    // Fitting never makes a text smaller than half the board.
+                            .arg(text.width())
+                            .arg(text.height())
+                            .arg(board.width())
+                            .arg(board.height())));
+    // Fitting keeps the text large: it still fills more than a quarter of the board.
     QVERIFY(text.height() > board.height() / 4);
   }
 
@@ -303,12 +308,14 @@ class TestShellScreens : public QObject {
   void boardDescribesOnlyWhenTheKeysMoveTheFocus_data() {
     QTest::addColumn<QString>("route");
     QTest::addColumn<QString>("describes");  // the button described, or none
+    // clang-format off
     QTest::newRow("Tab from the picture") << "tab" << "cmdsplits";
     QTest::newRow("Shift+Tab") << "backtab" << "cmdsplits";
     QTest::newRow("arrow right") << "right" << "cmdsplits1";
     QTest::newRow("sixth click on the picture ring") << "ring" << "";
     QTest::newRow("shown again from the menu") << "menu" << "";
     QTest::newRow("back from an exercise") << "exercise" << "";
+    // clang-format on
   }
   void boardDescribesOnlyWhenTheKeysMoveTheFocus() {
     QFETCH(QString, route);
