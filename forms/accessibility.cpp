@@ -69,6 +69,37 @@ class PressableAccessible : public ControlAccessible {
   }
 };
 
+// A label's caption is also its text, so a screen reader can read it and move through it.
+class LabelAccessible : public ControlAccessible, public QAccessibleTextInterface {
+ public:
+  LabelAccessible(QWidget* widget, Control* control)
+      : ControlAccessible(widget, control, QAccessible::StaticText) {}
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return ControlAccessible::interface_cast(type);
+  }
+  QString text(QAccessible::Text t) const override { return ControlAccessible::text(t); }
+  QString text(int start, int end) const override { return caption().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(caption().size()); }
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int offset, int* start, int* end) const override {
+    *start = *end = offset;
+    return {};
+  }
+
+ private:
+  QString caption() const { return accessibleName(*m_control); }
+};
+
 class OptionAccessible : public ControlAccessible {
  public:
   OptionAccessible(QWidget* widget, OptionButton* option)
@@ -115,8 +146,7 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object) {
   if (auto* form = qobject_cast<Form*>(widget)) return new FormAccessible(form);
   Control* control = Control::of(widget);
   if (!control) return nullptr;
-  if (dynamic_cast<Label*>(control))
-    return new ControlAccessible(widget, control, QAccessible::StaticText);
+  if (dynamic_cast<Label*>(control)) return new LabelAccessible(widget, control);
   if (dynamic_cast<CommandButton*>(control) || dynamic_cast<Image*>(control))
     return new PressableAccessible(widget, control, QAccessible::Button);
   if (auto* option = dynamic_cast<OptionButton*>(control))

@@ -147,6 +147,11 @@ void CommandButton::setEnabled(bool enabled) {
   widget()->setEnabled(enabled);
 }
 
+CommandButton& CommandButton::leaves() {
+  m_leaves = true;
+  return *this;
+}
+
 void CommandButton::SetFocus() {
   widget()->setFocus(Qt::OtherFocusReason);
 }

@@ -25,6 +25,9 @@ class CommandButton : public BoxControl {
   CommandButton& tooltip(const QString& text);
   CommandButton& hidden();
   CommandButton& disabled();
+  // A way out of the screen (its stop button): the focus never starts on it.
+  CommandButton& leaves();
+  bool leavesScreen() const { return m_leaves; }
   // The name assistive technology gives a picture-only button (what it does).
   CommandButton& name(const QString& text);
 
@@ -49,6 +52,7 @@ class CommandButton : public BoxControl {
   QString m_tooltip;
   quint32 m_back = ButtonFace;
   bool m_enabled = true;
+  bool m_leaves = false;
   Font m_font;
   Picture m_picture;
 };

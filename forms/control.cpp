@@ -9,6 +9,10 @@
 namespace forms {
 
 namespace {
+int g_depth = 0;  // event handlers running, one inside another
+}  // namespace
+
+namespace {
 // Every attached widget and its control.
 QHash<const QWidget*, Control*>& controlsByWidget() {
   static QHash<const QWidget*, Control*> map;
@@ -46,7 +50,17 @@ void Control::setVisible(bool visible) {
 }
 
 void Control::raise(const std::function<void()>& handler) {
-  if (handler && !Program::current().ended()) handler();
+  if (!handler || Program::current().ended()) return;
+  ++g_depth;
+  handler();
+  --g_depth;
+  // Once the child's action is handled, a focus whose control went away goes where the
+  // child acts next.
+  if (g_depth == 0) Program::current().settleFocus();
+}
+
+bool Control::handling() {
+  return g_depth > 0;
 }
 
 void ControlArrayBase::setIndex(Control& control, int index) {

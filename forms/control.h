@@ -45,6 +45,8 @@ class Control : public QObject {
   static Control* of(const QWidget* widget);
   // Calls an event handler unless the program has ended.
   static void raise(const std::function<void()>& handler);
+  // Whether an event handler is running.
+  static bool handling();
 
  protected:
   Control(Container* container, const char* name);

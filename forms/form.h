@@ -2,11 +2,13 @@
 // A screen of the program: one instance, created on first use (Load), shown with Show
 // (which raises Activate when it makes the form visible), hidden with Hide (which keeps
 // every property and variable). The main window is a frame with a menu; child screens
-// live in its client area; free screens are windows of their own that stay usable
-// while the main window is disabled.
+// live in its client area; free screens are windows of their own, kept above the main
+// window by the window system, that stay usable while the main window is disabled.
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 #include "forms/controls.h"
 #include "forms/conversions.h"
@@ -42,6 +44,15 @@ class Form : public QWidget, public Container {
   void Hide();
   bool visible() const { return !isHidden(); }
 
+  // Enabled false on the main window blocks its client area (the child screens) and its
+  // screens' menu; the free screens above it and the program's own menus stay usable.
+  // Other screens are enabled and disabled as a whole.
+  bool isEnabled() const;
+  void setEnabled(bool enabled);
+  // The main window's parts that its Enabled switches.
+  void setBlockedByDisabling(std::vector<QObject*> parts);
+  bool blocks(const QObject* part) const;
+
   QString caption() const { return m_caption; }
   void setCaption(const QString& caption);
   int left() const { return m_left; }
@@ -63,6 +74,14 @@ class Form : public QWidget, public Container {
   int TextWidth(const QString& text) const;
   // The control that has the keyboard focus on this screen, if any.
   Control* focusedControl() const;
+  // The controls of this screen that take the focus, in reading order.
+  void setReadingOrder(std::vector<QWidget*> order);
+  // Whether the focus is moving on because the child pressed Tab, Shift+Tab or an arrow
+  // (not because the control that had it was hidden or disabled).
+  bool steppedByKeyboard() const { return m_stepping; }
+  // On a shown screen whose focused control was hidden or disabled, the focus goes to the
+  // first control in reading order that the child can use, a stop button last.
+  void settleFocus();
 
   QWidget* surface() const override { return const_cast<Form*>(this); }
   Form* form() override { return this; }
@@ -83,6 +102,8 @@ class Form : public QWidget, public Container {
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   friend class Program;
@@ -90,6 +111,10 @@ class Form : public QWidget, public Container {
   void zoomMenuBar();
   static int menuFontPixels();
   void place();
+  void adoptByMainWindow();
+  // The focus goes where the child acts first: the first usable control in reading order.
+  bool focusFirst();
+  bool ownsControl(const Control* control) const;
 
   Kind m_kind;
   QString m_caption;
@@ -98,6 +123,10 @@ class Form : public QWidget, public Container {
   int m_width;
   int m_height;
   quint32 m_back;
+  bool m_enabled = true;
+  bool m_stepping = false;
+  std::vector<QPointer<QObject>> m_blocked;
+  std::vector<QPointer<QWidget>> m_readingOrder;
 };
 
 }  // namespace forms

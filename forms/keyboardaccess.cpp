@@ -59,9 +59,9 @@ class KeyboardAccess : public QObject {
         --m_passing;
         return false;
       }
-      // Only a move the child makes counts: the focus a screen takes as it opens
-      // changes nothing on it.
-      if (byTab)
+      // Only a move the child makes with the keys counts: the focus a screen takes as it
+      // opens, or that moves on because its control went away, changes nothing on it.
+      if (byTab && control && control->form()->steppedByKeyboard())
         if (auto* button = dynamic_cast<CommandButton*>(control)) Control::raise(button->MouseMove);
     } else if (event->type() == QEvent::KeyPress) {
       auto* key = static_cast<QKeyEvent*>(event);
@@ -117,13 +117,14 @@ void prepareKeyboard(Form& form) {
   std::vector<Place> places;
   for (Control* control : form.findChildren<Control*>()) {
     QWidget* widget = control->widget();
-    if (!widget || !takesFocus(control)) continue;
+    if (!widget || control->form() != &form || !takesFocus(control)) continue;
     if (dynamic_cast<Image*>(control)) widget->setFocusPolicy(Qt::StrongFocus);
     widget->installEventFilter(&KeyboardAccess::instance());
     places.push_back({widget, QRect(widget->mapTo(&form, QPoint(0, 0)), widget->size())});
   }
   const std::vector<QWidget*> order = readingOrder(std::move(places));
   for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  form.setReadingOrder(order);
 }
 
 }  // namespace forms

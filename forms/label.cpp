@@ -1,13 +1,19 @@
 #include "forms/label.h"
 
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "forms/accessibility.h"
 #include "forms/drawing.h"
 #include "forms/program.h"
 
 namespace forms {
+
+namespace {
+constexpr double MinimumPoints = 6;
+}  // namespace
 
 class LabelWidget : public QWidget {
  public:
@@ -21,17 +27,34 @@ class LabelWidget : public QWidget {
     QPainter p(this);
     const QRectF area = layoutArea(p, this);
     if (m_label->m_opaque) p.fillRect(area, toQColor(m_label->m_back));
-    QRectF inner = area;
     if (m_label->m_border) {
       p.setPen(QPen(Qt::black, 1));
       p.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
-      inner.adjust(2, 1, -2, -1);
     }
-    p.setFont(toQFont(m_label->m_font));
+    const QRectF inner = layOut(p, area);
     p.setPen(toQColor(m_label->m_fore));
-    p.drawText(inner, toQt(m_label->m_align) | Qt::AlignTop | Qt::TextWordWrap,
-               displayText(m_label->m_caption));
+    p.drawText(inner, flags(), displayText(m_label->m_caption));
   }
+
+ public:
+  // Sets the painter's font for the caption and returns the rectangle it is written in.
+  // A label that fits its caption steps its font down until every line is whole.
+  QRectF layOut(QPainter& p, const QRectF& area) const {
+    QRectF inner = area;
+    if (m_label->m_border) inner.adjust(2, 1, -2, -1);
+    Font font = m_label->m_font;
+    p.setFont(toQFont(font));
+    const QString text = displayText(m_label->m_caption);
+    while (m_label->m_fit && font.size > MinimumPoints &&
+           p.boundingRect(inner, flags(), text).height() > inner.height()) {
+      font.size -= 0.25;
+      p.setFont(toQFont(font));
+    }
+    return inner;
+  }
+  int flags() const { return toQt(m_label->m_align) | Qt::AlignTop | Qt::TextWordWrap; }
+
+ protected:
   void mouseMoveEvent(QMouseEvent* e) override { e->accept(); }
   void mousePressEvent(QMouseEvent* e) override { e->accept(); }
 
@@ -78,6 +101,21 @@ Label& Label::border() {
 Label& Label::caption(const QString& text) {
   setCaption(text);
   return *this;
+}
+
+Label& Label::fitCaption() {
+  m_fit = true;
+  return *this;
+}
+
+QRectF Label::captionBounds() const {
+  const auto* label = static_cast<const LabelWidget*>(widget());
+  QImage canvas(label->size(), QImage::Format_ARGB32_Premultiplied);
+  canvas.setDotsPerMeterX(std::lround(label->logicalDpiX() / 0.0254));
+  canvas.setDotsPerMeterY(std::lround(label->logicalDpiY() / 0.0254));
+  QPainter p(&canvas);
+  const QRectF inner = label->layOut(p, layoutArea(p, label));
+  return p.boundingRect(inner, label->flags(), displayText(m_caption));
 }
 
 Label& Label::hidden() {

@@ -1,6 +1,8 @@
 #pragma once
 // A label: a caption painted on the screen, opaque or transparent, with an optional border.
 
+#include <QRectF>
+
 #include "forms/control.h"
 #include "forms/font.h"
 #include "forms/units.h"
@@ -24,6 +26,8 @@ class Label : public BoxControl {
   Label& border();
   Label& caption(const QString& text);
   Label& hidden();
+  // A caption too long for the box is written smaller, so that every line is whole.
+  Label& fitCaption();
   // The caption is read aloud when it appears or changes (while reading aloud is on).
   Label& readAloud();
 
@@ -34,6 +38,9 @@ class Label : public BoxControl {
   quint32 foreColor() const { return m_fore; }
   void setForeColor(quint32 colour);
   void setVisible(bool visible) override;
+  // Where the caption is written now, in the label's pixels at zoom 1 (its box is
+  // Width / 15 by Height / 15).
+  QRectF captionBounds() const;
 
  private:
   friend class LabelWidget;
@@ -43,6 +50,7 @@ class Label : public BoxControl {
   quint32 m_fore = Black;
   bool m_opaque = true;
   bool m_border = false;
+  bool m_fit = false;
   Align m_align = Align::Left;
   Font m_font;
 };

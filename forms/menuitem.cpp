@@ -11,7 +11,7 @@ MenuItem::MenuItem(Form* form, const char* name, const QString& caption, const Q
       m_caption(caption) {
   setObjectName(QString::fromLatin1(name));
   connect(this, &QAction::triggered, this, [this] {
-    if (m_form->isEnabled()) Control::raise(Click);
+    if (m_form->isEnabled() || !m_form->blocks(this)) Control::raise(Click);
   });
 }
 

@@ -8,8 +8,8 @@ namespace forms {
 
 class Form;
 
-// A menu item of the main window. Its Click runs only while its form is enabled, also
-// when the item is triggered from code.
+// A menu item of the main window. An item that the form's Enabled blocks runs its Click
+// only while the form is enabled, also when the item is triggered from code.
 class MenuItem : public QAction {
   Q_OBJECT
   Q_PROPERTY(QString Caption READ caption)

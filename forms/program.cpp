@@ -90,6 +90,10 @@ QWidget* Program::mdiClient() {
   return m_mdiClient;
 }
 
+void Program::settleFocus() {
+  for (const auto& entry : m_forms) entry.second->settleFocus();
+}
+
 void Program::End() {
   if (m_ended) return;
   m_ended = true;

@@ -53,6 +53,9 @@ class Program {
   // Destroys a loaded screen's window; the next use creates it anew.
   void unload(const QString& name);
   std::vector<Form*> forms() const;
+  // Every shown screen whose focused control was hidden or disabled gives the focus to
+  // where the child acts next.
+  void settleFocus();
 
   // The main window's client area, which holds the child screens.
   QWidget* mdiClient();

@@ -1,9 +1,11 @@
 #include "forms/textbox.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "forms/commandbutton.h"
 #include "forms/drawing.h"
 #include "forms/focusring.h"
 
@@ -24,6 +26,15 @@ class TextBoxWidget : public QLineEdit {
     QLineEdit::mousePressEvent(e);
     e->accept();
     if (e->button() == Qt::LeftButton) Control::raise(m_box->Click);
+  }
+  void keyPressEvent(QKeyEvent* e) override {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && m_box->m_enterButton && !e->isAutoRepeat()) {
+      e->accept();
+      m_box->m_enterButton->click();
+      return;
+    }
+    QLineEdit::keyPressEvent(e);
   }
   void mouseMoveEvent(QMouseEvent* e) override {
     QLineEdit::mouseMoveEvent(e);
@@ -90,6 +101,11 @@ TextBox& TextBox::disabled() {
 
 TextBox& TextBox::name(const QString& text) {
   widget()->setAccessibleName(text);
+  return *this;
+}
+
+TextBox& TextBox::enterPresses(CommandButton& button) {
+  m_enterButton = &button;
   return *this;
 }
 

@@ -7,6 +7,8 @@
 
 namespace forms {
 
+class CommandButton;
+
 class TextBox : public BoxControl {
   Q_OBJECT
   Q_PROPERTY(QString Text READ text WRITE setText)
@@ -25,6 +27,8 @@ class TextBox : public BoxControl {
   TextBox& disabled();
   // The name assistive technology gives the box: what it asks for.
   TextBox& name(const QString& text);
+  // Enter in the box presses this button, as a click on it does (while it can be clicked).
+  TextBox& enterPresses(CommandButton& button);
 
   QString text() const;
   // Raises Change at once, inside the assignment, when the text differs.
@@ -51,6 +55,7 @@ class TextBox : public BoxControl {
   quint32 m_fore = Black;
   bool m_enabled = true;
   Font m_font;
+  CommandButton* m_enterButton = nullptr;
 };
 
 }  // namespace forms

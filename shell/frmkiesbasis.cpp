@@ -51,11 +51,12 @@ frmkiesbasis::frmkiesbasis()
     const char* screen = e.screen;
     e.button.Click = [this, screen] { openExercise(screen); };
   }
-  cmdstop.at(240, 6840, 1455, 855).colour(0x00000080).picture(pictures::stop()).tooltip("STOP");
+  cmdstop.at(240, 6840, 1455, 855).colour(0x00000080).picture(pictures::stop()).leaves()
+      .tooltip("STOP");
 
   imgbord.at(6480, 120, 5310, 3750).picture(asset("bord"));
   lblbord.at(6840, 480, 4575, 3015).colours(0x00008000, White)
-      .font({"MS Sans Serif", 12}).align(Align::Centre).readAloud();
+      .font({"MS Sans Serif", 12}).align(Align::Centre).fitCaption().readAloud();
 
   imgmeisje.at(120, 120, 3000, 6465).picture(asset("meisje")).name("meisje met een kroon");
   imgwit.at(120, 2280, 3180, 4125).picture(asset("wit")).name("jongen").hidden();

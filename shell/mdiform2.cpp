@@ -7,12 +7,11 @@
 #include <QVBoxLayout>
 
 #include "forms/pictures.h"
+#include "record/recorder.h"
+#include "record/teachermenu.h"
 #include "shell/frminfo.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/frmmecenaat1.h"
-#include "forms/pictures.h"
-#include "record/recorder.h"
-#include "record/teachermenu.h"
 
 namespace {
 
@@ -54,6 +53,9 @@ MDIForm2::MDIForm2()
   client->setObjectName(QStringLiteral("MDIClient"));
   layout->addWidget(client);
   forms::Program::current().setMdiClient(client);
+  // Disabled, the main window blocks its screens and "OPENEN "; BEELD and the teacher's
+  // menu stay usable, and so do the free screens above it.
+  setBlockedByDisabling({client, &aftrek, &aftrek2});
 
   setWindowIcon(QIcon(
       forms::Picture::svg(QStringLiteral(":/assets/common/icon.svg")).pixmap(QSize(64, 64), 1.0)));

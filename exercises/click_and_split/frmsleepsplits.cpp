@@ -66,7 +66,7 @@ frmsleepsplits::frmsleepsplits()
         .font({"MS Sans Serif", 24})
         .caption(Str(n))
         .tooltip("splits " + Str(n));
-  cmdstop.at(11280, 8040, 1455, 735).colour(0x00000080).picture(pictures::stop());
+  cmdstop.at(11280, 8040, 1455, 735).colour(0x00000080).picture(pictures::stop()).leaves();
   Image1.at(12120, 7200, 480, 420).picture(pictures::logo()).tooltip(pictures::logoTooltip());
 
   for (int n = 2; n <= 10; ++n) knoppen[n - 2]->Click = [this, n] { cmdsplits_Click(n); };

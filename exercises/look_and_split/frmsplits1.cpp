@@ -26,7 +26,7 @@ void hideAll(ControlArray<Image>& pictures) {
 frmsplits1::frmsplits1()
     : Form(Name, Kind::Free, QStringLiteral("Kijk en splits"), 11880, 7935, Achtergrond) {
   // Buttons.
-  cmdstop.at(840, 6960, 1215, 735).colour(0x00000080).picture(pictures::stop());
+  cmdstop.at(840, 6960, 1215, 735).colour(0x00000080).picture(pictures::stop()).leaves();
   cmdkies.at(2400, 6960, 1215, 735)
       .colour(0x0000C000)
       .picture(asset("kiezen"))

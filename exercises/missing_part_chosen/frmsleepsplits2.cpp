@@ -61,7 +61,7 @@ frmsleepsplits2::frmsleepsplits2()
       .font({"MS Sans Serif", 12}).align(Align::Centre);
 
   txtantwoord.at(7080, 6600, 1575, 1095).font({"Arial", 48}).align(Align::Centre)
-      .name("het ontbrekende deel").hidden();
+      .name("het ontbrekende deel").enterPresses(cmdcontroleer).hidden();
 
   for (int n = 2; n <= 10; ++n)
     cmdsplits(n).at(120 + 1240 * (n - 2), 8040, 1095, 735).colour(Purple).caption(Str(n))
@@ -72,7 +72,7 @@ frmsleepsplits2::frmsleepsplits2()
       .tooltip("zelfde cijfer oefenen").hidden();
   cmdreeks.at(11160, 6840, 1455, 855).colour(0x00FF8080).picture(pictures::start())
       .tooltip("nieuwe reeks").hidden();
-  cmdstop.at(11280, 8040, 1455, 735).colour(DarkRed).picture(pictures::stop());
+  cmdstop.at(11280, 8040, 1455, 735).colour(DarkRed).picture(pictures::stop()).leaves();
 
   Shape1.at(0, 0, 13935, 855).filled(LightBlue).noBorder();
   Shape3.at(0, 7920, 13935, 975).filled(0x000076EC).noBorder();

@@ -48,7 +48,7 @@ frmsleepsplits3::frmsleepsplits3()
   lnelinks[3].from(5880, 4920).to(5040, 5880).pen(White, 6);
   lnelinks[2].from(6360, 4920).to(7200, 5880).pen(White, 6);
   txtantwoord.at(6600, 6360, 1575, 1200).font({"Arial", 48}).align(Align::Centre)
-      .name("het ontbrekende deel").hidden();
+      .name("het ontbrekende deel").enterPresses(cmdcontroleer).hidden();
   const int counterLefts[] = {9480, 10620, 11760};
   Label* const counters[] = {&lblgemaakt, &lbljuist, &lblfout};
   Label* const captions[] = {&lblgem, &lbljui, &lblfou};
@@ -67,7 +67,7 @@ frmsleepsplits3::frmsleepsplits3()
       .tooltip("controleer").hidden();
   cmdhulp.at(4200, 7920, 1455, 735).colour(Red).picture(pictures::wizard()).tooltip("help me")
       .hidden();
-  cmdstop.at(11280, 7920, 1455, 735).colour(DarkRed).picture(pictures::stop());
+  cmdstop.at(11280, 7920, 1455, 735).colour(DarkRed).picture(pictures::stop()).leaves();
 
   Shape1.at(0, 0, 13935, 855).filled(LightBlue).noBorder();
   Shape3.at(0, 7800, 13935, 975).filled(0x000076EC).noBorder();

@@ -145,7 +145,8 @@ frmsplitsbeeldB::frmsplitsbeeldB()
     splitsknoppen[i]->Click = [this, &s] { cmdsplitsing_Click(s); };
   }
 
-  cmdstop2.at(9840, 5040, 1095, 855).colour(DarkRed).picture(pictures::stop()).tooltip("stop !");
+  cmdstop2.at(9840, 5040, 1095, 855).colour(DarkRed).picture(pictures::stop()).leaves()
+      .tooltip("stop !");
 
   // Decoration.
   Shape1.at(480, 1680, 8535, 4215).filled(LightOrange).noBorder();

@@ -36,7 +36,8 @@ frmsplitsrijenB::frmsplitsrijenB()
   Shape4.at(8520, 0, 3375, 7815).filled(Orange).noBorder();
 
   cmdstart.at(2040, 6600, 1575, 915).colour(Purple).picture(pictures::start()).name("start");
-  cmdstop.at(120, 6600, 1575, 915).colour(DarkRed).picture(pictures::stop()).tooltip("stop !");
+  cmdstop.at(120, 6600, 1575, 915).colour(DarkRed).picture(pictures::stop()).leaves()
+      .tooltip("stop !");
   lblgetal.at(4680, 120, 2175, 735).colours(Orange, Black).font({"Arial", 36}).align(Align::Centre);
   const Picture check = Picture::svg(QStringLiteral(":/assets/frmsplitsrijenB/controle.svg"));
   for (int i = 0; i <= 9; ++i) {
@@ -44,7 +45,7 @@ frmsplitsrijenB::frmsplitsrijenB()
     lblsplits[i].at(4320, top, 615, 615).colours(Orange, Black).border().font(Big)
         .align(Align::Centre).hidden();
     txtsplis[i].at(6360, top, 615, 615).colours(White, Black).font(Big).align(Align::Centre)
-        .name("vriendje, rij " + Str(i + 1)).hidden();
+        .name("vriendje, rij " + Str(i + 1)).enterPresses(cmdeen[i]).hidden();
     cmdeen[i].at(7560, top, 735, 615).picture(check).name("controleer rij " + Str(i + 1))
         .hidden();
   }

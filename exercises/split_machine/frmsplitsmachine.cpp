@@ -83,8 +83,8 @@ frmsplitsmachine::frmsplitsmachine()
   }
   cmdcontrole.at(1200, 6120, 1335, 975).colour(LightGreen).picture(pictures::car())
       .tooltip("CONTROLE").hidden();
-  cmdstop.at(10560, 6960, 1215, 855).colour(DarkRed).picture(pictures::stop());
-  cmdstop1.at(10560, 6960, 1335, 855).colour(LightRed).picture(pictures::stop());
+  cmdstop.at(10560, 6960, 1215, 855).colour(DarkRed).picture(pictures::stop()).leaves();
+  cmdstop1.at(10560, 6960, 1335, 855).colour(LightRed).picture(pictures::stop()).leaves();
   // Disabled until a number is chosen: there is nothing to answer before that.
   txtmult2.at(2160, 4680, 855, 735).font({"MS Sans Serif", 26, true}).align(Align::Centre)
       .name("het verborgen aantal").disabled();

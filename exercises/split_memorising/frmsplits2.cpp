@@ -73,7 +73,7 @@ frmsplits2::frmsplits2()
   lblsplits2.at(2760, 5400, 1575, 1095).colours(DarkBlue, White)
       .font({"Arial", 48, true}).align(Align::Centre);
 
-  cmdstop2.at(9120, 6840, 855, 855).colour(0x00000080).picture(pictures::stop())
+  cmdstop2.at(9120, 6840, 855, 855).colour(0x00000080).picture(pictures::stop()).leaves()
       .tooltip("stop !");
   Image1.at(10560, 7080, 480, 420).picture(pictures::logo()).tooltip(pictures::logoTooltip());
   Shape2.at(360, 0, 11415, 135).filled(Purple).noBorder();

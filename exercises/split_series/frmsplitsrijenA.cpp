@@ -48,7 +48,8 @@ frmsplitsrijenA::frmsplitsrijenA()
   for (int i = 0; i <= 10; ++i)
     cmdstart[i].at(startBoxes[i][0], startBoxes[i][1], 1095, 675).colour(Purple)
         .picture(pictures::start()).name("splitsing " + Str(i + 1)).hidden();
-  cmdstop.at(120, 6600, 1575, 915).colour(DarkRed).picture(pictures::stop()).tooltip("stop !");
+  cmdstop.at(120, 6600, 1575, 915).colour(DarkRed).picture(pictures::stop()).leaves()
+      .tooltip("stop !");
 
   // The ten-dot frame: two rows of five, filled column by column; dot 0 is never shown.
   shpbol[0].at(0, 6840, 375, 375).kind(ShapeKind::Circle).filled(Grey).hidden();

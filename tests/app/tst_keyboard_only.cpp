@@ -71,6 +71,15 @@ class Keyboard {
     activate(exercise);
     return exercise;
   }
+  // An exercise opened from the chooser by a click, its window made active.
+  Form& openByClick(const QString& button, const QString& screen) {
+    frmkiesbasis& chooser = screens::frmkiesbasis();
+    activate(chooser);
+    QTest::mouseClick(chooser.findChild<CommandButton*>(button)->widget(), Qt::LeftButton);
+    Form& exercise = m_h.program().form(screen);
+    activate(exercise);
+    return exercise;
+  }
   // Back through the exercise's stop button.
   static void leave(Form& exercise, Control& stop) {
     press(exercise, stop);
@@ -103,6 +112,118 @@ class TestKeyboardOnly : public QObject {
     // A button without a description leaves the board as it was.
     k.tabTo(chooser, chooser.cmdsleep5);
     QCOMPARE(chooser.lblbord.caption(), frmkiesbasis::descriptionOf("cmdsplitsrij"));
+  }
+
+  // A screen opens with the focus where the child acts first, never on a stop button,
+  // also when the child comes back after leaving by the stop button.
+  void everyScreenOpensWhereTheChildActsFirst_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("stop");
+    QTest::addColumn<QString>("first");  // the control, or any but a stop button
+    // clang-format off
+    QTest::newRow("split machine") << "cmdbrugmin" << "frmsplitsmachine" << "cmdstop" << "";
+    QTest::newRow("memorising") << "cmdsplits" << "frmsplits2" << "cmdstop2" << "";
+    QTest::newRow("look and split") << "cmdsplits1" << "frmsplits1" << "cmdstop" << "imgdrie";
+    QTest::newRow("number images") << "cmdmin22" << "frmsplitsbeeldB" << "cmdstop2" << "";
+    QTest::newRow("series") << "cmdflits" << "frmsplitsrijenA" << "cmdstop" << "";
+    QTest::newRow("friends") << "cmdsplitsrij" << "frmsplitsrijenB" << "cmdstop" << "cmdstart";
+    QTest::newRow("click and split") << "cmdsplits2" << "frmsleepsplits" << "cmdstop" << "";
+    QTest::newRow("missing part") << "cmdsleep4" << "frmsleepsplits2" << "cmdstop" << "";
+    QTest::newRow("with score") << "cmdsleep5" << "frmsleepsplits3" << "cmdstop" << "cmdstart";
+    // clang-format on
+  }
+  void everyScreenOpensWhereTheChildActsFirst() {
+    QFETCH(QString, button);
+    QFETCH(QString, screen);
+    QFETCH(QString, stop);
+    QFETCH(QString, first);
+    Keyboard k;
+    k.press(screens::MDIForm2(), screens::frmmecenaat1().cmdkombinnen);
+    for (int visit = 1; visit <= 2; ++visit) {
+      Form& f = k.openByClick(button, screen);
+      const Control* focused = f.focusedControl();
+      QVERIFY2(focused, qPrintable(QStringLiteral("visit %1: no focus").arg(visit)));
+      QVERIFY2(!focused->objectName().startsWith(QLatin1String("cmdstop")),
+               qPrintable(QStringLiteral("visit %1: %2").arg(visit).arg(focused->objectName())));
+      QVERIFY(focused->widget()->isVisible() && focused->widget()->isEnabled());
+      if (!first.isEmpty()) QCOMPARE(focused->objectName(), first);
+      if (visit == 2) break;
+      QTest::mouseClick(f.findChild<CommandButton*>(stop)->widget(), Qt::LeftButton);
+      if (f.isVisible()) f.findChild<CommandButton*>(stop)->click();  // a second stop
+      QVERIFY(!f.isVisible());
+    }
+  }
+
+  // After an answer the focus is where the next answer goes, and Enter in an answer box
+  // checks as the check button does.
+  void afterAnAnswerTheFocusStaysWhereTheNextAnswerGoes_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("verdict");  // the label and what it then ends with
+    QTest::addColumn<QString>("focus");
+    // clang-format off
+    QTest::newRow("score, right, Enter") << "frmsleepsplits3" << "4" << "lbljuist:1" << "cmdstart";
+    QTest::newRow("score, wrong, Enter") << "frmsleepsplits3" << "5" << "lblfout:1" << "txtantwoord";
+    // The check button is not shown yet, so Enter does nothing either.
+    QTest::newRow("score, empty, Enter") << "frmsleepsplits3" << "" << "lblgemaakt:0"
+                                         << "txtantwoord";
+    QTest::newRow("missing part, right, Enter")
+        << "frmsleepsplits2" << "5" << "lblcontrole:dat is goed !" << "cmdstart";
+    QTest::newRow("missing part, wrong, Enter")
+        << "frmsleepsplits2" << "4" << "lblcontrole:3 +  ?  = 8" << "txtantwoord";
+    QTest::newRow("missing part, empty, Enter")
+        << "frmsleepsplits2" << "" << "lblcontrole:3 +  ?  = 8" << "txtantwoord";
+    QTest::newRow("friends, Enter") << "frmsplitsrijenB" << "friend" << "lblmemo: = 7"
+                                    << "txtsplis";
+    QTest::newRow("look and split, first digit") << "frmsplits1" << "3" << "lblgetal1:3"
+                                                 << "cmdrechts0";
+    QTest::newRow("look and split, both digits") << "frmsplits1" << "3+4" << "lblgetal2:4"
+                                                 << "cmdkies";
+    // clang-format on
+  }
+  void afterAnAnswerTheFocusStaysWhereTheNextAnswerGoes() {
+    QFETCH(QString, screen);
+    QFETCH(QString, answer);
+    QFETCH(QString, verdict);
+    QFETCH(QString, focus);
+    Keyboard k;
+    Harness& h = k.h();
+    k.press(screens::MDIForm2(), screens::frmmecenaat1().cmdkombinnen);
+    if (screen == "frmsleepsplits3") {
+      auto& f = static_cast<frmsleepsplits3&>(k.openByClick("cmdsleep5", screen));
+      h.random().then({drawFor(2, 10), drawFor(6, 10)});  // 3 + ? = 7
+      k.press(f, f.cmdstart);
+      k.type(f, answer);
+      k.key(f, Qt::Key_Return);
+    } else if (screen == "frmsleepsplits2") {
+      auto& f = static_cast<frmsleepsplits2&>(k.openByClick("cmdsleep4", screen));
+      h.random().then({drawFor(3, 10)});  // 3 + ? = 8
+      k.press(f, f.cmdsplits8);
+      k.type(f, answer);
+      k.key(f, Qt::Key_Return);
+    } else if (screen == "frmsplitsrijenB") {
+      auto& f = static_cast<frmsplitsrijenB&>(k.openByClick("cmdsplitsrij", screen));
+      h.random().then({drawFor(6, 9)});  // 7
+      k.press(f, f.cmdstart);
+      k.type(f, QString::number(7 - f.lblsplits[0].caption().toInt()));
+      k.key(f, Qt::Key_Return);
+    } else if (screen == "frmsplits1") {
+      auto& f = static_cast<frmsplits1&>(k.openByClick("cmdsplits1", screen));
+      k.press(f, *f.findChild<Image*>("imgzeven"));
+      h.random().then({drawFor(3, 7)});
+      k.press(f, *f.findChild<CommandButton*>("cmdzeven"));
+      QTest::mouseClick(f.findChild<CommandButton*>("cmdlinks3")->widget(), Qt::LeftButton);
+      if (answer == "3+4") {
+        h.random().then({drawFor(5, 8)});
+        QTest::mouseClick(f.findChild<CommandButton*>("cmdrechts4")->widget(), Qt::LeftButton);
+      }
+    }
+    Form& f = h.program().form(screen);
+    const Label* label = f.findChild<Label*>(verdict.section(':', 0, 0));  // lblmemo: member 0
+    QVERIFY2(label->caption().contains(verdict.section(':', 1)), qPrintable(label->caption()));
+    QVERIFY(f.focusedControl());
+    QCOMPARE(f.focusedControl()->objectName(), focus);
   }
 
   void chooserPictureTurnsWithTheSpaceBar() {

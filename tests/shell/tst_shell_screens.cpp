@@ -1,5 +1,7 @@
 // Main window, welcome screen, chooser and closing screen: the navigation between them.
 
+#include <QAccessible>
+#include <QApplication>
 #include <QMenuBar>
 #include <QTest>
 
@@ -26,6 +28,26 @@ const char* const kExercises[][2] = {
     {"cmdsplits2", "frmsleepsplits"},   {"cmdsleep4", "frmsleepsplits2"},
     {"cmdsleep5", "frmsleepsplits3"},
 };
+
+const char* const kDescribed[] = {"cmdsplits",  "cmdsplits1", "cmdmin22",
+                                  "cmdbrugmin", "cmdflits",   "cmdsplitsrij"};
+
+// The chooser open, its window active as the window system makes it, and the board
+// showing the background text.
+frmkiesbasis& activeChooser() {
+  screens::MDIForm2().aftrek2.trigger();
+  auto& chooser = screens::frmkiesbasis();
+  QApplication::setActiveWindow(&chooser);
+  if (!QTest::qWaitForWindowActive(&chooser)) qWarning("the chooser did not become active");
+  Harness::moveMouse(chooser, QPoint(5500 / 15, 7400 / 15));  // over Shape1
+  return chooser;
+}
+
+// Every loaded screen laid out anew at this zoom, as the zoom keys do.
+void zoomTo(Program& program, double factor) {
+  setZoomFactor(factor);
+  for (Form* form : program.forms()) form->relayout();
+}
 
 void registerFakes(Program& program) {
   for (const auto& e : kExercises) {
@@ -70,7 +92,7 @@ class TestShellScreens : public QObject {
     screens::frmkiesbasis().Hide();
     screens::MDIForm2().aftrek2.trigger();  // refused: the main window is disabled
     QVERIFY(!screens::frmkiesbasis().isVisible());
-    QVERIFY(!screens::MDIForm2().findChild<QMenuBar*>()->isEnabled());
+    QVERIFY(!screens::MDIForm2().aftrek.isEnabled());  // "OPENEN " is greyed out
   }
 
   void everyExerciseButtonFollowsTheProtocolAndComesBack() {
@@ -162,6 +184,68 @@ class TestShellScreens : public QObject {
     }
   }
 
+  // The free screens belong to the main window (the window system keeps them above it), and
+  // its Enabled false blocks only its own screens and "OPENEN ".
+  void disabledMainWindowBlocksOnlyItsScreensAndTheOpenMenu() {
+    Harness h;
+    registerFakes(h.program());
+    h.start();
+    auto& main = screens::MDIForm2();
+    auto* client = main.findChild<QWidget*>(QStringLiteral("MDIClient"));
+    main.aftrek2.trigger();
+    auto& chooser = screens::frmkiesbasis();
+    QVERIFY(!main.isEnabled());
+    QVERIFY(!main.property("Enabled").toBool());
+    QVERIFY(!client->isEnabled() && !main.aftrek.isEnabled() && !main.aftrek2.isEnabled());
+    QVERIFY(main.beeld.isEnabled() && main.groter.isEnabled());
+    QCOMPARE(chooser.parentWidget(), &main);
+    QVERIFY(chooser.isWindow() && chooser.isEnabled() && chooser.cmdstop.widget()->isEnabled());
+    QVERIFY(
+        !(chooser.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    // BEELD works while the main window is disabled; "&Basis" does not.
+    const double before = h.program().zoom().factor();
+    main.kleiner.trigger();
+    QVERIFY(h.program().zoom().factor() < before);
+    chooser.cmdbrugmin.click();
+    Form& exercise = h.program().form(QStringLiteral("frmsplitsmachine"));
+    QCOMPARE(exercise.parentWidget(), &main);
+    main.aftrek2.trigger();
+    QVERIFY(!chooser.isVisible());
+    // The main window's controls found by name are still those of each screen itself.
+    QCOMPARE(Harness::control<CommandButton>(chooser, "cmdstop").form(), &chooser);
+    exercise.Hide();
+    chooser.Show();
+    chooser.cmdstop.click();
+    QVERIFY(main.isEnabled() && client->isEnabled() && main.aftrek.isEnabled());
+  }
+
+  // Minimising a free screen, or the main window while a free screen is up, would leave
+  // the child without a screen: it comes back. On the welcome screen a minimise stays.
+  void minimisingNeverHidesTheScreenTheChildWorksIn_data() {
+    QTest::addColumn<QString>("minimised");
+    QTest::addColumn<bool>("chooserOpen");
+    QTest::addColumn<bool>("comesBack");
+    // clang-format off
+    QTest::newRow("the chooser") << "frmkiesbasis" << true << true;
+    QTest::newRow("the main window under the chooser") << "MDIForm2" << true << true;
+    QTest::newRow("the main window on the welcome screen") << "MDIForm2" << false << false;
+    // clang-format on
+  }
+  void minimisingNeverHidesTheScreenTheChildWorksIn() {
+    QFETCH(QString, minimised);
+    QFETCH(bool, chooserOpen);
+    QFETCH(bool, comesBack);
+    Harness h;
+    h.start();
+    if (chooserOpen) screens::MDIForm2().aftrek2.trigger();
+    Form& window = h.program().form(minimised);
+    window.setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    QCOMPARE(window.isMinimized(), !comesBack);
+    if (chooserOpen)
+      QVERIFY(screens::frmkiesbasis().isVisible() && !screens::frmkiesbasis().isMinimized());
+  }
+
   void stopOpensTheClosingScreenInTheReenabledMainWindow() {
     Harness h;
     h.start();
@@ -171,6 +255,129 @@ class TestShellScreens : public QObject {
     QVERIFY(screens::frminfo().isVisible());
     QVERIFY(!screens::frmkiesbasis().isVisible());
     QVERIFY(screens::frminfo().Timer1.enabled());
+  }
+
+  // Every line of every description is on the board, whole, at every size.
+  void boardShowsEveryDescriptionWhole_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<double>("factor");
+    for (const char* button : kDescribed)
+      for (double z : {0.5, 0.9, 1.0, 1.7, 2.25, 4.0})
+        QTest::newRow(qPrintable(QStringLiteral("%1 at %2").arg(button).arg(z)))
+            << QString::fromLatin1(button) << z;
+  }
+  void boardShowsEveryDescriptionWhole() {
+    QFETCH(QString, button);
+    QFETCH(double, factor);
+    Harness h;
+    h.start();
+    auto& chooser = screens::frmkiesbasis();
+    screens::MDIForm2().aftrek2.trigger();
+    zoomTo(h.program(), factor);
+    auto& target = Harness::control<CommandButton>(chooser, button);
+    Harness::moveMouse(chooser, target.widget()->geometry().center());
+    const QRectF board(QPointF(0, 0), QSizeF(chooser.lblbord.widget()->size()) / factor);
+    const QRectF text = chooser.lblbord.captionBounds();
+    QVERIFY2(board.adjusted(-0.5, -0.5, 0.5, 0.5).contains(text),
+             qPrintable(QStringLiteral("text %1 x %2 on a board of %3 x %4")
+                            .arg(text.width())
+                            .arg(text.height())
+                            .arg(board.width())
+                            .arg(board.height())));
+    // Fitting keeps the text large: it still fills more than a quarter of the board.
+    QVERIFY(text.height() > board.height() / 4);
+  }
+
+  void boardTextIsReadByAssistiveTechnology() {
+    Harness h;
+    h.start();
+    auto& chooser = screens::frmkiesbasis();
+    screens::MDIForm2().aftrek2.trigger();
+    Harness::moveMouse(chooser, chooser.cmdsplits.widget()->geometry().center());
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(chooser.lblbord.widget());
+    QVERIFY(board);
+    QCOMPARE(board->role(), QAccessible::StaticText);
+    QVERIFY(board->text(QAccessible::Name).contains(QStringLiteral("memoriseer elke splitsing")));
+    QAccessibleTextInterface* text = board->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, text->characterCount()), board->text(QAccessible::Name));
+  }
+
+  // The board describes a button the focus reaches only when the child moved it with
+  // the keys; the focus that moves on by itself leaves the board as it was.
+  void boardDescribesOnlyWhenTheKeysMoveTheFocus_data() {
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("describes");  // the button described, or none
+    // clang-format off
+    QTest::newRow("Tab from the picture") << "tab" << "cmdsplits";
+    QTest::newRow("Shift+Tab") << "backtab" << "cmdsplits";
+    QTest::newRow("arrow right") << "right" << "cmdsplits1";
+    QTest::newRow("sixth click on the picture ring") << "ring" << "";
+    QTest::newRow("shown again from the menu") << "menu" << "";
+    QTest::newRow("back from an exercise") << "exercise" << "";
+    // clang-format on
+  }
+  void boardDescribesOnlyWhenTheKeysMoveTheFocus() {
+    QFETCH(QString, route);
+    QFETCH(QString, describes);
+    Harness h;
+    registerFakes(h.program());
+    h.start();
+    frmkiesbasis& chooser = activeChooser();
+    const QString before = chooser.lblbord.caption();
+    QCOMPARE(before, frmkiesbasis::backgroundText());
+    const auto key = [&chooser](Qt::Key k) {
+      QTest::keyClick(chooser.focusWidget() ? chooser.focusWidget() : &chooser, k);
+    };
+    if (route == "tab") {
+      chooser.imgmeisje.widget()->setFocus();
+      key(Qt::Key_Tab);
+    } else if (route == "backtab") {
+      chooser.cmdsplits1.SetFocus();
+      key(Qt::Key_Backtab);
+    } else if (route == "right") {
+      chooser.cmdsplits.SetFocus();
+      key(Qt::Key_Right);
+    } else if (route == "ring") {
+      for (int i = 0; i < 6; ++i)
+        for (Image* picture : chooser.findChildren<Image*>())
+          if (picture->visible() && picture->takesClicks() && picture->widget()->isVisible()) {
+            QTest::mouseClick(picture->widget(), Qt::LeftButton);
+            break;
+          }
+      QVERIFY(chooser.imgmeisje.visible());
+    } else if (route == "menu") {
+      QTest::mouseClick(chooser.cmdstop.widget(), Qt::LeftButton);
+      screens::MDIForm2().aftrek2.trigger();
+      QVERIFY(chooser.isVisible());
+    } else if (route == "exercise") {
+      QTest::mouseClick(chooser.cmdsleep5.widget(), Qt::LeftButton);
+      chooser.Show();
+      h.program().form(QStringLiteral("frmsleepsplits3")).Hide();
+    }
+    QCOMPARE(chooser.lblbord.caption(),
+             describes.isEmpty() ? before : frmkiesbasis::descriptionOf(describes));
+    if (route == "menu" || route == "exercise")
+      QVERIFY(!chooser.cmdstop.widget()->hasFocus() && !chooser.cmdsleep5.widget()->hasFocus());
+  }
+
+  // Centred on the display, but a screen larger than the display keeps its top-left corner
+  // on it.
+  void chooserLiesOnTheDisplayAtEveryZoom_data() {
+    QTest::addColumn<double>("factor");
+    for (double z : {0.5, 1.0, 2.0, 4.0}) QTest::newRow(qPrintable(QString::number(z))) << z;
+  }
+  void chooserLiesOnTheDisplayAtEveryZoom() {
+    QFETCH(double, factor);
+    Harness h;
+    h.start();
+    screens::MDIForm2().aftrek2.trigger();
+    zoomTo(h.program(), factor);
+    auto& chooser = screens::frmkiesbasis();
+    const int room = Form::screenWidth() - chooser.clientWidth();
+    QCOMPARE(chooser.left(), room >= 0 ? CInt(room / 2.0) : 0);
+    QVERIFY(chooser.left() >= 0 && chooser.top() >= 0);
+    QVERIFY(chooser.geometry().left() >= 0 && chooser.geometry().top() >= 0);
   }
 
   void countdownEndsTheProgramAfterTheBarIsFull() {
