@@ -1,5 +1,8 @@
 #include "forms/commandbutton.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QAbstractButton>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -38,7 +41,10 @@ class ButtonWidget : public QAbstractButton {
     QRectF textBox = inner;
     if (!m_button->m_picture.isNull() && !caption.isEmpty()) {
       const int lines = static_cast<int>(caption.count(QLatin1Char('\n'))) + 1;
-      const int textHeight = QFontMetrics(font).lineSpacing() * lines;
+      // Drawn at the zoom, a line is hinted a little taller than measured here: a layout
+      // pixel of room per line keeps the first and last line whole.
+      const double textHeight =
+          std::min(inner.height(), std::ceil(QFontMetricsF(font).lineSpacing() * lines) + lines);
       textBox = QRectF(inner.left(), inner.bottom() - textHeight, inner.width(), textHeight);
       pictureBox = QRectF(inner.left(), inner.top(), inner.width(), inner.height() - textHeight);
     }
