@@ -152,6 +152,8 @@ void frmsplitsrijenB::cmdeen_Click(int index) {
                                       n + " = " + b + " + " + a, n + " = " + a + " + " + b, "",
                                       a + " = " + n + " - " + b, b + " = " + n + " - " + a}
                               .join(CrLf));
+    // The next friend is typed in the next row.
+    if (index < getal) txtsplis[index + 1].SetFocus();
   } else {
     antwoord.setBackColor(Red);
   }
