@@ -16,20 +16,30 @@ struct Token {
   QString text;
 };
 
-bool isOperator(Kind kind) { return kind == Kind::Plus || kind == Kind::Minus || kind == Kind::Equals; }
-bool isMaths(Kind kind) { return kind == Kind::Number || kind == Kind::Unknown || isOperator(kind); }
+bool isOperator(Kind kind) {
+  return kind == Kind::Plus || kind == Kind::Minus || kind == Kind::Equals;
+}
+bool isMaths(Kind kind) {
+  return kind == Kind::Number || kind == Kind::Unknown || isOperator(kind);
+}
 
 std::vector<Token> tokens(const QString& line) {
-  static const QRegularExpression pattern(QStringLiteral(R"(\d+|[+=-]|[.?!,:;]|[^\s\d+=.?!,:;-]+)"));
+  static const QRegularExpression pattern(
+      QStringLiteral(R"(\d+|[+=-]|[.?!,:;]|[^\s\d+=.?!,:;-]+)"));
   std::vector<Token> result;
   for (const QRegularExpressionMatch& m : pattern.globalMatch(line)) {
     const QString t = m.captured();
     Kind kind = Kind::Word;
-    if (t.front().isDigit()) kind = Kind::Number;
-    else if (t == u"+") kind = Kind::Plus;
-    else if (t == u"-") kind = Kind::Minus;
-    else if (t == u"=") kind = Kind::Equals;
-    else if (t.size() == 1 && QStringLiteral(".?!,:;").contains(t)) kind = Kind::Mark;
+    if (t.front().isDigit())
+      kind = Kind::Number;
+    else if (t == u"+")
+      kind = Kind::Plus;
+    else if (t == u"-")
+      kind = Kind::Minus;
+    else if (t == u"=")
+      kind = Kind::Equals;
+    else if (t.size() == 1 && QStringLiteral(".?!,:;").contains(t))
+      kind = Kind::Mark;
     result.push_back({kind, t});
   }
   // A dot or question mark next to an operator stands for the part still to be found;
@@ -63,13 +73,35 @@ std::optional<long> valueOf(const std::vector<Token>& side) {
   return value;
 }
 
+// A split asked with one part as "?": "7 = 3 + ?" is "zeven is drie en hoeveel?". Empty
+// for any other run.
+QStringList questionWords(const std::vector<Token>& run) {
+  if (run.size() != 5 || run[0].kind != Kind::Number || run[1].kind != Kind::Equals ||
+      run[3].kind != Kind::Plus)
+    return {};
+  const Token& first = run[2];
+  const Token& second = run[4];
+  const bool firstAsked = first.kind == Kind::Unknown && first.text == u"?";
+  const bool secondAsked = second.kind == Kind::Unknown && second.text == u"?";
+  if (firstAsked == secondAsked) return {};
+  const Token& known = firstAsked ? second : first;
+  if (known.kind != Kind::Number) return {};
+  const QString part = numberWord(known.text.toInt());
+  const QString asked = QStringLiteral("hoeveel");
+  return {numberWord(run[0].text.toInt()), QStringLiteral("is"), firstAsked ? asked : part,
+          QStringLiteral("en"), (firstAsked ? part : asked) + u'?'};
+}
+
 // A run of numbers and operators: a sum or a split. Empty when it is not complete.
 QStringList sumWords(const std::vector<Token>& run) {
+  if (QStringList asked = questionWords(run); !asked.isEmpty()) return asked;
   std::vector<std::vector<Token>> sides(1);
   for (const Token& t : run) {
     if (t.kind == Kind::Unknown) return {};
-    if (t.kind == Kind::Equals) sides.emplace_back();
-    else sides.back().push_back(t);
+    if (t.kind == Kind::Equals)
+      sides.emplace_back();
+    else
+      sides.back().push_back(t);
   }
   std::vector<long> values;
   for (const auto& side : sides) {
@@ -84,9 +116,12 @@ QStringList sumWords(const std::vector<Token>& run) {
     if (s > 0)
       words << (values[s] == values[s - 1] ? QStringLiteral("is") : QStringLiteral("is niet"));
     for (const Token& t : sides[s]) {
-      if (t.kind == Kind::Number) words << numberWord(t.text.toInt());
-      else if (t.kind == Kind::Plus) words << (split ? QStringLiteral("en") : QStringLiteral("plus"));
-      else words << QStringLiteral("min");
+      if (t.kind == Kind::Number)
+        words << numberWord(t.text.toInt());
+      else if (t.kind == Kind::Plus)
+        words << (split ? QStringLiteral("en") : QStringLiteral("plus"));
+      else
+        words << QStringLiteral("min");
     }
   }
   return words;
@@ -137,8 +172,8 @@ QString spokenLine(const QString& line, bool& sum) {
 }  // namespace
 
 QString numberWord(int n) {
-  static const char* const words[] = {"nul",  "\u00E9\u00E9n", "twee", "drie",  "vier", "vijf",
-                                      "zes",  "zeven",         "acht", "negen", "tien"};
+  static const char* const words[] = {"nul", "\u00E9\u00E9n", "twee", "drie",  "vier", "vijf",
+                                      "zes", "zeven",         "acht", "negen", "tien"};
   if (n >= 0 && n <= 10) return QString::fromUtf8(words[n]);
   return QString::number(n);
 }

@@ -18,9 +18,9 @@ using namespace forms;
 namespace {
 
 const char* const kScreens[] = {
-    "MDIForm2",        "frmmecenaat1",    "frmkiesbasis",   "frminfo",         "frmsplitsmachine",
-    "frmsplits2",      "frmsleepsplits",  "frmsplits1",     "frmsplitsrijenA", "frmsplitsrijenB",
-    "frmsplitsbeeldB", "frmsleepsplits2", "frmsleepsplits3"};
+    "MDIForm2",        "frmmecenaat1",    "frmkiesbasis",    "frminfo",         "frmsplitsmachine",
+    "frmsplits2",      "frmsleepsplits",  "frmsplits1",      "frmsplitsrijenA", "frmsplitsrijenB",
+    "frmsplitsbeeldB", "frmsleepsplits2", "frmsleepsplits3", "frmopmaat"};
 
 QAccessibleInterface* accessible(Control& control) {
   return QAccessible::queryAccessibleInterface(control.widget());

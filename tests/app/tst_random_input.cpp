@@ -7,6 +7,8 @@
 // is said once the program has ended. Reproducible from the seed; the event count comes from
 // SPLITSEN_RANDOM_EVENTS (default 100000), the seed from SPLITSEN_RANDOM_SEED.
 
+#include <malloc.h>
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QRandomGenerator>
@@ -15,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
-#include <malloc.h>
 
 #include "app/all_screens.h"
 #include "record/recorder.h"
@@ -33,12 +34,21 @@ qint64 envNumber(const char* name, qint64 fallback) {
   return ok ? v : fallback;
 }
 
-const QStringList kTyped = {
-    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "a", "x", " ", "07", " 7",
-    "4,0", "4.0", "1e400", "nan", "inf", "-1", "99999", "\u0663", "\u00BD", "\u00E9",
-    QString(5000, QLatin1Char('7')), QString(), "12abc", "\t", "\U0001F600"};
+const QStringList kTyped = {"0",         "1",      "2",
+                            "3",         "4",      "5",
+                            "6",         "7",      "8",
+                            "9",         "10",     "a",
+                            "x",         " ",      "07",
+                            " 7",        "4,0",    "4.0",
+                            "1e400",     "nan",    "inf",
+                            "-1",        "99999",  "\u0663",
+                            "\u00BD",    "\u00E9", QString(5000, QLatin1Char('7')),
+                            QString(),   "12abc",  "\t",
+                            "\U0001F600"};
 
-bool isUsable(QWidget* w) { return w && w->isVisible() && w->isEnabled(); }
+bool isUsable(QWidget* w) {
+  return w && w->isVisible() && w->isEnabled();
+}
 
 // Everything the child can click: buttons, options, images with a click, text boxes.
 std::vector<Control*> clickables(Program& program) {
@@ -102,8 +112,9 @@ class TestRandomInput : public QObject {
     FakeSpeaker* speaker = nullptr;
     int sessions = 0;
     int zoomChanges = 0;
-    qsizetype heard = 0;      // utterances of this session checked so far
+    qsizetype heard = 0;       // utterances of this session checked so far
     qsizetype utterances = 0;  // of all sessions
+    int practiceEvents = 0;    // events after which adaptive practice was on screen
   };
 
   void newSession(Run& run, quint32 seed) {
@@ -146,7 +157,8 @@ class TestRandomInput : public QObject {
             .arg(zoom());
       if (form->kind() == Form::Kind::Main || !form->isVisible()) continue;
       // Edges are rounded where they fall, so the size in pixels depends on the place too.
-      const QRect zoomed = toPixels(form->left(), form->top(), form->clientWidth(), form->clientHeight());
+      const QRect zoomed =
+          toPixels(form->left(), form->top(), form->clientWidth(), form->clientHeight());
       if (form->QWidget::size() != zoomed.size())
         return QStringLiteral("%1 is %2x%3 px at zoom %4")
             .arg(form->objectName())
@@ -220,10 +232,13 @@ class TestRandomInput : public QObject {
         {"frmsplitsmachine", "lblcijfer", "(?:|[3-9]|10)"},
         {"frmsplitsmachine", "lblmult1", "(?:|[1-9])"},
         {"frmsplitsmachine", "lblles",
-         "(?:|(\\d+) = (\\d+) \\+ \\. \\r\\n\\2 \\+ \\.  = \\1|(\\d+) = (\\d+) \\+ (\\d+)\\r\\n\\4 \\+ \\5 = \\3)"},
+         "(?:|(\\d+) = (\\d+) \\+ \\. \\r\\n\\2 \\+ \\.  = \\1|(\\d+) = (\\d+) \\+ (\\d+)\\r\\n\\4 "
+         "\\+ \\5 = \\3)"},
         {"frmsleepsplits", "lblcontrole", "(?:|\\d+ \\+ \\d+ = \\d+)"},
-        {"frmsleepsplits2", "lblcontrole", "(?:|\\d+ \\+  \\?  = \\d+|\\d+ \\+ \\d+ = \\d+   dat is goed !)"},
-        {"frmsleepsplits3", "lblcontrole", "(?:|\\d+ \\+  \\?  = \\d+|\\d+ \\+ \\d+ = \\d+   dat is goed !)"},
+        {"frmsleepsplits2", "lblcontrole",
+         "(?:|\\d+ \\+  \\?  = \\d+|\\d+ \\+ \\d+ = \\d+   dat is goed !)"},
+        {"frmsleepsplits3", "lblcontrole",
+         "(?:|\\d+ \\+  \\?  = \\d+|\\d+ \\+ \\d+ = \\d+   dat is goed !)"},
         {"frmsleepsplits3", "lblgemaakt", "\\d+"},
         {"frmsleepsplits3", "lbljuist", "\\d+"},
         {"frmsleepsplits3", "lblfout", "\\d+"},
@@ -231,6 +246,8 @@ class TestRandomInput : public QObject {
         {"frmsplits1", "lblsom1", "(?:|[3-9]|10)"},
         {"frmsplits1", "lbleen", "(?:|\\d|10)"},
         {"frmsplits1", "lbltwee", "(?:|\\d|10)"},
+        {"frmopmaat", "lblvraag", "(?:\\d+ = (?:\\d+ \\+ \\?|\\? \\+ \\d+|\\d+ \\+ \\d+))"},
+        {"frmopmaat", "lblmunten", "\\d+"},
     };
     for (const Rule& rule : rules) {
       Form* form = program.loaded(rule.screen);
@@ -246,22 +263,31 @@ class TestRandomInput : public QObject {
         for (auto it = sum.globalMatch(caption); it.hasNext();) {
           const auto m = it.next();
           if (m.captured(1).toInt() + m.captured(2).toInt() != m.captured(3).toInt())
-            return QStringLiteral("%1.%2 does not add up: \"%3\"").arg(rule.screen, rule.label, caption);
+            return QStringLiteral("%1.%2 does not add up: \"%3\"")
+                .arg(rule.screen, rule.label, caption);
         }
+        // And every complete split: N = a + b.
+        static const QRegularExpression split(QStringLiteral("^(\\d+) = (\\d+) \\+ (\\d+)$"));
+        if (const auto m = split.match(caption);
+            m.hasMatch() && m.captured(2).toInt() + m.captured(3).toInt() != m.captured(1).toInt())
+          return QStringLiteral("%1.%2 does not add up: \"%3\"")
+              .arg(rule.screen, rule.label, caption);
       }
     }
     return {};
   }
 
-  // What was said in the last event: words only (no digit, no sign, no unknown part),
-  // and nothing at all in the event that ended the program.
+  // What was said in the last event: words only (no digit, no sign, no unknown part; a
+  // question ends with its question mark), and nothing at all in the event that ended the
+  // program.
   static QString brokenSpeech(Run& run) {
     const QStringList said = run.speaker->said();
     const qsizetype fresh = said.size() - run.heard;
     run.heard = said.size();
     run.utterances += fresh;
     if (fresh > 0 && run.harness->program().ended()) return "spoke after the program ended";
-    static const QRegularExpression words(QStringLiteral("^[a-z\u00EB\u00E9\u00EF ,.!]+$"));
+    static const QRegularExpression words(
+        QStringLiteral("^[a-z\u00EB\u00E9\u00EF ,.!]+(?:\\?[a-z\u00EB\u00E9\u00EF ,.!]*)*$"));
     for (qsizetype i = said.size() - fresh; i < said.size(); ++i)
       if (!words.match(said[i]).hasMatch()) return "said \"" + said[i] + "\"";
     return {};
@@ -345,7 +371,8 @@ class TestRandomInput : public QObject {
     record::start(options);
     record::status();  // the file is opened in the background: the class list goes in after
     if (record::Database* db = record::database())
-      for (const char* name : {"Noor", "Daan", "Zoë"}) db->addChild({QString::fromUtf8(name), QStringLiteral("kat")});
+      for (const char* name : {"Noor", "Daan", "Zoë"})
+        db->addChild({QString::fromUtf8(name), QStringLiteral("kat")});
     QRandomGenerator random(seed);
     Run run;
     newSession(run, seed);
@@ -358,6 +385,9 @@ class TestRandomInput : public QObject {
       if (broken.isEmpty()) broken = brokenInvariant(run.harness->program());
       if (!broken.isEmpty())
         QFAIL(qPrintable(QStringLiteral("seed %1, event %2: %3").arg(seed).arg(event).arg(broken)));
+      if (Form* practice = run.harness->program().loaded("frmopmaat");
+          practice && practice->isVisible())
+        ++run.practiceEvents;
       if (run.harness->program().ended()) newSession(run, seed);
     }
     // Every line of the record is a split that a screen showed.
@@ -374,14 +404,16 @@ class TestRandomInput : public QObject {
     record::stop();
     qInfo("seed %u: %lld events over %d sessions, %d lines recorded", seed, events, run.sessions,
           recorded);
+    qInfo("seed %u: %d events with adaptive practice on screen", seed, run.practiceEvents);
+    if (events >= 10000) QVERIFY2(run.practiceEvents > 0, "adaptive practice was never reached");
     qInfo("seed %u: %lld events over %d sessions, %d zoom changes", seed, events, run.sessions,
           run.zoomChanges);
     qInfo("seed %u: %lld events over %d sessions, %lld utterances", seed, events, run.sessions,
           static_cast<long long>(run.utterances));
     // Zoom changes and new sessions must not pile up renderings or screens.
     const size_t heapAtEnd = mallinfo2().uordblks;
-    qInfo("heap in use: %zu KiB after warm-up (event %lld), %zu KiB at the end", heapAfterWarmUp / 1024,
-          warmUp, heapAtEnd / 1024);
+    qInfo("heap in use: %zu KiB after warm-up (event %lld), %zu KiB at the end",
+          heapAfterWarmUp / 1024, warmUp, heapAtEnd / 1024);
     QVERIFY2(heapAtEnd < heapAfterWarmUp + 64 * 1024 * 1024, "the heap grew by more than 64 MiB");
   }
 
