@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/identity.h"
+#include "exercises/adaptive_practice/frmopmaat.h"
 #include "exercises/click_and_split/frmsleepsplits.h"
 #include "exercises/look_and_split/frmsplits1.h"
 #include "exercises/missing_part_chosen/frmsleepsplits2.h"
@@ -32,6 +33,7 @@ void registerAllScreens(forms::Program& program) {
   program.registerForm(frmsplitsbeeldB::Name, [] { return new frmsplitsbeeldB; }, {11880, 7920});
   program.registerForm(frmsleepsplits2::Name, [] { return new frmsleepsplits2; }, {12930, 8895});
   program.registerForm(frmsleepsplits3::Name, [] { return new frmsleepsplits3; }, {12930, 8775});
+  program.registerForm(frmopmaat::Name, [] { return new frmopmaat; }, {12930, 8775});
 }
 
 std::unique_ptr<forms::Speaker> dutchSpeaker() {

@@ -62,13 +62,13 @@ bool part(const char* name) {
   return g_parts.isEmpty() || g_parts.contains(QLatin1String(name));
 }
 
-// The nine exercises, with the chooser button that opens each.
+// The ten exercises, with the chooser button that opens each.
 const std::pair<const char*, const char*> Exercises[] = {
-    {"frmsplits2", "cmdsplits"},        {"frmsplits1", "cmdsplits1"},
-    {"frmsplitsbeeldB", "cmdmin22"},    {"frmsplitsmachine", "cmdbrugmin"},
-    {"frmsplitsrijenA", "cmdflits"},    {"frmsplitsrijenB", "cmdsplitsrij"},
-    {"frmsleepsplits", "cmdsplits2"},   {"frmsleepsplits2", "cmdsleep4"},
-    {"frmsleepsplits3", "cmdsleep5"},
+    {"frmsplits2", "cmdsplits"},      {"frmsplits1", "cmdsplits1"},
+    {"frmsplitsbeeldB", "cmdmin22"},  {"frmsplitsmachine", "cmdbrugmin"},
+    {"frmsplitsrijenA", "cmdflits"},  {"frmsplitsrijenB", "cmdsplitsrij"},
+    {"frmsleepsplits", "cmdsplits2"}, {"frmsleepsplits2", "cmdsleep4"},
+    {"frmsleepsplits3", "cmdsleep5"}, {"frmopmaat", "cmdopmaat"},
 };
 
 QString ms(double value, int decimals = 2) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -294,6 +295,16 @@ void Form::paintEvent(QPaintEvent*) {
 void Form::mouseMoveEvent(QMouseEvent* event) {
   event->accept();
   Control::raise([this] { Form_MouseMove(); });
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+  bool used = false;
+  if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier)
+    Control::raise([this, event, &used] { used = Form_KeyPress(event->key()); });
+  if (used)
+    event->accept();
+  else
+    QWidget::keyPressEvent(event);
 }
 
 void Form::closeEvent(QCloseEvent* event) {

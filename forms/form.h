@@ -95,12 +95,15 @@ class Form : public QWidget, public Container {
   virtual void Form_Load() {}
   virtual void Form_Activate() {}
   virtual void Form_MouseMove() {}
+  // A key that no control took (Qt::Key_...); true when the screen used it.
+  virtual bool Form_KeyPress(int /*key*/) { return false; }
   // A close request from the window system: free screens refuse it (their stop buttons
   // are the way out), so a screen is never destroyed behind the program's back.
   virtual bool Form_QueryClose() { return false; }
 
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool focusNextPrevChild(bool next) override;

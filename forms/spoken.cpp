@@ -63,8 +63,28 @@ std::optional<long> valueOf(const std::vector<Token>& side) {
   return value;
 }
 
+// A split asked with one part as "?": "7 = 3 + ?" is "zeven is drie en hoeveel?". Empty
+// for any other run.
+QStringList questionWords(const std::vector<Token>& run) {
+  if (run.size() != 5 || run[0].kind != Kind::Number || run[1].kind != Kind::Equals ||
+      run[3].kind != Kind::Plus)
+    return {};
+  const Token& first = run[2];
+  const Token& second = run[4];
+  const bool firstAsked = first.kind == Kind::Unknown && first.text == u"?";
+  const bool secondAsked = second.kind == Kind::Unknown && second.text == u"?";
+  if (firstAsked == secondAsked) return {};
+  const Token& known = firstAsked ? second : first;
+  if (known.kind != Kind::Number) return {};
+  const QString part = numberWord(known.text.toInt());
+  const QString asked = QStringLiteral("hoeveel");
+  return {numberWord(run[0].text.toInt()), QStringLiteral("is"), firstAsked ? asked : part,
+          QStringLiteral("en"), (firstAsked ? part : asked) + u'?'};
+}
+
 // A run of numbers and operators: a sum or a split. Empty when it is not complete.
 QStringList sumWords(const std::vector<Token>& run) {
+  if (QStringList asked = questionWords(run); !asked.isEmpty()) return asked;
   std::vector<std::vector<Token>> sides(1);
   for (const Token& t : run) {
     if (t.kind == Kind::Unknown) return {};

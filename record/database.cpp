@@ -10,6 +10,7 @@
 #include <QStorageInfo>
 
 #include "record/migrations.h"
+#include "record/practicestore.h"
 
 namespace record {
 
@@ -303,6 +304,11 @@ Failure Database::insert(const std::vector<Entry>& entries, QString* error) {
       "INSERT INTO answers (time, child, exercise, number, shown, given, right, ms)"
       " VALUES (?, coalesce(?, ''), ?, ?, ?, ?, ?, ?)"));  // no child: empty, not null
   for (const Entry& e : entries) {
+    if (e.practice) {
+      const QSqlError failed = writePracticeRows(m_db, *e.practice);
+      if (failed.isValid()) return fail(failed, true);
+      continue;
+    }
     query.addBindValue(e.time);
     query.addBindValue(e.child);
     query.addBindValue(e.exercise);
@@ -399,8 +405,11 @@ QStringList Database::childrenInRecord() {
 
 Failure Database::wipe(const QString& child) {
   if (!m_open) return Failure::Other;
-  if (child.isNull()) return exec(QStringLiteral("DELETE FROM answers"));
-  return exec(QStringLiteral("DELETE FROM answers WHERE child = ?"), {child});
+  Failure f = child.isNull() ? exec(QStringLiteral("DELETE FROM answers"))
+                             : exec(QStringLiteral("DELETE FROM answers WHERE child = ?"), {child});
+  for (const QString& sql : wipePracticeStatements(child))
+    if (f == Failure::None) f = child.isNull() ? exec(sql) : exec(sql, {child});
+  return f;
 }
 
 QList<Child> Database::children() {
@@ -424,6 +433,8 @@ Failure Database::renameChild(const QString& from, const QString& to) {
   Failure f = exec(QStringLiteral("UPDATE children SET name = ? WHERE name = ?"), {to, from});
   if (f == Failure::None)
     f = exec(QStringLiteral("UPDATE answers SET child = ? WHERE child = ?"), {to, from});
+  for (const QString& sql : renamePracticeStatements())
+    if (f == Failure::None) f = exec(sql, {to, from});
   if (f == Failure::None && !m_db.commit()) f = classify(m_db.lastError());
   if (f != Failure::None) m_db.rollback();
   return f;

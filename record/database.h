@@ -44,12 +44,14 @@ class Database {
   // Lets go of the file (opening again begins anew).
   void close();
   QString file() const { return m_file; }
+  // The connection itself, for the statements of adaptive practice.
+  QSqlDatabase& connection() { return m_db; }
   // Limits the file to `pages` pages (a full disk, for tests).
   void setMaxPageCount(int pages) { m_maxPageCount = pages; }
   // How long a statement waits for another program's lock before it fails as busy.
   void setBusyTimeout(int ms) { m_busyTimeoutMs = ms; }
 
-  // Adds the entries in one transaction.
+  // Adds the entries in one transaction (with what adaptive practice keeps).
   Failure insert(const std::vector<Entry>& entries, QString* error = nullptr);
 
   // Every entry, oldest first; `child` null means every child.

@@ -4,9 +4,12 @@
 
 #include <QDateTime>
 #include <QString>
+#include <memory>
 #include <optional>
 
 namespace record {
+
+struct PracticeRows;
 
 struct Entry {
   QString time;                  // ISO 8601 with the offset from UTC
@@ -17,6 +20,8 @@ struct Entry {
   std::optional<QString> given;  // the answer as typed or clicked
   std::optional<bool> right;
   std::optional<qint64> ms;  // from the question being ready to the verdict
+  // Set on an entry that is no answer but what adaptive practice keeps after one.
+  std::shared_ptr<const PracticeRows> practice;
 };
 
 // "2026-03-05T09:41:07.250+01:00": local time with its offset, always with the offset

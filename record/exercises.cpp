@@ -16,6 +16,7 @@ const QList<Exercise>& exercises() {
       {"frmsplitsrijenA", "splitsing memoriseren (rijen)", ":/assets/frmkiesbasis/huis.svg", false},
       {"frmsplitsbeeldB", "SPLITSEN VAN GETALBEELDEN", ":/assets/frmkiesbasis/sneeuwman.svg",
        false},
+      {"frmopmaat", "Oefenen op maat", ":/assets/frmkiesbasis/trap.svg", true},
   };
   return table;
 }

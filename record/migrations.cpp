@@ -45,10 +45,34 @@ bool toVersion4(QSqlDatabase& db) {
   return run(db, "CREATE INDEX answers_by_day ON answers (substr(time, 1, 10), exercise)");
 }
 
+// 5: what adaptive practice keeps per child, per question and per split.
+bool toVersion5(QSqlDatabase& db) {
+  return run(db,
+             "CREATE TABLE practice_child ("
+             " child TEXT PRIMARY KEY,"
+             " ability REAL NOT NULL,"
+             " answers INTEGER NOT NULL DEFAULT 0)") &&
+         run(db,
+             "CREATE TABLE practice_item ("
+             " item TEXT PRIMARY KEY,"
+             " difficulty REAL NOT NULL,"
+             " answers INTEGER NOT NULL DEFAULT 0)") &&
+         run(db,
+             "CREATE TABLE practice_split ("
+             " child TEXT NOT NULL,"
+             " whole INTEGER NOT NULL,"
+             " smaller INTEGER NOT NULL,"
+             " box INTEGER NOT NULL,"
+             " due_day INTEGER,"
+             " tries TEXT NOT NULL DEFAULT '',"
+             " PRIMARY KEY (child, whole, smaller))");
+}
+
 }  // namespace
 
 const std::vector<MigrationStep>& migrationSteps() {
-  static const std::vector<MigrationStep> steps = {toVersion1, toVersion2, toVersion3, toVersion4};
+  static const std::vector<MigrationStep> steps = {toVersion1, toVersion2, toVersion3, toVersion4,
+                                                   toVersion5};
   return steps;
 }
 

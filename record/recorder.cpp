@@ -61,6 +61,7 @@ void runAfterOpening() {
 
 void start(Options options) {
   stop();
+  practiceStore().forget(QString());  // a record begun anew is read anew
   if (options.file.isEmpty()) options.file = Database::defaultFile();
   auto recorder = std::make_unique<Recorder>();
   recorder->options = std::move(options);
@@ -80,6 +81,7 @@ void start(Options options) {
 }
 
 void stop() {
+  if (g_recorder) practiceStore().forget(QString());
   g_recorder.reset();
 }
 
@@ -110,6 +112,15 @@ void answer(const QString& exercise, int number, int shown, const QString& given
 
 void practised(const QString& exercise, int number) {
   if (Recorder* r = active()) r->writer->push(stamped(*r, exercise, number));
+}
+
+void keepPractice(const PracticeRows& rows) {
+  Recorder* r = active();
+  if (!r) return;
+  Entry e;
+  e.child = rows.child;
+  e.practice = std::make_shared<const PracticeRows>(rows);
+  r->writer->push(std::move(e));
 }
 
 void setChild(const QString& name) {

@@ -11,6 +11,7 @@
 class QObject;
 
 #include "record/database.h"
+#include "record/practicestore.h"
 #include "record/status.h"
 
 namespace record {
@@ -37,6 +38,8 @@ bool started();
 void ready(const QString& exercise);
 void answer(const QString& exercise, int number, int shown, const QString& given, bool right);
 void practised(const QString& exercise, int number);
+// Queues what adaptive practice keeps after an answer, to be written with the answers.
+void keepPractice(const PracticeRows& rows);
 
 // The child whose answers follow ("Wie ben jij?"); empty without a class list.
 void setChild(const QString& name);

@@ -11,7 +11,7 @@ using record::Summary;
 
 namespace {
 
-constexpr int Columns = Summary::Highest + 2;                 // the number, then each part from nul to tien
+constexpr int Columns = Summary::Highest + 2;  // the number, then each part from nul to tien
 constexpr int Rows = Summary::Highest - Summary::Lowest + 2;  // the header, then 2 .. 10
 
 QString seconds(qint64 ms) {
@@ -41,6 +41,8 @@ QColor SplitGrid::colour(Knowledge knowledge) {
       return QColor(0xFF, 0xD5, 0x4F);
     case Knowledge::RightAndFast:
       return QColor(0x66, 0xBB, 0x6A);
+    case Knowledge::Automatic:
+      return QColor(0x1E, 0x6B, 0x3A);
   }
   return Qt::white;
 }
@@ -55,6 +57,8 @@ QString SplitGrid::label(Knowledge knowledge) {
       return QStringLiteral("goed maar traag");
     case Knowledge::RightAndFast:
       return QStringLiteral("goed en snel");
+    case Knowledge::Automatic:
+      return QStringLiteral("automatisch");
   }
   return QString();
 }

@@ -48,6 +48,11 @@ void Summary::finish() {
   }
 }
 
+void Summary::setAutomatic(int number, int part) {
+  if (inGrid(number, part))
+    m_cells[static_cast<size_t>(index(number, part))].knowledge = Knowledge::Automatic;
+}
+
 const SplitCell& Summary::cell(int number, int part) const {
   static const SplitCell empty;
   if (!inGrid(number, part)) return empty;

@@ -8,7 +8,9 @@
 
 namespace record {
 
-enum class Knowledge { NotPractised, OftenWrong, RightButSlow, RightAndFast };
+// Automatic: adaptive practice found the split answered right and fast on 3 of its last
+// 4 tries, on at least two days; it outranks what the answers alone say.
+enum class Knowledge { NotPractised, OftenWrong, RightButSlow, RightAndFast, Automatic };
 
 struct Thresholds {
   int recent = 10;        // the verdict looks at this many last answers of a split
@@ -37,6 +39,8 @@ class Summary {
   // Decides each cell once every answer has been added.
   void finish();
 
+  // Marks a split automatic (after `finish`).
+  void setAutomatic(int number, int part);
   const SplitCell& cell(int number, int part) const;
   const Thresholds& thresholds() const { return m_thresholds; }
   static bool inGrid(int number, int part) {

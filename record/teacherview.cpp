@@ -16,10 +16,13 @@
 #include <memory>
 
 #include "forms/pictures.h"
+#include "practice/progress.h"
+#include "practice/session.h"
 #include "record/classlisteditor.h"
 #include "record/csv.h"
 #include "record/database.h"
 #include "record/exercises.h"
+#include "record/practicestore.h"
 #include "record/recorder.h"
 #include "record/splitgrid.h"
 #include "record/teachermenu.h"
@@ -55,7 +58,28 @@ QString legendText(const record::Thresholds& t) {
              "het deel dat getoond werd.")
              .arg(t.recent)
              .arg(t.wrongPercent)
-             .arg(fast);
+             .arg(fast) +
+         QStringLiteral(
+             "<br>%1: bij <b>Oefenen op maat</b> 3 van de laatste 4 keer goed "
+             "binnen %2 s, op minstens twee dagen. <b>Niveau</b>: het hoogste getal "
+             "tot waar het kind van elk getal minstens %3 % van de splitsingen de "
+             "laatste keer goed en binnen %2 s gaf.")
+             .arg(swatch(record::Knowledge::Automatic))
+             .arg(practice::Settings{}.fastMs / 1000)
+             .arg(practice::Progress::kMostlyPercent);
+}
+
+// One line per child that practised "Oefenen op maat": level, ability and automatic splits.
+QString practiceLine(const QString& child, const practice::ChildState& state) {
+  const practice::Progress p = practice::progressOf(state, practice::Settings{}.fastMs);
+  const QString who = child.isEmpty() ? QStringLiteral("Oefenen op maat")
+                                      : child.toHtmlEscaped() + QStringLiteral(" (op maat)");
+  const QString level =
+      p.level == 0 ? QStringLiteral("nog geen niveau") : QStringLiteral("niveau %1").arg(p.level);
+  return QStringLiteral("<b>%1</b>: %2 (vaardigheid %3), %4 van de %5 splitsingen automatisch")
+      .arg(who, level, QLocale(QLocale::Dutch).toString(state.ability, 'f', 1))
+      .arg(p.automatic)
+      .arg(practice::Progress::kGoalCount);
 }
 
 }  // namespace
@@ -93,6 +117,11 @@ TeacherView::TeacherView(QWidget* parent)
   m_legend = new QLabel(legendText(m_grid->summary().thresholds()), splits);
   m_legend->setWordWrap(true);
   splitsLayout->addWidget(m_legend);
+  m_practice = new QLabel(splits);
+  m_practice->setObjectName(QStringLiteral("opmaat"));
+  m_practice->setWordWrap(true);
+  m_practice->setTextFormat(Qt::RichText);
+  splitsLayout->addWidget(m_practice);
   m_tabs->addTab(splits, QStringLiteral("Splitsingen"));
 
   // A row per exercise practised that day, with its picture from the chooser; the day
@@ -190,6 +219,7 @@ struct TeacherView::Read {
   QStringList names;  // the class list, then the others in the record
   record::Summary summary;
   std::vector<record::Database::DayCount> days;
+  QStringList practice;  // a line per child with adaptive practice
 };
 
 void TeacherView::refresh() {
@@ -210,6 +240,28 @@ void TeacherView::refresh() {
       read->days = db->perDay(child);
     }
     read->summary.finish();
+    if (db) {
+      // Adaptive practice: a split is automatic for everyone when it is for each child.
+      const QStringList practising =
+          child.isNull() ? record::practiceChildren(db->connection()) : QStringList{child};
+      std::array<int, practice::kSplitCount> automatic{};
+      int children = 0;
+      for (const QString& name : practising) {
+        const auto state = record::readPractice(db->connection(), name);
+        if (!state || state->child.answers == 0) continue;
+        ++children;
+        read->practice << practiceLine(name, state->child);
+        for (int i = 0; i < practice::kSplitCount; ++i)
+          automatic[i] +=
+              practice::isAutomatic(state->child.splits[i], practice::Settings{}.fastMs);
+      }
+      for (int i = 0; i < practice::kSplitCount && children > 0; ++i) {
+        if (automatic[i] < children) continue;
+        const practice::Split s = practice::splitAt(i);
+        read->summary.setAutomatic(s.whole, s.smaller);
+        read->summary.setAutomatic(s.whole, s.whole - s.smaller);
+      }
+    }
     return std::function<void()>(
         [this, read, child, generation] { present(*read, child, generation); });
   });
@@ -224,6 +276,8 @@ void TeacherView::present(const Read& read, const QString& child, quint64 genera
     return;
   }
   m_grid->setSummary(read.summary);
+  m_practice->setText(read.practice.join(QStringLiteral("<br>")));
+  m_practice->setVisible(!read.practice.isEmpty());
   m_editor->reload();
 
   // Per day, newest first: each exercise with how many answers or numbers.
@@ -311,8 +365,9 @@ void TeacherView::wipeChosen() {
   showState();
   record::inBackground(this, [this, child](record::Database* db) {
     const record::Failure failure = db ? db->wipe(child) : record::Failure::Other;
-    return std::function<void()>([this, failure] {
+    return std::function<void()>([this, failure, child] {
       --m_pending;
+      record::practiceStore().forget(child);
       if (failure != record::Failure::None)
         m_note = QStringLiteral("Wissen is niet gelukt: %1")
                      .arg(record::describe(failure, record::file()));
@@ -334,8 +389,9 @@ void TeacherView::askExport() {
         QMessageBox told(
             error.isEmpty() ? QMessageBox::Information : QMessageBox::Warning,
             QStringLiteral("Exporteer"),
-            error.isEmpty() ? QStringLiteral("Alles is bewaard in %1.").arg(QDir::toNativeSeparators(to))
-                            : error,
+            error.isEmpty()
+                ? QStringLiteral("Alles is bewaard in %1.").arg(QDir::toNativeSeparators(to))
+                : error,
             QMessageBox::Ok, this);
         told.setTextFormat(Qt::PlainText);
         told.exec();

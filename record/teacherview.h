@@ -62,6 +62,7 @@ class TeacherView : public QWidget {
   QTabWidget* m_tabs;
   SplitGrid* m_grid;
   QLabel* m_legend;
+  QLabel* m_practice;
   QTableWidget* m_days;
   ClassListEditor* m_editor;
   int m_pending = 0;         // reads, wipes and exports not yet over

@@ -37,14 +37,14 @@ frmkiesbasis::frmkiesbasis()
   const ExerciseButton exercises[] = {
       {cmdsplits, 6360, 4440, Picture::svg(":/assets/common/bij.svg"), "frmsplits2", "splitsing"},
       {cmdsplits1, 7920, 4440, asset("hart"), "frmsplits1", "kijk en splits"},
-      {cmdmin22, 9480, 4440, asset("sneeuwman"), "frmsplitsbeeldB",
-       "splitsingen van getalbeelden"},
+      {cmdmin22, 9480, 4440, asset("sneeuwman"), "frmsplitsbeeldB", "splitsingen van getalbeelden"},
       {cmdbrugmin, 6360, 5400, asset("bloem"), "frmsplitsmachine", "splitsmachine"},
       {cmdflits, 7920, 5400, asset("huis"), "frmsplitsrijenA", "splitsingen automatiseren"},
       {cmdsplitsrij, 9480, 5520, asset("ijsje"), "frmsplitsrijenB", "splitsen"},
       {cmdsplits2, 6360, 6480, asset("uil"), "frmsleepsplits", "klik en splits"},
       {cmdsleep4, 7920, 6480, asset("kat"), "frmsleepsplits2", "ontbrekend deel"},
       {cmdsleep5, 9600, 6480, asset("haan"), "frmsleepsplits3", "ontbrekend deel met score"},
+      {cmdopmaat, 5160, 5400, asset("trap"), "frmopmaat", "oefenen op maat"},
   };
   for (const ExerciseButton& e : exercises) {
     e.button.at(e.left, e.top, 975, 645).colour(White).picture(e.picture).name(e.name);
@@ -70,7 +70,7 @@ frmkiesbasis::frmkiesbasis()
   stacking({&imgbord, &lblbord});
 
   for (const char* name : {"cmdsplits", "cmdsplits1", "cmdmin22", "cmdbrugmin", "cmdflits",
-                           "cmdsplitsrij"}) {
+                           "cmdsplitsrij", "cmdopmaat"}) {
     auto* button = findChild<CommandButton*>(QString::fromLatin1(name));
     button->MouseMove = [this, name] { describe(name); };
   }
@@ -111,6 +111,10 @@ QString frmkiesbasis::descriptionOf(const QString& button) {
     return lines({" splitsen", "", " klik en je ziet een getal ",
                   "vul het vriendje van het linkse getal in ", "  controleer ", "",
                   " je ziet de splisting met stippen ", " je leest alle bewerkingen  "});
+  if (button == "cmdopmaat")
+    return lines({" oefenen op maat", "", " de vragen passen bij wat jij al kent ",
+                  " vul het ontbrekende deel in ", " klik op het getal of typ het ", "",
+                  " hoe sneller, hoe meer munten ", " zo word je elke dag sneller "});
   return QString();
 }
 

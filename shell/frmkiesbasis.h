@@ -1,5 +1,6 @@
 #pragma once
-// The exercise chooser ("KEUZEBORD"): nine picture buttons, a board that describes the
+// The exercise chooser ("KEUZEBORD"): nine picture buttons and, left of them on the green
+// board, the button of practice that follows each child; a board that describes the
 // exercise under the pointer, a ring of six decoration pictures and a stop button.
 
 #include "forms/program.h"
@@ -21,6 +22,7 @@ class frmkiesbasis : public forms::Form {
   forms::CommandButton cmdsplits2{this, "cmdsplits2"};
   forms::CommandButton cmdsleep4{this, "cmdsleep4"};
   forms::CommandButton cmdsleep5{this, "cmdsleep5"};
+  forms::CommandButton cmdopmaat{this, "cmdopmaat"};
   forms::CommandButton cmdstop{this, "cmdstop"};
   forms::Image imgbord{this, "imgbord"};
   forms::Label lblbord{this, "lblbord"};

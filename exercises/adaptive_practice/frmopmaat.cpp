@@ -3,6 +3,8 @@
 #include <QDate>
 #include <algorithm>
 
+#include "record/practicestore.h"
+#include "record/recorder.h"
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
@@ -50,7 +52,7 @@ frmopmaat::frmopmaat()
       .colours(LightBlue, DarkGreen)
       .font({"Arial", 54, true})
       .align(Align::Centre)
-      .readAloud();  // only a complete split is read
+      .readAloud();  // the question, and the complete split of the verdict
   for (int i = 1; i <= Munten; ++i)
     imgmunt[i].at(480 + (i - 1) * 600, 1620, 540, 540).picture(munt());
   const NumberImageGrid place{3915, 2400, 1020, 960};
@@ -85,14 +87,28 @@ frmopmaat::frmopmaat()
   cmdweetniet.Click = [this] { cmdweetniet_Click(); };
   tmrmunt.Tick = [this] { tmrmunt_Tick(); };
   tmroordeel.Tick = [this] { tmroordeel_Tick(); };
+  tmrcijfer.Tick = [this] { tmrcijfer_Tick(); };
   cmdstop.Click = [this] { cmdstop_Click(); };
 }
 
 frmopmaat::~frmopmaat() = default;
 
+// The practice of the child at the computer, unless it is already here.
+void frmopmaat::laden() {
+  const QString wie = record::child();
+  record::PracticeStore& store = record::practiceStore();
+  if (m_geladenVoor == wie && m_generatie == store.generation()) return;
+  record::PracticeState staat = store.load(wie);
+  kind = staat.child;
+  moeilijkheden = staat.difficulties;
+  m_geladenVoor = wie;
+  m_generatie = store.generation();
+}
+
 // Every visit starts with no coins and its first question.
 void frmopmaat::Form_Activate() {
   centre();
+  laden();
   m_session = std::make_unique<practice::Session>(kind, moeilijkheden, *m_sources, *m_sources);
   m_opgaven = 0;
   m_munten = 0;
@@ -103,6 +119,7 @@ void frmopmaat::Form_Activate() {
 void frmopmaat::volgende() {
   tmroordeel.setEnabled(false);
   const practice::Question vraag = m_session->next();
+  record::ready(Name);
   m_opgaven += 1;
   for (int i = 1; i <= 10; ++i) shpgetalbeeld[i].setVisible(false);
   for (int i = 1; i <= Munten; ++i) imgmunt[i].setVisible(true);
@@ -114,10 +131,19 @@ void frmopmaat::volgende() {
 // The complete split; after a wrong answer or "?" also its number image, first part dark.
 void frmopmaat::oordeel(const practice::Outcome& uitkomst) {
   tmrmunt.setEnabled(false);
+  tmrcijfer.setEnabled(false);
+  const practice::Question& vraag = uitkomst.question;
+  record::answer(Name, vraag.whole, vraag.shown(),
+                 uitkomst.given < 0 ? QStringLiteral("") : QString::number(uitkomst.given),
+                 uitkomst.reply == practice::Reply::Right);
+  const record::PracticeState staat{kind, moeilijkheden};
+  record::practiceStore().save(staat, record::changedRows(record::child(), staat, vraag));
   m_munten = std::max(0, m_munten + uitkomst.coins);
   lblmunten.setCaption(QString::number(m_munten));
-  lblvraag.setCaption(practice::completeText(uitkomst.question));
   const bool juist = uitkomst.reply == practice::Reply::Right;
+  if (uitkomst.reply != practice::Reply::TimeOut && uitkomst.reply != practice::Reply::DontKnow)
+    say(juist ? "goed!" : "niet juist.");
+  lblvraag.setCaption(practice::completeText(uitkomst.question));
   if (!juist) {
     for (int i = 1; i <= 10; ++i) {
       shpgetalbeeld[i].setVisible(true);
@@ -151,8 +177,35 @@ void frmopmaat::tmroordeel_Tick() {
   volgende();
 }
 
+// A digit answers; "1" first waits a moment for the "0" of ten.
+bool frmopmaat::Form_KeyPress(int key) {
+  if (key < Qt::Key_0 || key > Qt::Key_9) return false;
+  const int cijfer = key - Qt::Key_0;
+  if (!m_session || !m_session->waiting()) return true;
+  if (tmrcijfer.enabled()) {
+    tmrcijfer.setEnabled(false);
+    if (cijfer == 0) {
+      cmdantwoord_Click(10);
+      return true;
+    }
+    cmdantwoord_Click(1);
+    return true;
+  }
+  if (cijfer == 1)
+    tmrcijfer.setEnabled(true);
+  else
+    cmdantwoord_Click(cijfer);
+  return true;
+}
+
+void frmopmaat::tmrcijfer_Tick() {
+  tmrcijfer.setEnabled(false);
+  cmdantwoord_Click(1);
+}
+
 void frmopmaat::cmdstop_Click() {
   tmrmunt.setEnabled(false);
+  tmrcijfer.setEnabled(false);
   tmroordeel.setEnabled(false);
   screens::frmkiesbasis().Show();
   Hide();

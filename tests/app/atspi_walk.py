@@ -168,13 +168,14 @@ def main():
             fail("welcome: the slogan cannot be read")
         press(main_window, "Klik hier en start !")
 
-        # The chooser: nine exercises, the stop button and the picture that changes on a
+        # The chooser: ten exercises, the stop button and the picture that changes on a
         # click, each by its name.
         chooser = wait_for("the chooser", lambda: screen(app, "KEUZEBORD"))
         counts = check_screen("chooser", chooser)
-        if counts["push button"] != 11:
-            fail("chooser: %d push buttons instead of 11" % counts["push button"])
-        for name in ("splitsing", "kijk en splits", "splitsmachine", "stop", "meisje met een kroon"):
+        if counts["push button"] != 12:
+            fail("chooser: %d push buttons instead of 12" % counts["push button"])
+        for name in ("splitsing", "kijk en splits", "splitsmachine", "oefenen op maat", "stop",
+                     "meisje met een kroon"):
             if not showing_with(chooser, "push button", name):
                 fail("chooser: no button '%s'" % name)
 

@@ -18,9 +18,9 @@ using namespace forms;
 namespace {
 
 const char* const kScreens[] = {
-    "MDIForm2",        "frmmecenaat1",    "frmkiesbasis",   "frminfo",         "frmsplitsmachine",
-    "frmsplits2",      "frmsleepsplits",  "frmsplits1",     "frmsplitsrijenA", "frmsplitsrijenB",
-    "frmsplitsbeeldB", "frmsleepsplits2", "frmsleepsplits3"};
+    "MDIForm2",        "frmmecenaat1",    "frmkiesbasis",    "frminfo",         "frmsplitsmachine",
+    "frmsplits2",      "frmsleepsplits",  "frmsplits1",      "frmsplitsrijenA", "frmsplitsrijenB",
+    "frmsplitsbeeldB", "frmsleepsplits2", "frmsleepsplits3", "frmopmaat"};
 
 QAccessibleInterface* accessible(Control& control) {
   return QAccessible::queryAccessibleInterface(control.widget());
@@ -88,6 +88,8 @@ class TestAccessibleScreens : public QObject {
                            << "splitsingen automatiseren";
     QTest::newRow("ice lolly") << "cmdsplitsrij"
                                << "splitsen";
+    QTest::newRow("staircase") << "cmdopmaat"
+                               << "oefenen op maat";
     QTest::newRow("owl chick") << "cmdsplits2"
                                << "klik en splits";
     QTest::newRow("cat") << "cmdsleep4"
@@ -134,10 +136,10 @@ class TestAccessibleScreens : public QObject {
     chooser.Show();
     QApplication::setActiveWindow(&chooser);
     QVERIFY(QTest::qWaitForWindowActive(&chooser));
-    QCOMPARE(
-        tabRound(chooser, chooser.imgmeisje),
-        QStringList({"imgmeisje", "cmdsplits", "cmdsplits1", "cmdmin22", "cmdbrugmin", "cmdflits",
-                     "cmdsplitsrij", "cmdsplits2", "cmdsleep4", "cmdsleep5", "cmdstop"}));
+    QCOMPARE(tabRound(chooser, chooser.imgmeisje),
+             QStringList({"imgmeisje", "cmdsplits", "cmdsplits1", "cmdmin22", "cmdopmaat",
+                          "cmdbrugmin", "cmdflits", "cmdsplitsrij", "cmdsplits2", "cmdsleep4",
+                          "cmdsleep5", "cmdstop"}));
   }
 
   void aButtonUnderAnotherIsNeitherOfferedNorPressed() {

@@ -14,10 +14,10 @@ using namespace forms;
 
 namespace {
 
-const char* const ScreenNames[] = {"frmmecenaat1",     "frmkiesbasis",    "frminfo",
-                                   "frmsplitsmachine", "frmsplits2",      "frmsleepsplits",
-                                   "frmsplits1",       "frmsplitsrijenA", "frmsplitsrijenB",
-                                   "frmsplitsbeeldB",  "frmsleepsplits2", "frmsleepsplits3"};
+const char* const ScreenNames[] = {
+    "frmmecenaat1",    "frmkiesbasis",    "frminfo",         "frmsplitsmachine", "frmsplits2",
+    "frmsleepsplits",  "frmsplits1",      "frmsplitsrijenA", "frmsplitsrijenB",  "frmsplitsbeeldB",
+    "frmsleepsplits2", "frmsleepsplits3", "frmopmaat"};
 
 // Where a screen is on the display, with its window frame for free screens.
 QRect onDisplay(const Form& form) {

@@ -16,9 +16,9 @@ using namespace forms;
 namespace {
 
 const char* const kScreens[] = {
-    "MDIForm2",        "frmmecenaat1",    "frmkiesbasis",   "frminfo",         "frmsplitsmachine",
-    "frmsplits2",      "frmsleepsplits",  "frmsplits1",     "frmsplitsrijenA", "frmsplitsrijenB",
-    "frmsplitsbeeldB", "frmsleepsplits2", "frmsleepsplits3"};
+    "MDIForm2",        "frmmecenaat1",    "frmkiesbasis",    "frminfo",         "frmsplitsmachine",
+    "frmsplits2",      "frmsleepsplits",  "frmsplits1",      "frmsplitsrijenA", "frmsplitsrijenB",
+    "frmsplitsbeeldB", "frmsleepsplits2", "frmsleepsplits3", "frmopmaat"};
 
 // Why `picture` on `owner` cannot be shown, or an empty text when it can.
 QString problem(const QObject* owner, const Picture& picture) {

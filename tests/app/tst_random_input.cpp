@@ -104,6 +104,7 @@ class TestRandomInput : public QObject {
     int zoomChanges = 0;
     qsizetype heard = 0;      // utterances of this session checked so far
     qsizetype utterances = 0;  // of all sessions
+    int practiceEvents = 0;    // events after which adaptive practice was on screen
   };
 
   void newSession(Run& run, quint32 seed) {
@@ -220,10 +221,13 @@ class TestRandomInput : public QObject {
         {"frmsplitsmachine", "lblcijfer", "(?:|[3-9]|10)"},
         {"frmsplitsmachine", "lblmult1", "(?:|[1-9])"},
         {"frmsplitsmachine", "lblles",
-         "(?:|(\\d+) = (\\d+) \\+ \\. \\r\\n\\2 \\+ \\.  = \\1|(\\d+) = (\\d+) \\+ (\\d+)\\r\\n\\4 \\+ \\5 = \\3)"},
+         "(?:|(\\d+) = (\\d+) \\+ \\. \\r\\n\\2 \\+ \\.  = \\1|(\\d+) = (\\d+) \\+ (\\d+)\\r\\n\\4 "
+         "\\+ \\5 = \\3)"},
         {"frmsleepsplits", "lblcontrole", "(?:|\\d+ \\+ \\d+ = \\d+)"},
-        {"frmsleepsplits2", "lblcontrole", "(?:|\\d+ \\+  \\?  = \\d+|\\d+ \\+ \\d+ = \\d+   dat is goed !)"},
-        {"frmsleepsplits3", "lblcontrole", "(?:|\\d+ \\+  \\?  = \\d+|\\d+ \\+ \\d+ = \\d+   dat is goed !)"},
+        {"frmsleepsplits2", "lblcontrole",
+         "(?:|\\d+ \\+  \\?  = \\d+|\\d+ \\+ \\d+ = \\d+   dat is goed !)"},
+        {"frmsleepsplits3", "lblcontrole",
+         "(?:|\\d+ \\+  \\?  = \\d+|\\d+ \\+ \\d+ = \\d+   dat is goed !)"},
         {"frmsleepsplits3", "lblgemaakt", "\\d+"},
         {"frmsleepsplits3", "lbljuist", "\\d+"},
         {"frmsleepsplits3", "lblfout", "\\d+"},
@@ -231,6 +235,8 @@ class TestRandomInput : public QObject {
         {"frmsplits1", "lblsom1", "(?:|[3-9]|10)"},
         {"frmsplits1", "lbleen", "(?:|\\d|10)"},
         {"frmsplits1", "lbltwee", "(?:|\\d|10)"},
+        {"frmopmaat", "lblvraag", "(?:\\d+ = (?:\\d+ \\+ \\?|\\? \\+ \\d+|\\d+ \\+ \\d+))"},
+        {"frmopmaat", "lblmunten", "\\d+"},
     };
     for (const Rule& rule : rules) {
       Form* form = program.loaded(rule.screen);
@@ -248,20 +254,28 @@ class TestRandomInput : public QObject {
           if (m.captured(1).toInt() + m.captured(2).toInt() != m.captured(3).toInt())
             return QStringLiteral("%1.%2 does not add up: \"%3\"").arg(rule.screen, rule.label, caption);
         }
+        // And every complete split: N = a + b.
+        static const QRegularExpression split(QStringLiteral("^(\\d+) = (\\d+) \\+ (\\d+)$"));
+        if (const auto m = split.match(caption);
+            m.hasMatch() && m.captured(2).toInt() + m.captured(3).toInt() != m.captured(1).toInt())
+          return QStringLiteral("%1.%2 does not add up: \"%3\"")
+              .arg(rule.screen, rule.label, caption);
       }
     }
     return {};
   }
 
-  // What was said in the last event: words only (no digit, no sign, no unknown part),
-  // and nothing at all in the event that ended the program.
+  // What was said in the last event: words only (no digit, no sign, no unknown part; a
+  // question ends with its question mark), and nothing at all in the event that ended the
+  // program.
   static QString brokenSpeech(Run& run) {
     const QStringList said = run.speaker->said();
     const qsizetype fresh = said.size() - run.heard;
     run.heard = said.size();
     run.utterances += fresh;
     if (fresh > 0 && run.harness->program().ended()) return "spoke after the program ended";
-    static const QRegularExpression words(QStringLiteral("^[a-z\u00EB\u00E9\u00EF ,.!]+$"));
+    static const QRegularExpression words(
+        QStringLiteral("^[a-z\u00EB\u00E9\u00EF ,.!]+(?:\\?[a-z\u00EB\u00E9\u00EF ,.!]*)*$"));
     for (qsizetype i = said.size() - fresh; i < said.size(); ++i)
       if (!words.match(said[i]).hasMatch()) return "said \"" + said[i] + "\"";
     return {};
@@ -358,6 +372,9 @@ class TestRandomInput : public QObject {
       if (broken.isEmpty()) broken = brokenInvariant(run.harness->program());
       if (!broken.isEmpty())
         QFAIL(qPrintable(QStringLiteral("seed %1, event %2: %3").arg(seed).arg(event).arg(broken)));
+      if (Form* practice = run.harness->program().loaded("frmopmaat");
+          practice && practice->isVisible())
+        ++run.practiceEvents;
       if (run.harness->program().ended()) newSession(run, seed);
     }
     // Every line of the record is a split that a screen showed.
@@ -374,6 +391,8 @@ class TestRandomInput : public QObject {
     record::stop();
     qInfo("seed %u: %lld events over %d sessions, %d lines recorded", seed, events, run.sessions,
           recorded);
+    qInfo("seed %u: %d events with adaptive practice on screen", seed, run.practiceEvents);
+    if (events >= 10000) QVERIFY2(run.practiceEvents > 0, "adaptive practice was never reached");
     qInfo("seed %u: %lld events over %d sessions, %d zoom changes", seed, events, run.sessions,
           run.zoomChanges);
     qInfo("seed %u: %lld events over %d sessions, %lld utterances", seed, events, run.sessions,

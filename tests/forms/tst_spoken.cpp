@@ -52,6 +52,12 @@ class TestSpoken : public QObject {
            "drie en vier. drie is zeven min vier. vier is zeven min drie";
     QTest::newRow("split that does not add up") << "7 = 2 + 4" << "zeven is niet twee en vier";
     QTest::newRow("sum that does not add up") << "2 + 4 = 7" << "twee plus vier is niet zeven";
+    QTest::newRow("split asked, second part") << "7 = 3 + ?"
+                                              << "zeven is drie en hoeveel?";
+    QTest::newRow("split asked, first part") << "7 = ? + 4"
+                                             << "zeven is hoeveel en vier?";
+    QTest::newRow("split of ten asked") << "10 = 0 + ?"
+                                        << "tien is nul en hoeveel?";
   }
   void sums() {
     QFETCH(QString, shown);
@@ -66,6 +72,12 @@ class TestSpoken : public QObject {
     QTest::newRow("machine, waiting") << "7 = 3 + . \r\n3 + .  = 7" << "";
     QTest::newRow("walk step") << "4 + . " << "";
     QTest::newRow("question mark") << "3 +  ?  = 7" << "";
+    QTest::newRow("split with both parts asked") << "7 = ? + ?"
+                                                 << "";
+    QTest::newRow("split with its whole asked") << "? = 3 + 4"
+                                                << "";
+    QTest::newRow("split asked with a dot") << "7 = 3 + ."
+                                            << "";
     QTest::newRow("dangling operator") << "7 = 3 + " << "";
     QTest::newRow("first digit only") << "= 3 +" << "";
     QTest::newRow("words kept, sum dropped") << "3 + ? = 7 dat is goed !" << "dat is goed!";

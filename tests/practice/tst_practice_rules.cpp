@@ -3,6 +3,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "practice/progress.h"
 #include "practice/rows.h"
 #include "practice/scoring.h"
 #include "practice/split.h"
@@ -188,6 +189,47 @@ class PracticeRules : public QObject {
         << "0:1000:1;1:1000:1;2:1000:1;3:5000:1;3:5000:1" << 4 << 1 << false;
     QTest::newRow("slow right never automatic") << "0:4000:1;1:4000:1;2:4000:1" << 1 << 0 << false;
   }
+  // The teacher's level and count of automatic splits. `splits`: "whole:smaller:tries"
+  // separated by blanks, the tries as stored ("day:ms:right" joined by ",").
+  void progressForTheTeacher_data() {
+    QTest::addColumn<QString>("splits");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("automatic");
+    const QString fast = QStringLiteral("0,1000,1");
+    const QString twoOfTwo = QStringLiteral("2:0:%1 2:1:%1").arg(fast);
+    const QString upToFive = twoOfTwo + QStringLiteral(
+                                            " 3:0:%1 3:1:%1 4:0:%1 4:1:%1 4:2:%1 "
+                                            "5:0:%1 5:1:%1 5:2:%1")
+                                            .arg(fast);
+    const QString automatic = QStringLiteral("0,1000,1;0,1000,1;1,1000,1");
+    QTest::newRow("new child") << "" << 0 << 0;
+    QTest::newRow("half of 2 is not mostly") << "2:1:" + fast << 0 << 0;
+    QTest::newRow("the splits of 2") << twoOfTwo << 2 << 0;
+    QTest::newRow("up to 5") << upToFive << 5 << 0;
+    QTest::newRow("a gap stops the level") << twoOfTwo + " 4:0:" + fast + " 4:1:" + fast << 2 << 0;
+    QTest::newRow("3 of the 4 splits of 6 are mostly")
+        << upToFive + QStringLiteral(" 6:0:%1 6:1:%1 6:2:%1").arg(fast) << 6 << 0;
+    QTest::newRow("a wrong last try does not count")
+        << upToFive + QStringLiteral(" 6:0:%1 6:1:%1 6:2:0,1000,0").arg(fast) << 5 << 0;
+    QTest::newRow("7 = 3 + 4 automatic counts twice") << "7:3:" + automatic << 0 << 2;
+    QTest::newRow("8 = 4 + 4 automatic counts once") << "8:4:" + automatic << 0 << 1;
+    QTest::newRow("1 = 0 + 1 is no goal") << "1:0:" + automatic << 0 << 0;
+  }
+  void progressForTheTeacher() {
+    QFETCH(QString, splits);
+    QFETCH(int, level);
+    QFETCH(int, automatic);
+    ChildState child;
+    for (const QString& s : splits.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+      const QStringList f = s.split(QLatin1Char(':'));
+      SplitRecord& record = child.splits[splitIndex({f[0].toInt(), f[1].toInt()})];
+      record = played(QString(f[2]).replace(QLatin1Char(','), QLatin1Char(':')));
+    }
+    const Progress p = progressOf(child, 3000);
+    QCOMPARE(p.level, level);
+    QCOMPARE(p.automatic, automatic);
+  }
+
   void boxesAndTheAutomaticRule() {
     QFETCH(QString, tries);
     QFETCH(int, box);

@@ -229,6 +229,47 @@ class TeacherViewTest : public QObject {
     QCOMPARE(view.grid()->summary().cell(7, 3).answers, 0);
   }
 
+  // Adaptive practice: a line per child with its level, ability and automatic splits, and
+  // the automatic splits coloured, for everyone only when they are for every child.
+  void practice_shows_level_and_automatic_splits_data() {
+    QTest::addColumn<QString>("chosen");  // null: everyone
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("automatic");  // 7 = 3 + 4 and 7 = 4 + 3
+    const QString noor = QStringLiteral(
+        "<b>Noor (op maat)</b>: niveau 2 (vaardigheid 1,2), 2 van de 63 splitsingen automatisch");
+    const QString daan = QStringLiteral(
+        "<b>Daan (op maat)</b>: nog geen niveau (vaardigheid -0,5), 0 van de 63 splitsingen "
+        "automatisch");
+    QTest::newRow("everyone") << QString() << QStringList{daan, noor} << false;
+    QTest::newRow("the child who knows it") << "Noor" << QStringList{noor} << true;
+    QTest::newRow("the child who does not") << "Daan" << QStringList{daan} << false;
+  }
+  void practice_shows_level_and_automatic_splits() {
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, lines);
+    QFETCH(bool, automatic);
+    addChildren({QStringLiteral("Noor"), QStringLiteral("Daan")});
+    QVERIFY(recordtest::exec(
+        m_file, {"INSERT INTO practice_child VALUES ('Noor', 1.2, 40), ('Daan', -0.5, 3)",
+                 "INSERT INTO practice_split VALUES ('Noor', 2, 0, 2, 0, '1:900:1'),"
+                 " ('Noor', 2, 1, 3, 0, '1:900:1'),"
+                 " ('Noor', 7, 3, 4, 0, '1:1000:1;1:1000:1;2:1000:1'),"
+                 " ('Daan', 7, 3, 1, 0, '1:1000:0')"}));
+    TeacherView view;
+    QVERIFY(settled(view));
+    if (!chosen.isNull()) {
+      view.chooseChild(chosen);
+      QVERIFY(settled(view));
+    }
+    const auto* practice = view.findChild<QLabel*>(QStringLiteral("opmaat"));
+    QVERIFY(practice);
+    QCOMPARE(practice->text(), lines.join(QStringLiteral("<br>")));
+    const record::Summary& s = view.grid()->summary();
+    for (const int part : {3, 4})
+      QCOMPARE(s.cell(7, part).knowledge == Knowledge::Automatic, automatic);
+    QCOMPARE(s.cell(2, 1).knowledge, Knowledge::NotPractised);  // a box is no answer
+  }
+
   void the_export_holds_the_answer_given_just_before_it() {
     TeacherView view;
     give("frmsleepsplits3", 6, 2, true, 1700);  // still queued when the export starts
@@ -488,7 +529,13 @@ class TeacherViewTest : public QObject {
       QDir().mkpath(QFileInfo(file).absolutePath());
       recordtest::write(file, QByteArray(3000, 'z'));
     } else if (condition == "full") {
-      options.maxPageCount = 6;
+      // Room for the tables and a few answers.
+      const QString empty = m_dir.filePath(QStringLiteral("empty%1.sqlite").arg(m_run));
+      {
+        record::Database db(empty, QStringLiteral("measure"));
+        QVERIFY(db.open(false).on);
+      }
+      options.maxPageCount = recordtest::scalar(empty, "PRAGMA page_count").toInt() + 2;
       options.batchMs = 0;
     }
     options.file = file;

@@ -1,11 +1,14 @@
-// Adaptive practice on the screen: a question waits with its coins, the verdict shows the
-// complete split for its time, the coins won never go below 0, and stop goes back.
+// Adaptive practice on the screen: the chooser's button opens it, a question waits with its
+// coins, the digit keys answer, the question and verdict are read aloud, the verdict shows
+// the complete split for its time, the coins won never go below 0, and stop goes back.
 
 #include <QRegularExpression>
 #include <QTest>
 
 #include "exercises/adaptive_practice/frmopmaat.h"
+#include "forms/spoken.h"
 #include "shell/frmkiesbasis.h"
+#include "shell/mdiform2.h"
 #include "tests/support/harness.h"
 
 using namespace forms;
@@ -48,6 +51,16 @@ void act(Harness& h, frmopmaat& f, char what, int ms) {
   if (what == 'w') f.cmdantwoord[(right + 1) % 11].click();
   if (what == '?') f.cmdweetniet.click();
   if (what == 't') h.advance(20000 - ms);
+}
+
+// Types `keys` ("1 0" is 1 then 0) into the focused answer button, `gapMs` apart; a digit
+// that no control takes reaches the screen.
+void typeDigits(Harness& h, frmopmaat& f, const QString& keys, int gapMs) {
+  const QStringList digits = keys.split(QLatin1Char(' '));
+  for (int i = 0; i < digits.size(); ++i) {
+    if (i > 0) h.advance(gapMs);
+    QTest::keyClick(f.cmdantwoord[0].widget(), Qt::Key(Qt::Key_0 + digits[i].toInt()));
+  }
 }
 
 }  // namespace
@@ -156,6 +169,85 @@ class TestAdaptivePractice : public QObject {
     QCOMPARE(f.lblmunten.caption(), coins);
     h.advance(1000);
     QCOMPARE(f.property("Opgaven").toInt(), 2);  // and the next question came all the same
+  }
+
+  void theChoosersTenthButtonOpensItAndDescribesIt() {
+    Harness h;
+    h.program().registerForm(frmopmaat::Name, [] { return new frmopmaat; }, {12930, 8775});
+    h.start();
+    auto& chooser = h.program().form<frmkiesbasis>();
+    chooser.Show();
+    Harness::moveMouse(chooser, chooser.cmdopmaat.widget()->geometry().center());
+    QCOMPARE(chooser.lblbord.caption(), frmkiesbasis::descriptionOf("cmdopmaat"));
+    QVERIFY(chooser.lblbord.caption().contains(QLatin1String("oefenen op maat")));
+    Harness::moveMouse(chooser, {chooser.cmdopmaat.widget()->geometry().left() - 5, 5});
+    QCOMPARE(chooser.lblbord.caption(), frmkiesbasis::backgroundText());
+    chooser.cmdopmaat.click();
+    auto& f = h.program().form<frmopmaat>();
+    QVERIFY(f.visible());
+    QVERIFY(!chooser.visible());
+    QVERIFY(!h.program().form<MDIForm2>().isEnabled());
+    QCOMPARE(f.property("Opgaven").toInt(), 1);
+    f.cmdstop.click();
+    QVERIFY(chooser.visible());
+    QVERIFY(!f.visible());
+  }
+
+  // "1" waits a moment for the "0" of ten; every other digit answers at once.
+  void digitKeysAnswer_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("gapMs");
+    QTest::addColumn<int>("waitMs");  // after the last key
+    QTest::addColumn<int>("given");   // -1: no answer yet
+    QTest::newRow("three") << "3" << 0 << 0 << 3;
+    QTest::newRow("zero") << "0" << 0 << 0 << 0;
+    QTest::newRow("one, alone for a moment") << "1" << 0 << frmopmaat::TienMs << 1;
+    QTest::newRow("one, still waiting for a zero") << "1" << 0 << frmopmaat::TienMs - 1 << -1;
+    QTest::newRow("one then zero is ten") << "1 0" << 300 << 0 << 10;
+    QTest::newRow("zero too late is no ten") << "1 0" << frmopmaat::TienMs << 0 << 1;
+    QTest::newRow("one then four answers one") << "1 4" << 100 << 0 << 1;
+  }
+  void digitKeysAnswer() {
+    QFETCH(QString, keys);
+    QFETCH(int, gapMs);
+    QFETCH(int, waitMs);
+    QFETCH(int, given);
+    Harness h;
+    frmopmaat& f = open(h);
+    std::vector<practice::Outcome> answered;
+    f.beantwoord = [&](const practice::Outcome& o) { answered.push_back(o); };
+    typeDigits(h, f, keys, gapMs);
+    h.advance(waitMs);
+    QCOMPARE(answered.empty() ? -1 : answered.front().given, given);
+    QVERIFY(answered.size() <= 1);
+    typeDigits(h, f, QStringLiteral("5"), 0);  // during the verdict: nothing
+    QVERIFY(answered.size() <= 1);
+  }
+
+  void theQuestionAndTheVerdictAreReadAloud_data() {
+    QTest::addColumn<char>("what");
+    QTest::addColumn<QString>("verdict");  // before the complete split
+    QTest::newRow("right") << 'r' << "goed!";
+    QTest::newRow("wrong") << 'w' << "niet juist.";
+    QTest::newRow("question mark") << '?' << "";
+  }
+  void theQuestionAndTheVerdictAreReadAloud() {
+    QFETCH(char, what);
+    QFETCH(QString, verdict);
+    Harness h;
+    FakeSpeaker& speaker = h.readAloud();
+    frmopmaat& f = open(h);
+    const QStringList question = speaker.said();
+    QVERIFY2(!question.isEmpty() && question.last().contains(QLatin1String("hoeveel?")),
+             qPrintable(question.join(QLatin1Char('|'))));
+    QVERIFY(question.last().contains(QRegularExpression(QStringLiteral("^[a-zé ]+\\?$"))));
+    speaker.forget();
+    act(h, f, what, 1000);
+    const QStringList said = speaker.said();
+    QCOMPARE(said.size(), 1);
+    const QString split = forms::spoken(f.lblvraag.caption());
+    const QString expected = verdict.isEmpty() ? split : verdict + u' ' + split;
+    QCOMPARE(said.last(), expected + u'.');
   }
 
   void stopGoesBackAndAVisitStartsAfresh() {
