@@ -4,11 +4,13 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QUuid>
 #include <optional>
 
 namespace record {
 
 struct Entry {
+  QUuid id;                      // null until the writer gives it one
   QString time;                  // ISO 8601 with the offset from UTC
   QString child;                 // empty when there is no class list
   QString exercise;              // the screen's name

@@ -334,8 +334,9 @@ void TeacherView::askExport() {
         QMessageBox told(
             error.isEmpty() ? QMessageBox::Information : QMessageBox::Warning,
             QStringLiteral("Exporteer"),
-            error.isEmpty() ? QStringLiteral("Alles is bewaard in %1.").arg(QDir::toNativeSeparators(to))
-                            : error,
+            error.isEmpty()
+                ? QStringLiteral("Alles is bewaard in %1.").arg(QDir::toNativeSeparators(to))
+                : error,
             QMessageBox::Ok, this);
         told.setTextFormat(Qt::PlainText);
         told.exec();

@@ -110,6 +110,7 @@ void Writer::attempt(Database& db, std::unique_lock<std::mutex>& lock) {
     const Failure failure = db.insert(batch);
     lock.lock();
     if (failure == Failure::None) {
+      if (m_options.committed) m_options.committed();
       m_finished += batch.size();
       if (!m_status.on) {
         m_status.on = true;

@@ -1,0 +1,44 @@
+#pragma once
+// The record's side of the school's server: the outbox kept in the record's file, read
+// and marked by the sender on its own thread with a connection of its own, and where the
+// server's name comes from.
+
+#include <QString>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+#include "school/address.h"
+#include "school/outbox.h"
+
+namespace record {
+
+class Database;
+
+// The answers in the record's file that the server has not yet acknowledged. Opens its
+// connection on the first call, on the thread of that call (the sender's), once the
+// writer has opened and migrated the file; until then nothing waits.
+class RecordOutbox : public school::Outbox {
+ public:
+  explicit RecordOutbox(QString file);
+  ~RecordOutbox() override;
+  std::vector<school::Answer> pending(int max) override;
+  bool markSent(const std::vector<QUuid>& ids) override;
+  int waiting() override;
+
+ private:
+  Database* connection();  // with the lock held
+
+  QString m_file;
+  QString m_name;
+  std::mutex m_mutex;
+  std::unique_ptr<Database> m_db;
+};
+
+// The school's server for this run: `given` (--server) when there is one, else the key
+// server/connection in the user's or the system-wide splitsen.conf. Nothing when none is
+// named; a named one that cannot be read is nothing too, with the reason in `error`.
+std::optional<school::Address> serverAddress(const std::optional<QString>& given,
+                                             QString* error = nullptr);
+
+}  // namespace record
