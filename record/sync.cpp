@@ -49,9 +49,8 @@ int RecordOutbox::waiting() {
   return db ? std::max(db->waiting(), 0) : 0;
 }
 
-std::optional<school::Address> serverAddress(const std::optional<QString>& given, QString* error) {
-  const QString text =
-      given ? *given : QSettings().value(QStringLiteral("server/connection")).toString();
+std::optional<school::Address> configuredServer(QString* error) {
+  const QString text = QSettings().value(QStringLiteral("server/connection")).toString();
   if (text.trimmed().isEmpty()) return std::nullopt;
   return school::parseAddress(text, error);
 }

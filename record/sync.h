@@ -35,10 +35,9 @@ class RecordOutbox : public school::Outbox {
   std::unique_ptr<Database> m_db;
 };
 
-// The school's server for this run: `given` (--server) when there is one, else the key
-// server/connection in the user's or the system-wide splitsen.conf. Nothing when none is
-// named; a named one that cannot be read is nothing too, with the reason in `error`.
-std::optional<school::Address> serverAddress(const std::optional<QString>& given,
-                                             QString* error = nullptr);
+// The school's server named by the key server/connection in the user's or the
+// system-wide splitsen.conf. Nothing when none is named; a name that cannot be read is
+// nothing too, with the reason (without a password) in `error`.
+std::optional<school::Address> configuredServer(QString* error = nullptr);
 
 }  // namespace record
