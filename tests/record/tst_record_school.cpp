@@ -4,8 +4,14 @@
 // built program's --export --server reads the whole class with the teacher's role and
 // refuses with the pupils' role.
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -13,7 +19,9 @@
 #include <memory>
 
 #include "record/migrations.h"
+#include "record/recorder.h"
 #include "record/sync.h"
+#include "record/teacherview.h"
 #include "record/writer.h"
 #include "school/sender.h"
 #include "tests/record/record_test_support.h"
@@ -46,9 +54,10 @@ struct Computer {
     w.committed = [s = sender.get()] { s->poke(); };
     writer = std::make_unique<record::Writer>(w);
   }
-  void give(int count, int from) {
+  void give(int count, int from, const QString& child = QString()) {
     for (int i = 0; i < count; ++i)
-      writer->push(recordtest::answer(2 + (from + i) % 9, 1, QStringLiteral("1"), i % 3 != 0));
+      writer->push(
+          recordtest::answer(2 + (from + i) % 9, 1, QStringLiteral("1"), i % 3 != 0, 900, child));
   }
   QString file;
   record::RecordOutbox outbox;
@@ -100,7 +109,10 @@ class RecordSchoolTest : public QObject {
   }
 
  private Q_SLOTS:
-  void initTestCase() { SCHOOL_START_SERVER(m_server); }
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);  // the view's settings stay out of $HOME
+    SCHOOL_START_SERVER(m_server);
+  }
   void init() {
     m_dir = std::make_unique<QTemporaryDir>();
     if (!m_server.running()) QVERIFY(m_server.restart());
@@ -115,6 +127,8 @@ class RecordSchoolTest : public QObject {
   void anOldRecordSendsWhatItHeld();
   void exportTheClass_data();
   void exportTheClass();
+  void theViewShowsTheWholeClass_data();
+  void theViewShowsTheWholeClass();
 };
 
 // Every answer given is in its computer's record and, once the outboxes are empty, on
@@ -279,5 +293,61 @@ void RecordSchoolTest::exportTheClass() {
   }
 }
 
-QTEST_GUILESS_MAIN(RecordSchoolTest)
+void RecordSchoolTest::theViewShowsTheWholeClass_data() {
+  QTest::addColumn<QString>("password");
+  QTest::addColumn<bool>("keep");
+  QTest::addColumn<QStringList>("children");  // in the view's choice of child
+  QTest::addColumn<QString>("says");
+  const QString right = QString::fromLatin1(PgServer::TeacherPassword);
+  QTest::newRow("the teacher's password, kept")
+      << right << true << QStringList{"Ada", "Bram"} << "";
+  QTest::newRow("the teacher's password, not kept")
+      << right << false << QStringList{"Ada", "Bram"} << "";
+  QTest::newRow("a wrong password") << "fout" << true << QStringList{} << "wachtwoord fout";
+  QTest::newRow("no password") << "" << false << QStringList{} << "Geef het wachtwoord";
+}
+
+// This computer's record holds Ada; another computer's Bram: the whole class shows both.
+void RecordSchoolTest::theViewShowsTheWholeClass() {
+  QFETCH(QString, password);
+  QFETCH(bool, keep);
+  QFETCH(QStringList, children);
+  QFETCH(QString, says);
+  QSettings().remove(QStringLiteral("server/teacherPassword"));
+  {
+    Computer other(file(2), m_server.address(Role::Pupil));
+    other.give(5, 0, QStringLiteral("Bram"));
+    verifyAllArrivedOnce({&other}, 5);
+  }
+  record::Options options;
+  options.file = file(1);
+  options.server = m_server.address(Role::Pupil);
+  options.clock = [] { return qint64(0); };
+  options.wallClock = [] { return QDateTime(QDate(2026, 3, 5), QTime(9, 41)); };
+  record::start(options);
+  record::setChild(QStringLiteral("Ada"));
+  record::answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);
+  record::flush();
+  QTRY_COMPARE_WITH_TIMEOUT(m_server.answerCount(), 6, ArriveMs);
+
+  auto view = std::make_unique<TeacherView>();
+  QVERIFY(recordtest::settled(*view));
+  QVERIFY2(view->state()->text().contains(QLatin1String("verbonden")),
+           qPrintable(view->state()->text()));
+  view->password()->setText(password);
+  view->keepPassword()->setChecked(keep);
+  view->scope()->setCurrentIndex(1);
+  QVERIFY(recordtest::settled(*view));
+  QStringList shown;
+  for (int i = 1; i < view->children()->count(); ++i) shown << view->children()->itemText(i);
+  QCOMPARE(shown, children);
+  const QString line = view->state()->text();
+  QVERIFY2(line.contains(says), qPrintable(line));
+  verifyNoPassword(line);
+  QCOMPARE(QSettings().contains(QStringLiteral("server/teacherPassword")), keep);
+  view.reset();
+  record::stop();
+}
+
+QTEST_MAIN(RecordSchoolTest)
 #include "tst_record_school.moc"
