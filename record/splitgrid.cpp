@@ -11,7 +11,7 @@ using record::Summary;
 
 namespace {
 
-constexpr int Columns = Summary::Highest + 2;  // the number, then each part from nul to tien
+constexpr int Columns = Summary::Highest + 2;                 // the number, then each part from nul to tien
 constexpr int Rows = Summary::Highest - Summary::Lowest + 2;  // the header, then 2 .. 10
 
 QString seconds(qint64 ms) {
