@@ -18,7 +18,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "record/migrations.h"
 #include "record/recorder.h"
 #include "record/sync.h"
 #include "record/teacherview.h"
@@ -39,15 +38,7 @@ constexpr int ArriveMs = 30000;
 // still reaches a running sender.
 struct Computer {
   Computer(const QString& file, const school::Address& address) : file(file), outbox(file) {
-    school::Sender::Options o;
-    o.address = address;
-    o.outbox = &outbox;
-    o.batchSize = 40;
-    o.firstRetryMs = 50;
-    o.maxRetryMs = 400;
-    o.idleCheckMs = 200;
-    o.draw = [] { return 1.0; };
-    sender = std::make_unique<school::Sender>(o);
+    sender = std::make_unique<school::Sender>(schooltest::quickSender(outbox, address));
     record::Writer::Options w(file);
     w.batchMs = 10;
     w.retryMs = 100;
@@ -124,7 +115,6 @@ class RecordSchoolTest : public QObject {
   void twoComputersThroughStopsAndCuts();
   void answersWaitWhileTheServerRefuses_data();
   void answersWaitWhileTheServerRefuses();
-  void anOldRecordSendsWhatItHeld();
   void exportTheClass_data();
   void exportTheClass();
   void theViewShowsTheWholeClass_data();
@@ -225,30 +215,6 @@ void RecordSchoolTest::answersWaitWhileTheServerRefuses() {
     m_server.sql(allow, &ok);
   QVERIFY(ok);
   verifyAllArrivedOnce({&c}, 30);
-}
-
-// A record from before the school's server: its answers get ids and are sent.
-void RecordSchoolTest::anOldRecordSendsWhatItHeld() {
-  QVERIFY(QDir().mkpath(QFileInfo(file(1)).absolutePath()));
-  {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
-    db.setDatabaseName(file(1));
-    QVERIFY(db.open());
-    for (int step = 0; step < 4; ++step) QVERIFY(record::migrationSteps()[size_t(step)](db));
-    QSqlQuery q(db);
-    QVERIFY(q.exec(QStringLiteral("PRAGMA user_version = 4")));
-    for (int i = 0; i < 3; ++i)
-      QVERIFY(q.exec(QStringLiteral(
-          "INSERT INTO answers (time, child, exercise, number, shown, given, right, ms)"
-          " VALUES ('2025-01-01T08:00:00.000+01:00', 'Ada', 'frmsplitsmachine', 7, 3, '4', 1, "
-          "900)")));
-    db.close();
-  }
-  QSqlDatabase::removeDatabase(QStringLiteral("old"));
-  Computer c(file(1), m_server.address(Role::Pupil));
-  verifyAllArrivedOnce({&c}, 3);
-  QCOMPARE(m_server.sql(QStringLiteral("SELECT count(DISTINCT computer) FROM answers")),
-           recordtest::scalar(file(1), QStringLiteral("SELECT count(*) FROM computer")).toString());
 }
 
 void RecordSchoolTest::exportTheClass_data() {
