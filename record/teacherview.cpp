@@ -81,6 +81,8 @@ TeacherView::TeacherView(QWidget* parent)
   m_password->setEchoMode(QLineEdit::Password);
   m_password->setAccessibleName(QStringLiteral("wachtwoord van de leerkracht"));
   m_password->setPlaceholderText(QStringLiteral("wachtwoord van de leerkracht"));
+  m_password->setMinimumWidth(  // the whole hint, and room to type
+      m_password->fontMetrics().horizontalAdvance(m_password->placeholderText()) + 32);
   m_password->setText(QSettings().value(QStringLiteral("server/teacherPassword")).toString());
   m_keep = new QCheckBox(QStringLiteral("onthoud het wachtwoord"), this);
   m_keep->setChecked(!m_password->text().isEmpty());
@@ -202,8 +204,11 @@ void TeacherView::showState() {
     text += QStringLiteral("Het bestand %1 wordt geopend en nagekeken.")
                 .arg(QDir::toNativeSeparators(status.file).toHtmlEscaped());
   else if (status.on)
-    text += QStringLiteral("<b>Opnemen staat aan.</b> Alles blijft op deze computer, in %1")
-                .arg(QDir::toNativeSeparators(status.file).toHtmlEscaped());
+    text += QStringLiteral("<b>Opnemen staat aan.</b> %1 %2")
+                .arg(record::server() ? QStringLiteral("Alles gaat ook naar de schoolserver en "
+                                                       "blijft op deze computer, in")
+                                      : QStringLiteral("Alles blijft op deze computer, in"),
+                     QDir::toNativeSeparators(status.file).toHtmlEscaped());
   else
     text += QStringLiteral("<b>Opnemen %1:</b> %2 De oefeningen werken gewoon.")
                 .arg(status.failure == record::Failure::Newer ? QStringLiteral("staat uit")
