@@ -1,6 +1,7 @@
 #include "app/all_screens.h"
 
 #include <QApplication>
+#include <cstdio>
 
 #include "app/identity.h"
 #include "exercises/adaptive_practice/frmopmaat.h"
@@ -20,6 +21,7 @@
 #endif
 #include "record/location.h"
 #include "record/recorder.h"
+#include "record/sync.h"
 #include "shell/screens.h"
 
 void registerAllScreens(forms::Program& program) {
@@ -55,7 +57,15 @@ void startSplitsen(forms::Program& program, const Options& options,
   program.onEnd = [] { QCoreApplication::exit(0); };
   // Answers are written on a thread of their own; the last ones are committed at the end.
   record::adoptEarlierRecord();
-  record::start();
+  record::Options recording;
+  // The school's server from --server, else from splitsen.conf; a name that cannot be
+  // read leaves the answers on this computer, said once on stderr.
+  QString why;
+  recording.server = options.server ? options.server : record::configuredServer(&why);
+  if (!why.isEmpty())
+    std::fprintf(stderr, "splitsen: server/connection in splitsen.conf: %s\n",
+                 why.toLocal8Bit().constData());
+  record::start(recording);
   QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { record::stop(); });
   // Also when no event loop ran to its end: before the application's own state goes.
   qAddPostRoutine(record::stop);

@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
   }
   if (parsed.options->exportFile) {
     QCoreApplication app(argc, argv);
-    return record::exportFromCommandLine(*parsed.options->exportFile);
+    return record::exportFromCommandLine(*parsed.options->exportFile, parsed.options->server);
   }
   QApplication app(argc, argv);
   // Qt's own dialogs (Ja/Nee, the file dialog) in Dutch.

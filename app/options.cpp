@@ -14,7 +14,7 @@ QString dutch(double number) {
 
 QString usage() {
   return QStringLiteral(
-             "Gebruik: splitsen [--zoom=F] [--fullscreen] [--export=BESTAND]\n"
+             "Gebruik: splitsen [--zoom=F] [--fullscreen] [--export=BESTAND] [--server=URI]\n"
              "Splitsen: oefenen in het splitsen van getallen tot 10, voor het eerste leerjaar.\n"
              "\n"
              "  --zoom=F          alles op grootte F, van %1 tot %2 (1,5 of 1.5); zonder deze\n"
@@ -22,6 +22,9 @@ QString usage() {
              "  --fullscreen      start over het hele scherm (F11 schakelt)\n"
              "  --export=BESTAND  schrijf de resultaten als CSV naar BESTAND en stop, zonder\n"
              "                    venster\n"
+             "  --server=URI      de schoolserver voor deze keer, zoals\n"
+             "                    postgresql://gebruiker@server/splitsen; met --export: de\n"
+             "                    resultaten van de hele klas\n"
              "  --help            deze uitleg\n"
              "  --version         de versie\n"
              "\n"
@@ -86,11 +89,20 @@ std::optional<double> zoomFactor(QString value) {
   return factor;
 }
 
+// An example value of an option that needs one; empty for any other argument.
+QString exampleValue(const QString& option) {
+  if (option == QLatin1String("--zoom")) return QStringLiteral("1,5");
+  if (option == QLatin1String("--export")) return QStringLiteral("resultaten.csv");
+  if (option == QLatin1String("--server"))
+    return QStringLiteral("postgresql://splitsen_leerkracht@schoolserver/splitsen");
+  return QString();
+}
+
 }  // namespace
 
 ParsedArguments parseArguments(const QStringList& arguments) {
   Options options;
-  // One branch per option; --server=URI (the school's server for this run) joins them here.
+  // One branch per option.
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     const QString& argument = arguments.at(i);
     if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
@@ -110,13 +122,15 @@ ParsedArguments parseArguments(const QStringList& arguments) {
       options.exportFile = argument.mid(9);
       if (options.exportFile->isEmpty())
         return failure(QStringLiteral("--export heeft een bestandsnaam nodig (--export=BESTAND)"));
+    } else if (argument.startsWith(QLatin1String("--server="))) {
+      QString why;
+      options.server = school::parseAddress(argument.mid(9), &why);
+      if (!options.server) return failure(QStringLiteral("--server: %1").arg(why));
     } else if (const int taken = qtOption(arguments, i)) {
       i += taken - 1;
-    } else if (argument == QLatin1String("--zoom") || argument == QLatin1String("--export")) {
-      return failure(QStringLiteral("%1 heeft een waarde nodig, zoals %1=%2")
-                         .arg(argument, argument == QLatin1String("--zoom")
-                                            ? QStringLiteral("1,5")
-                                            : QStringLiteral("resultaten.csv")));
+    } else if (const QString example = exampleValue(argument); !example.isEmpty()) {
+      return failure(
+          QStringLiteral("%1 heeft een waarde nodig, zoals %1=%2").arg(argument, example));
     } else {
       return failure(QStringLiteral("onbekende optie %1; splitsen --help toont de opties")
                          .arg(quoted(argument)));

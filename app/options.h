@@ -1,6 +1,7 @@
 #pragma once
 // The command line, as a desktop program takes it: --zoom=F pins the zoom for this run,
 // --fullscreen starts full screen, --export=FILE writes the practice record and ends,
+// --server=URI names the school's server for this run (with --export: the class's record),
 // --help and --version say what they say. Read before any window exists, so that every
 // path but the start of the windows works without a display.
 
@@ -8,10 +9,13 @@
 #include <QStringList>
 #include <optional>
 
+#include "school/address.h"
+
 struct Options {
   std::optional<double> zoom;
   bool fullScreen = false;
-  std::optional<QString> exportFile;  // --export: no window, the record to this file
+  std::optional<QString> exportFile;      // --export: no window, the record to this file
+  std::optional<school::Address> server;  // --server: the school's server for this run
 };
 
 struct ParsedArguments {

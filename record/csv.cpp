@@ -4,11 +4,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
+#include <functional>
 
 #include "record/database.h"
 #include "record/exercises.h"
 #include "record/location.h"
 #include "record/recorder.h"
+#include "school/server.h"
 
 namespace record {
 
@@ -42,12 +44,14 @@ QString csvLine(const Entry& e) {
   return fields.join(QLatin1Char(';'));
 }
 
-bool writeCsv(Database* db, const QString& why, const QString& file, QString* error) {
-  if (!db) {
-    if (error)
-      *error = why.isEmpty() ? QStringLiteral("Het bestand kan niet worden gelezen.") : why;
-    return false;
-  }
+namespace {
+
+// Writes the header and every row `rows` visits to `file`, as it reads them: a record of a
+// million answers never sits in memory whole (growing one buffer that large holds up
+// every thread of the program). `rows` returns empty, or why it could not read them all;
+// then the file is not written.
+using Rows = std::function<QString(const std::function<void(const Entry&)>& visit)>;
+bool writeRows(const QString& file, QString* error, const Rows& rows) {
   QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly)) {
     if (error)
@@ -58,9 +62,7 @@ bool writeCsv(Database* db, const QString& why, const QString& file, QString* er
   QByteArray text("\xEF\xBB\xBF");
   text += CsvHeader;
   text += "\r\n";
-  // Written as it is read, a piece at a time: a record of a million answers never sits
-  // in memory whole (growing one buffer that large holds up every thread of the program).
-  db->forEachEntry(QString(), [&](const Entry& e) {
+  const QString unread = rows([&](const Entry& e) {
     text += csvLine(e).toUtf8();
     text += "\r\n";
     if (text.size() >= (1 << 16)) {
@@ -68,6 +70,11 @@ bool writeCsv(Database* db, const QString& why, const QString& file, QString* er
       text.clear();
     }
   });
+  if (!unread.isEmpty()) {
+    out.cancelWriting();
+    if (error) *error = unread;
+    return false;
+  }
   out.write(text);
   if (!out.commit()) {
     if (error)
@@ -76,6 +83,50 @@ bool writeCsv(Database* db, const QString& why, const QString& file, QString* er
     return false;
   }
   return true;
+}
+
+}  // namespace
+
+bool writeCsv(Database* db, const QString& why, const QString& file, QString* error) {
+  if (!db) {
+    if (error)
+      *error = why.isEmpty() ? QStringLiteral("Het bestand kan niet worden gelezen.") : why;
+    return false;
+  }
+  return writeRows(file, error, [db](const std::function<void(const Entry&)>& visit) {
+    db->forEachEntry(QString(), visit);
+    return QString();
+  });
+}
+
+bool exportServer(const school::Address& server, const QString& file, QString* error) {
+  school::Server session(server, QStringLiteral("record-export-server"));
+  school::Outcome outcome = session.open();
+  const auto why = [&] {
+    return QStringLiteral(
+               "de resultaten van de klas kunnen niet van de server %1 worden gelezen: %2")
+        .arg(server.display(), school::describe(outcome.problem));
+  };
+  if (!outcome.ok()) {
+    if (error) *error = why();
+    return false;
+  }
+  return writeRows(file, error, [&](const std::function<void(const Entry&)>& visit) {
+    outcome = session.forEachAnswer([&](const school::Answer& a) {
+      Entry e;
+      e.id = a.id;
+      e.time = a.time;
+      e.child = a.child;
+      e.exercise = a.exercise;
+      e.number = a.number;
+      e.shown = a.shown;
+      e.given = a.given;
+      e.right = a.right;
+      e.ms = a.ms;
+      visit(e);
+    });
+    return outcome.ok() ? QString() : why();
+  });
 }
 
 bool exportCsv(const QString& file, QString* error, const QString& database) {
@@ -121,10 +172,16 @@ bool exportRecord(const QString& database, const QString& file, QString* error) 
   return exportCsv(file, error, database);
 }
 
-int exportFromCommandLine(const QString& file) {
-  adoptEarlierRecord();
+int exportFromCommandLine(const QString& file, const std::optional<school::Address>& server) {
   QString error;
-  if (!exportRecord(recordFile(), file, &error)) {
+  bool written;
+  if (server) {
+    written = exportServer(*server, file, &error);
+  } else {
+    adoptEarlierRecord();
+    written = exportRecord(recordFile(), file, &error);
+  }
+  if (!written) {
     std::fprintf(stderr, "splitsen: %s\n", error.toLocal8Bit().constData());
     return 1;
   }

@@ -4,8 +4,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "record/entry.h"
+#include "school/address.h"
 
 namespace record {
 
@@ -31,9 +33,16 @@ bool writeCsv(class Database* db, const QString& why, const QString& file, QStri
 // be read, or when `file` cannot be written.
 bool exportRecord(const QString& database, const QString& file, QString* error);
 
+// Every answer of every computer on the school's `server` (a role that may read them) to
+// `file`. False with one Dutch line in `error`, and nothing written, when the server
+// cannot be reached, refuses the role, or `file` cannot be written.
+bool exportServer(const school::Address& server, const QString& file, QString* error);
+
 // --export=FILE: the record at its one place (a record at the earlier place moved there
-// first) written to FILE. Returns the exit status: 0, or 1 after one line on stderr.
-// Needs the application object and its identity.
-int exportFromCommandLine(const QString& file);
+// first), or with `server` the whole class on the school's server, written to FILE.
+// Returns the exit status: 0, or 1 after one line on stderr. Needs the application object
+// and its identity.
+int exportFromCommandLine(const QString& file,
+                          const std::optional<school::Address>& server = std::nullopt);
 
 }  // namespace record

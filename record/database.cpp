@@ -301,8 +301,10 @@ Failure Database::insert(const std::vector<Entry>& entries, QString* error) {
   };
   if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) return fail(query.lastError(), false);
   query.prepare(QStringLiteral(
-      "INSERT INTO answers (time, child, exercise, number, shown, given, right, ms)"
-      " VALUES (?, coalesce(?, ''), ?, ?, ?, ?, ?, ?)"));  // no child: empty, not null
+      "INSERT INTO answers (time, child, exercise, number, shown, given, right, ms, uuid)"
+      " VALUES (?, coalesce(?, ''), ?, ?, ?, ?, ?, ?, ?)"));  // no child: empty, not null
+  QSqlQuery queued(m_db);
+  queued.prepare(QStringLiteral("INSERT INTO outbox (answer) VALUES (?)"));
   for (const Entry& e : entries) {
     if (e.practice) {
       const QSqlError failed = writePracticeRows(m_db, *e.practice);
@@ -317,7 +319,10 @@ Failure Database::insert(const std::vector<Entry>& entries, QString* error) {
     query.addBindValue(e.given ? QVariant(*e.given) : QVariant(QMetaType(QMetaType::QString)));
     query.addBindValue(e.right ? QVariant(int(*e.right)) : QVariant(QMetaType(QMetaType::Int)));
     query.addBindValue(e.ms ? QVariant(*e.ms) : QVariant(QMetaType(QMetaType::LongLong)));
+    query.addBindValue((e.id.isNull() ? QUuid::createUuid() : e.id).toString(QUuid::WithoutBraces));
     if (!query.exec()) return fail(query.lastError(), true);
+    queued.addBindValue(query.lastInsertId());
+    if (!queued.exec()) return fail(queued.lastError(), true);
   }
   QSqlQuery commit(m_db);
   if (!commit.exec(QStringLiteral("COMMIT"))) return fail(commit.lastError(), true);
@@ -405,11 +410,95 @@ QStringList Database::childrenInRecord() {
 
 Failure Database::wipe(const QString& child) {
   if (!m_open) return Failure::Other;
-  Failure f = child.isNull() ? exec(QStringLiteral("DELETE FROM answers"))
-                             : exec(QStringLiteral("DELETE FROM answers WHERE child = ?"), {child});
+  // What is wiped here is not sent to the school's server either.
+  if (!m_db.transaction()) return classify(m_db.lastError());
+  Failure f;
+  if (child.isNull()) {
+    f = exec(QStringLiteral("DELETE FROM outbox"));
+    if (f == Failure::None) f = exec(QStringLiteral("DELETE FROM answers"));
+  } else {
+    f = exec(QStringLiteral("DELETE FROM outbox WHERE answer IN"
+                            " (SELECT id FROM answers WHERE child = ?)"),
+             {child});
+    if (f == Failure::None)
+      f = exec(QStringLiteral("DELETE FROM answers WHERE child = ?"), {child});
+  }
   for (const QString& sql : wipePracticeStatements(child))
     if (f == Failure::None) f = child.isNull() ? exec(sql) : exec(sql, {child});
+  if (f == Failure::None && !m_db.commit()) f = classify(m_db.lastError());
+  if (f != Failure::None) m_db.rollback();
   return f;
+}
+
+std::vector<school::Answer> Database::pending(int max, Failure* failure) {
+  std::vector<school::Answer> result;
+  if (failure) *failure = m_open ? Failure::None : Failure::Other;
+  if (!m_open) return result;
+  const QUuid from = computer();
+  QSqlQuery query(m_db);
+  query.setForwardOnly(true);
+  query.prepare(QStringLiteral(
+      "SELECT a.uuid, a.time, a.child, a.exercise, a.number, a.shown, a.given, a.right, a.ms"
+      " FROM outbox o JOIN answers a ON a.id = o.answer ORDER BY o.answer LIMIT ?"));
+  query.addBindValue(max);
+  if (!query.exec()) {
+    if (failure) *failure = lastFailure(query.lastError());
+    return result;
+  }
+  while (query.next()) {
+    school::Answer a;
+    a.id = QUuid::fromString(query.value(0).toString());
+    a.computer = from;
+    a.time = query.value(1).toString();
+    a.child = query.value(2).toString();
+    a.exercise = query.value(3).toString();
+    a.number = query.value(4).toInt();
+    if (!query.isNull(5)) a.shown = query.value(5).toInt();
+    if (!query.isNull(6)) a.given = query.value(6).toString();
+    if (!query.isNull(7)) a.right = query.value(7).toInt() != 0;
+    if (!query.isNull(8)) a.ms = query.value(8).toLongLong();
+    result.push_back(std::move(a));
+  }
+  return result;
+}
+
+Failure Database::markSent(const std::vector<QUuid>& ids) {
+  if (!m_open) return Failure::Other;
+  QSqlQuery query(m_db);
+  if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) return lastFailure(query.lastError());
+  query.prepare(
+      QStringLiteral("DELETE FROM outbox WHERE answer = (SELECT id FROM answers WHERE uuid = ?)"));
+  for (const QUuid& id : ids) {
+    query.addBindValue(id.toString(QUuid::WithoutBraces));
+    if (!query.exec()) {
+      const Failure f = lastFailure(query.lastError());
+      QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+      return f;
+    }
+  }
+  QSqlQuery commit(m_db);
+  if (!commit.exec(QStringLiteral("COMMIT"))) {
+    const Failure f = lastFailure(commit.lastError());
+    QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+    return f;
+  }
+  return Failure::None;
+}
+
+int Database::waiting() {
+  if (!m_open) return -1;
+  QSqlQuery query(m_db);
+  if (!query.exec(QStringLiteral("SELECT count(*) FROM outbox")) || !query.next()) return -1;
+  return query.value(0).toInt();
+}
+
+QUuid Database::computer() {
+  if (m_computer.isNull() && m_open) {
+    QSqlQuery query(m_db);
+    if (query.exec(QStringLiteral("SELECT id FROM computer")) && query.next())
+      m_computer = QUuid::fromString(query.value(0).toString());
+  }
+  return m_computer;
 }
 
 QList<Child> Database::children() {

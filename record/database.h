@@ -11,6 +11,7 @@
 
 #include "record/entry.h"
 #include "record/status.h"
+#include "school/answer.h"
 
 namespace record {
 
@@ -51,7 +52,9 @@ class Database {
   // How long a statement waits for another program's lock before it fails as busy.
   void setBusyTimeout(int ms) { m_busyTimeoutMs = ms; }
 
-  // Adds the entries in one transaction (with what adaptive practice keeps).
+  // Adds the entries in one transaction (with what adaptive practice keeps), each with its
+  // id (a new one when it has none), and puts the answers in the outbox for the school's
+  // server.
   Failure insert(const std::vector<Entry>& entries, QString* error = nullptr);
 
   // Every entry, oldest first; `child` null means every child.
@@ -77,6 +80,15 @@ class Database {
   Failure setPicture(const QString& name, const QString& picture);
   Failure removeChild(const QString& name);
 
+  // The outbox: answers the school's server has not yet acknowledged, oldest first, with
+  // this computer's id.
+  std::vector<school::Answer> pending(int max, Failure* failure = nullptr);
+  Failure markSent(const std::vector<QUuid>& ids);
+  // How many answers wait in the outbox; -1 when that cannot be read.
+  int waiting();
+  // The id this computer's record was given once.
+  QUuid computer();
+
   // The kind of a Qt SQL error (SQLite's result code).
   static Failure classify(const class QSqlError& error);
 
@@ -98,6 +110,7 @@ class Database {
   int m_maxPageCount = 0;
   int m_busyTimeoutMs = BusyTimeoutMs;
   bool m_checked = false;  // the whole file has been checked once
+  QUuid m_computer;
 };
 
 }  // namespace record

@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QUuid>
 #include <memory>
 #include <optional>
 
@@ -12,6 +13,7 @@ namespace record {
 struct PracticeRows;
 
 struct Entry {
+  QUuid id;                      // null until the writer gives it one
   QString time;                  // ISO 8601 with the offset from UTC
   QString child;                 // empty when there is no class list
   QString exercise;              // the screen's name

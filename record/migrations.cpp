@@ -68,11 +68,32 @@ bool toVersion5(QSqlDatabase& db) {
              " PRIMARY KEY (child, whole, smaller))");
 }
 
+// A random (version 4) UUID in SQL, written as QUuid writes it without braces.
+#define RANDOM_UUID                                                                   \
+  "lower(hex(randomblob(4)) || '-' || hex(randomblob(2)) || '-4' || "                 \
+  "substr(hex(randomblob(2)), 2) || '-' || substr('89ab', 1 + (random() & 3), 1) || " \
+  "substr(hex(randomblob(2)), 2) || '-' || hex(randomblob(6)))"
+
+// 6: the school's server. Every answer its own id, the computer one id of its own, and
+// the answers the server has not yet acknowledged in the outbox (every earlier answer
+// too: it has never been sent).
+bool toVersion6(QSqlDatabase& db) {
+  return run(db, "ALTER TABLE answers ADD COLUMN uuid TEXT") &&
+         run(db, "UPDATE answers SET uuid = " RANDOM_UUID) &&
+         run(db, "CREATE UNIQUE INDEX answers_by_uuid ON answers (uuid)") &&
+         run(db, "CREATE TABLE computer (id TEXT NOT NULL)") &&
+         run(db, "INSERT INTO computer (id) VALUES (" RANDOM_UUID ")") &&
+         run(db, "CREATE TABLE outbox (answer INTEGER PRIMARY KEY)") &&
+         run(db, "INSERT INTO outbox (answer) SELECT id FROM answers");
+}
+
+#undef RANDOM_UUID
+
 }  // namespace
 
 const std::vector<MigrationStep>& migrationSteps() {
-  static const std::vector<MigrationStep> steps = {toVersion1, toVersion2, toVersion3, toVersion4,
-                                                   toVersion5};
+  static const std::vector<MigrationStep> steps = {toVersion1, toVersion2, toVersion3,
+                                                   toVersion4, toVersion5, toVersion6};
   return steps;
 }
 

@@ -9,6 +9,7 @@
 #include "record/database.h"
 #include "record/frmwiebenjij.h"
 #include "record/reader.h"
+#include "record/sync.h"
 #include "record/writer.h"
 
 namespace record {
@@ -20,6 +21,9 @@ constexpr int ScreensBusyTimeoutMs = 200;
 
 struct Recorder {
   Options options;
+  // The sender stops after the writer's last commit, and before its outbox goes.
+  std::unique_ptr<RecordOutbox> outbox;
+  std::unique_ptr<school::Sender> sender;
   std::unique_ptr<Writer> writer;
   std::unique_ptr<Reader> reader;  // stops before the writer it uses
   QHash<QString, qint64> readyAt;  // per exercise: when its question was ready
@@ -70,10 +74,24 @@ void start(Options options) {
   writing.maxPageCount = recorder->options.maxPageCount;
   writing.retryMs = recorder->options.retryMs;
   writing.busyTimeoutMs = recorder->options.busyTimeoutMs;
-  writing.opened = [] {
+  if (recorder->options.server) {
+    recorder->outbox = std::make_unique<RecordOutbox>(recorder->options.file);
+    school::Sender::Options sending;
+    sending.address = *recorder->options.server;
+    sending.outbox = recorder->outbox.get();
+    sending.maxRetryMs = recorder->options.serverMaxRetryMs;
+    sending.idleCheckMs = recorder->options.serverIdleCheckMs;
+    recorder->sender = std::make_unique<school::Sender>(std::move(sending));
+  }
+  school::Sender* sender = recorder->sender.get();
+  // What waited from earlier runs goes as soon as the file is open, each answer as soon
+  // as it is committed.
+  writing.opened = [sender] {
+    if (sender) sender->poke();
     if (QCoreApplication* app = QCoreApplication::instance())
       QMetaObject::invokeMethod(app, &runAfterOpening, Qt::QueuedConnection);
   };
+  if (sender) writing.committed = [sender] { sender->poke(); };
   recorder->writer = std::make_unique<Writer>(std::move(writing));
   recorder->reader = std::make_unique<Reader>(recorder->options.file, *recorder->writer,
                                               recorder->options.busyTimeoutMs);
@@ -178,6 +196,16 @@ void whenOpened(std::function<void()> then) {
 
 QString file() {
   return g_recorder ? g_recorder->options.file : Database::defaultFile();
+}
+
+std::optional<school::Address> server() {
+  if (!g_recorder) return std::nullopt;
+  return g_recorder->options.server;
+}
+
+std::optional<school::SenderState> serverState() {
+  if (!g_recorder || !g_recorder->sender) return std::nullopt;
+  return g_recorder->sender->state();
 }
 
 Database* database() {

@@ -7,12 +7,15 @@
 #include <QDateTime>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QObject;
 
 #include "record/database.h"
 #include "record/practicestore.h"
 #include "record/status.h"
+#include "school/address.h"
+#include "school/sender.h"
 
 namespace record {
 
@@ -26,6 +29,10 @@ struct Options {
   std::function<QDateTime()> wallClock;
   // The clock of response times in ms (default: the program's clock).
   std::function<qint64()> clock;
+  // The school's server the answers are also sent to; none: they stay on this computer.
+  std::optional<school::Address> server;
+  int serverMaxRetryMs = 4000;   // the longest wait before the server is tried again
+  int serverIdleCheckMs = 2000;  // how often an idle sender looks at the connection
 };
 
 // Starts recording; the file is opened on the writer thread, so this returns at once.
@@ -70,6 +77,11 @@ QString file();
 Database* database();
 // The class list; empty without one (or without a record).
 QList<Child> classList();
+
+// The school's server: its name without a password, and the sender's state; nothing
+// when no server is named.
+std::optional<school::Address> server();
+std::optional<school::SenderState> serverState();
 
 // What the welcome button and the menu show before the chooser: "Wie ben jij?" when
 // there is a class list, else the chooser; as soon as the file has been opened.

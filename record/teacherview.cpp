@@ -1,17 +1,21 @@
 #include "record/teacherview.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -25,6 +29,7 @@
 #include "record/practicestore.h"
 #include "record/recorder.h"
 #include "record/splitgrid.h"
+#include "record/sync.h"
 #include "record/teachermenu.h"
 
 namespace {
@@ -91,10 +96,42 @@ TeacherView::TeacherView(QWidget* parent)
   setWindowTitle(QStringLiteral("Splitsen \u2013 voor de leerkracht"));
   auto* layout = new QVBoxLayout(this);
 
+  // This computer's record, or with a school server every computer's.
+  auto* scopeRow = new QHBoxLayout;
+  m_scope = new QComboBox(this);
+  m_scope->setAccessibleName(QStringLiteral("toon"));
+  m_scope->addItems({QStringLiteral("deze computer"), QStringLiteral("de hele klas")});
+  m_password = new QLineEdit(this);
+  m_password->setEchoMode(QLineEdit::Password);
+  m_password->setAccessibleName(QStringLiteral("wachtwoord van de leerkracht"));
+  m_password->setPlaceholderText(QStringLiteral("wachtwoord van de leerkracht"));
+  m_password->setMinimumWidth(  // the whole hint, and room to type
+      m_password->fontMetrics().horizontalAdvance(m_password->placeholderText()) + 32);
+  m_password->setText(QSettings().value(QStringLiteral("server/teacherPassword")).toString());
+  m_keep = new QCheckBox(QStringLiteral("onthoud het wachtwoord"), this);
+  m_keep->setChecked(!m_password->text().isEmpty());
+  scopeRow->addWidget(new QLabel(QStringLiteral("Toon:"), this));
+  scopeRow->addWidget(m_scope);
+  scopeRow->addWidget(m_password);
+  scopeRow->addWidget(m_keep);
+  scopeRow->addStretch(1);
+  layout->addLayout(scopeRow);
+  const bool server = record::server().has_value();
+  m_scope->setEnabled(server);
+  m_password->setVisible(false);
+  m_keep->setVisible(false);
+
   m_state = new QLabel(this);
   m_state->setWordWrap(true);
   m_state->setTextInteractionFlags(Qt::TextSelectableByMouse);
   layout->addWidget(m_state);
+  if (server) {  // the server's state changes on its own
+    auto* tick = new QTimer(this);
+    connect(tick, &QTimer::timeout, this, [this] {
+      if (isVisible()) showState();
+    });
+    tick->start(1000);
+  }
 
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(QStringLiteral("Kind:"), this));
@@ -143,6 +180,9 @@ TeacherView::TeacherView(QWidget* parent)
   layout->addWidget(m_tabs, 1);
 
   connect(m_child, &QComboBox::currentIndexChanged, this, &TeacherView::refresh);
+  connect(m_scope, &QComboBox::currentIndexChanged, this, &TeacherView::scopeChanged);
+  connect(m_password, &QLineEdit::editingFinished, this, &TeacherView::scopeChanged);
+  connect(m_keep, &QCheckBox::toggled, this, &TeacherView::scopeChanged);
   connect(m_export, &QPushButton::clicked, this, &TeacherView::askExport);
   connect(m_wipe, &QPushButton::clicked, this, &TeacherView::askWipe);
   connect(m_editor, &ClassListEditor::changed, this, &TeacherView::refresh);
@@ -167,6 +207,24 @@ TeacherView* TeacherView::showView() {
   return view;
 }
 
+bool TeacherView::wholeClass() const {
+  return m_scope->currentIndex() == 1 && record::server().has_value();
+}
+
+void TeacherView::scopeChanged() {
+  const bool whole = wholeClass();
+  m_password->setVisible(whole);
+  m_keep->setVisible(whole);
+  m_wipe->setEnabled(!whole);  // wiping is for this computer's record
+  QSettings settings;
+  if (m_keep->isChecked())
+    settings.setValue(QStringLiteral("server/teacherPassword"), m_password->text());
+  else
+    settings.remove(QStringLiteral("server/teacherPassword"));
+  m_note.clear();
+  refresh();
+}
+
 void TeacherView::showState() {
   const record::Status status = record::state();
   QString text;
@@ -175,8 +233,11 @@ void TeacherView::showState() {
     text += QStringLiteral("Het bestand %1 wordt geopend en nagekeken.")
                 .arg(QDir::toNativeSeparators(status.file).toHtmlEscaped());
   else if (status.on)
-    text += QStringLiteral("<b>Opnemen staat aan.</b> Alles blijft op deze computer, in %1")
-                .arg(QDir::toNativeSeparators(status.file).toHtmlEscaped());
+    text += QStringLiteral("<b>Opnemen staat aan.</b> %1 %2")
+                .arg(record::server() ? QStringLiteral("Alles gaat ook naar de schoolserver en "
+                                                       "blijft op deze computer, in")
+                                      : QStringLiteral("Alles blijft op deze computer, in"),
+                     QDir::toNativeSeparators(status.file).toHtmlEscaped());
   else
     text += QStringLiteral("<b>Opnemen %1:</b> %2 De oefeningen werken gewoon.")
                 .arg(status.failure == record::Failure::Newer ? QStringLiteral("staat uit")
@@ -191,6 +252,11 @@ void TeacherView::showState() {
                 "<br>Het bestand was beschadigd. Het is bewaard als %1 en er is een "
                 "nieuw bestand begonnen.")
                 .arg(QDir::toNativeSeparators(status.movedAside).toHtmlEscaped());
+  if (const auto server = record::server())
+    text += QStringLiteral("<br><b>Schoolserver</b> %1: %2")
+                .arg(server->display().toHtmlEscaped(),
+                     school::describe(record::serverState().value_or(school::SenderState()))
+                         .toHtmlEscaped());
   if (!m_note.isEmpty()) text += QStringLiteral("<br>") + m_note.toHtmlEscaped();
   m_state->setText(text);
 }
@@ -220,6 +286,7 @@ struct TeacherView::Read {
   record::Summary summary;
   std::vector<record::Database::DayCount> days;
   QStringList practice;  // a line per child with adaptive practice
+  QString problem;  // why the whole class could not be read
 };
 
 void TeacherView::refresh() {
@@ -227,10 +294,25 @@ void TeacherView::refresh() {
   const quint64 generation = ++m_generation;
   ++m_pending;
   showState();
-  record::inBackground(this, [this, child, generation](record::Database* db) {
+  std::optional<school::Address> teacher;
+  if (wholeClass())
+    teacher = record::server()->as(QString::fromLatin1(record::TeacherRole), m_password->text());
+  record::inBackground(this, [this, child, generation, teacher](record::Database* db) {
     // On the record's reading thread: nothing of the view is touched here.
     auto read = std::make_shared<Read>();
-    if (db) {
+    if (teacher && teacher->password.isEmpty()) {
+      read->problem =
+          QStringLiteral("Geef het wachtwoord van de leerkracht om de hele klas te zien.");
+    } else if (teacher) {
+      record::ClassRead fromServer;
+      const school::Outcome outcome = record::readClass(*teacher, child, &fromServer);
+      read->names = fromServer.names;
+      read->summary = fromServer.summary;
+      read->days = fromServer.days;
+      if (!outcome.ok())
+        read->problem = QStringLiteral("De hele klas kan niet worden gelezen: %1.")
+                            .arg(school::describe(outcome.problem));
+    } else if (db) {
       for (const record::Child& c : db->children()) read->names << c.name;
       for (const QString& name : db->childrenInRecord())
         if (!read->names.contains(name)) read->names << name;
@@ -270,6 +352,7 @@ void TeacherView::refresh() {
 void TeacherView::present(const Read& read, const QString& child, quint64 generation) {
   --m_pending;
   if (generation != m_generation) return;  // a newer read is on its way
+  if (!read.problem.isEmpty() || wholeClass()) m_note = read.problem;
   fillChildren(read.names);
   if (chosenChild() != child) {  // the child is no longer there: everyone's record
     refresh();
@@ -345,9 +428,13 @@ void TeacherView::exportInBackground(const QString& file) {
   showState();
   QString why = record::state().why;  // said when the record cannot be read
   if (!why.isEmpty()) why.front() = why.front().toUpper();
-  record::inBackground(this, [this, file, why](record::Database* db) {
+  std::optional<school::Address> teacher;
+  if (wholeClass())
+    teacher = record::server()->as(QString::fromLatin1(record::TeacherRole), m_password->text());
+  record::inBackground(this, [this, file, why, teacher](record::Database* db) {
     QString error;
-    const bool written = record::writeCsv(db, why, file, &error);
+    const bool written = teacher ? record::exportServer(*teacher, file, &error)
+                                 : record::writeCsv(db, why, file, &error);
     if (written) error.clear();
     return std::function<void()>([this, file, error] {
       --m_pending;

@@ -5,7 +5,9 @@
 #include <QWidget>
 
 class ClassListEditor;
+class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -40,6 +42,12 @@ class TeacherView : public QWidget {
   ClassListEditor* classList() const { return m_editor; }
   QComboBox* children() const { return m_child; }
   QTabWidget* tabs() const { return m_tabs; }
+  // "deze computer" or, with a school server, "de hele klas" (the teacher's password
+  // asked here, kept in the user's settings only when ticked).
+  QComboBox* scope() const { return m_scope; }
+  QLineEdit* password() const { return m_password; }
+  QCheckBox* keepPassword() const { return m_keep; }
+  bool wholeClass() const;
 
  Q_SIGNALS:
   // What was read has been shown.
@@ -55,7 +63,12 @@ class TeacherView : public QWidget {
   void askExport();
   void askWipe();
 
+  void scopeChanged();
+
   QLabel* m_state;
+  QComboBox* m_scope;
+  QLineEdit* m_password;
+  QCheckBox* m_keep;
   QComboBox* m_child;
   QPushButton* m_export;
   QPushButton* m_wipe;

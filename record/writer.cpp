@@ -110,6 +110,7 @@ void Writer::attempt(Database& db, std::unique_lock<std::mutex>& lock) {
     const Failure failure = db.insert(batch);
     lock.lock();
     if (failure == Failure::None) {
+      if (m_options.committed) m_options.committed();
       m_finished += batch.size();
       if (!m_status.on) {
         m_status.on = true;
@@ -147,7 +148,9 @@ void Writer::attempt(Database& db, std::unique_lock<std::mutex>& lock) {
 }
 
 void Writer::run() {
-  Database db(m_options.file, QStringLiteral("record-writer"));
+  // A name of its own: more than one record may be written in one process (tests).
+  static std::atomic<int> writers{0};
+  Database db(m_options.file, QStringLiteral("record-writer-%1").arg(++writers));
   db.setMaxPageCount(m_options.maxPageCount);
   db.setBusyTimeout(m_options.busyTimeoutMs);
   std::unique_lock lock(m_mutex);

@@ -30,6 +30,8 @@ class Writer {
     int busyTimeoutMs = 5000;  // how long one try waits for another program's lock
     // Called on the writer's thread once the first try to open the file is over.
     std::function<void()> opened;
+    // Called on the writer's thread after each batch it committed.
+    std::function<void()> committed;
   };
 
   explicit Writer(Options options);

@@ -96,6 +96,14 @@ class RecordDatabaseTest : public QObject {
     });
     QCOMPARE(before, version >= 1 ? 1 : 0);
     QCOMPARE(db.children().size(), version >= 2 ? 1 : 0);
+    // Every earlier answer has an id of its own and waits for the school's server.
+    QVERIFY(!db.computer().isNull());
+    const std::vector<school::Answer> waiting = db.pending(10);
+    QCOMPARE(int(waiting.size()), before);
+    for (const school::Answer& a : waiting) {
+      QVERIFY(!a.id.isNull());
+      QCOMPARE(a.computer, db.computer());
+    }
     QCOMPARE(db.insert({answer(5, 2, "3", true)}), Failure::None);
     QCOMPARE(db.addChild({QStringLiteral("Bram"), QStringLiteral("hond")}), Failure::None);
   }

@@ -7,6 +7,7 @@
 
 #include "school/answer.h"
 #include "school/outbox.h"
+#include "school/sender.h"
 #include "tests/school/pg_server.h"
 
 namespace schooltest {
@@ -33,6 +34,19 @@ inline std::vector<school::Answer> answers(int count, const QUuid& computer = QU
     all.push_back(a);
   }
   return all;
+}
+
+// A sender that retries within a fraction of a second, always after its longest wait.
+inline school::Sender::Options quickSender(school::Outbox& outbox, const school::Address& address) {
+  school::Sender::Options o;
+  o.address = address;
+  o.outbox = &outbox;
+  o.batchSize = 40;
+  o.firstRetryMs = 50;
+  o.maxRetryMs = 400;
+  o.idleCheckMs = 200;
+  o.draw = [] { return 1.0; };
+  return o;
 }
 
 inline void fill(school::MemoryOutbox& outbox, const std::vector<school::Answer>& all) {

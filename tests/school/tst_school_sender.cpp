@@ -56,15 +56,7 @@ class SchoolSenderTest : public QObject {
 };
 
 school::Sender::Options SchoolSenderTest::options(school::Outbox& outbox, Role role) const {
-  school::Sender::Options o;
-  o.address = m_server.address(role);
-  o.outbox = &outbox;
-  o.batchSize = 40;
-  o.firstRetryMs = 50;
-  o.maxRetryMs = 400;
-  o.idleCheckMs = 200;
-  o.draw = [] { return 1.0; };
-  return o;
+  return schooltest::quickSender(outbox, m_server.address(role));
 }
 
 void SchoolSenderTest::checkNoPassword(const school::SenderState& state) {
