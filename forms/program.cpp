@@ -43,6 +43,11 @@ void Program::registerForm(const QString& name, Factory factory, QSize client, b
   if (!client.isEmpty()) m_layouts.push_back({client, inMainWindow});
 }
 
+void Program::registerMainWindow(const QString& name, Factory factory) {
+  m_mainWindowName = name;
+  registerForm(name, std::move(factory));
+}
+
 Preferences& Program::preferences() {
   if (!m_preferences) m_preferences = std::make_unique<Preferences>();
   return *m_preferences;
@@ -86,7 +91,7 @@ std::vector<Form*> Program::forms() const {
 }
 
 QWidget* Program::mdiClient() {
-  if (!m_mdiClient) form(QStringLiteral("MDIForm2"));
+  if (!m_mdiClient && !m_mainWindowName.isEmpty()) form(m_mainWindowName);
   return m_mdiClient;
 }
 

@@ -35,6 +35,8 @@ class Program {
   // before the screen exists); `inMainWindow` for child screens.
   void registerForm(const QString& name, Factory factory, QSize client = {},
                     bool inMainWindow = false);
+  // The main window: created when a child screen first needs the client area that holds it.
+  void registerMainWindow(const QString& name, Factory factory);
   struct Layout {
     QSize client;
     bool inMainWindow;
@@ -89,6 +91,7 @@ class Program {
   std::unique_ptr<ZoomControl> m_zoom;
   std::unique_ptr<Preferences> m_preferences;
   QHash<QString, Factory> m_factories;
+  QString m_mainWindowName;
   std::vector<Layout> m_layouts;
   std::vector<std::pair<QString, std::unique_ptr<Form>>> m_forms;  // in creation order
   QWidget* m_mdiClient = nullptr;

@@ -68,8 +68,4 @@ Database* database();
 // The class list; empty without one (or without a record).
 QList<Child> classList();
 
-// What the welcome button and the menu show before the chooser: "Wie ben jij?" when
-// there is a class list, else the chooser; as soon as the file has been opened.
-void showChooser();
-
 }  // namespace record
