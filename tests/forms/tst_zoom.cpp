@@ -360,6 +360,7 @@ class TestZoom : public QObject {
     // largest would not at one step more.
     bool tight = false;
     for (const Program::Layout& l : h.program().layouts()) {
+      if (l.client.isEmpty()) continue;
       const int extra = l.inMainWindow ? 24 : 0;
       const double w = l.client.width() / 15.0 * fit + ZoomControl::FrameWidth;
       const double ht = (l.client.height() / 15.0 + extra) * fit + ZoomControl::FrameHeight;
