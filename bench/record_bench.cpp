@@ -15,9 +15,10 @@
 #include "bench/bench_support.h"
 #include "forms/program.h"
 #include "record/database.h"
-#include "record/frmwiebenjij.h"
 #include "record/recorder.h"
 #include "record/teacherview.h"
+#include "shell/frmwiebenjij.h"
+#include "shell/screens.h"
 
 namespace {
 
@@ -205,7 +206,7 @@ void screensNeverWait(int count) {
   record::Options options;
   options.file = file;
   record::start(options);
-  record::showChooser();  // the welcome click, at once
+  screens::openChooser();  // the welcome click, at once
   double ms = beat.until([&] {
     const forms::Form* who = program.loaded(QString::fromLatin1(frmwiebenjij::Name));
     return who && who->isVisible();
@@ -243,6 +244,7 @@ int main(int argc, char* argv[]) {
   bench::quietOffscreenPlatform();
   QApplication app(argc, argv);
   forms::Program program;
+  registerShellScreens(program);
   const int count = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 100000;
   const int large = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 1000000;
   answerCost();

@@ -40,7 +40,19 @@ Program& Program::current() {
 
 void Program::registerForm(const QString& name, Factory factory, QSize client, bool inMainWindow) {
   m_factories.insert(name, std::move(factory));
-  if (!client.isEmpty()) m_layouts.push_back({client, inMainWindow});
+  std::erase_if(m_layouts, [&name](const Layout& layout) { return layout.name == name; });
+  m_layouts.push_back({name, client, inMainWindow});
+}
+
+QStringList Program::screenNames() const {
+  QStringList names;
+  for (const Layout& layout : m_layouts) names << layout.name;
+  return names;
+}
+
+void Program::registerMainWindow(const QString& name, Factory factory) {
+  m_mainWindowName = name;
+  registerForm(name, std::move(factory));
 }
 
 Preferences& Program::preferences() {
@@ -86,7 +98,7 @@ std::vector<Form*> Program::forms() const {
 }
 
 QWidget* Program::mdiClient() {
-  if (!m_mdiClient) form(QStringLiteral("MDIForm2"));
+  if (!m_mdiClient && !m_mainWindowName.isEmpty()) form(m_mainWindowName);
   return m_mdiClient;
 }
 

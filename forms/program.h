@@ -32,14 +32,20 @@ class Program {
 
   using Factory = std::function<Form*()>;
   // `client` is the screen's client area in twips (for fitting the zoom to the display
-  // before the screen exists); `inMainWindow` for child screens.
+  // before the screen exists); `inMainWindow` for child screens. Registering a name again
+  // replaces its entry.
   void registerForm(const QString& name, Factory factory, QSize client = {},
                     bool inMainWindow = false);
+  // The main window: created when a child screen first needs the client area that holds it.
+  void registerMainWindow(const QString& name, Factory factory);
   struct Layout {
-    QSize client;
+    QString name;
+    QSize client;  // empty for the main window, which takes the display
     bool inMainWindow;
   };
+  // Every registered screen, in the order of registration.
   const std::vector<Layout>& layouts() const { return m_layouts; }
+  QStringList screenNames() const;
 
   // The screen of that name, created on first use (its Load runs before this returns).
   Form& form(const QString& name);
@@ -89,6 +95,7 @@ class Program {
   std::unique_ptr<ZoomControl> m_zoom;
   std::unique_ptr<Preferences> m_preferences;
   QHash<QString, Factory> m_factories;
+  QString m_mainWindowName;
   std::vector<Layout> m_layouts;
   std::vector<std::pair<QString, std::unique_ptr<Form>>> m_forms;  // in creation order
   QWidget* m_mdiClient = nullptr;

@@ -51,6 +51,7 @@ double ZoomControl::fitFactor(const QRect& area) const {
   if (area.isEmpty()) return 1.0;
   double best = MaxZoom;
   for (const Program::Layout& layout : m_program.layouts()) {
+    if (layout.client.isEmpty()) continue;
     // A child screen sits in the main window under its menu bar, which is zoomed too.
     const double width = layout.client.width() / double(TwipsPerPixel);
     const double height = layout.client.height() / double(TwipsPerPixel) +

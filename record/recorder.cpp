@@ -7,7 +7,6 @@
 
 #include "forms/program.h"
 #include "record/database.h"
-#include "record/frmwiebenjij.h"
 #include "record/reader.h"
 #include "record/sync.h"
 #include "record/writer.h"
@@ -224,18 +223,6 @@ Database* database() {
 QList<Child> classList() {
   Database* db = database();
   return db ? db->children() : QList<Child>();
-}
-
-void showChooser() {
-  // Opening and checking a large file takes a while: the screens go on meanwhile.
-  whenOpened([] {
-    forms::Program& program = forms::Program::current();
-    if (program.ended()) return;
-    if (classList().isEmpty())
-      program.form(QStringLiteral("frmkiesbasis")).Show();
-    else
-      program.form<frmwiebenjij>().Show();
-  });
 }
 
 }  // namespace record

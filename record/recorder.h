@@ -83,8 +83,4 @@ QList<Child> classList();
 std::optional<school::Address> server();
 std::optional<school::SenderState> serverState();
 
-// What the welcome button and the menu show before the chooser: "Wie ben jij?" when
-// there is a class list, else the chooser; as soon as the file has been opened.
-void showChooser();
-
 }  // namespace record

@@ -1,8 +1,6 @@
 #include "shell/frmmecenaat1.h"
 
-#include "shell/frmkiesbasis.h"
-#include "shell/mdiform2.h"
-#include "record/recorder.h"
+#include "shell/screens.h"
 
 using namespace forms;
 
@@ -47,7 +45,5 @@ void frmmecenaat1::Form_Activate() {
 }
 
 void frmmecenaat1::cmdkombinnen_Click() {
-  Hide();
-  record::showChooser();  // "Wie ben jij?" first when there is a class list
-  screens::MDIForm2().setEnabled(false);
+  screens::openChooser();
 }

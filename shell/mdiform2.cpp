@@ -10,8 +10,7 @@
 #include "record/recorder.h"
 #include "record/teachermenu.h"
 #include "shell/frminfo.h"
-#include "shell/frmkiesbasis.h"
-#include "shell/frmmecenaat1.h"
+#include "shell/screens.h"
 
 namespace {
 
@@ -73,7 +72,7 @@ MDIForm2::MDIForm2()
 }
 
 void MDIForm2::Form_Load() {
-  screens::frmmecenaat1().Show();
+  screens::openWelcome();
   forms::Program::current().unload(QString::fromLatin1(frminfo::Name));
 }
 
@@ -84,7 +83,5 @@ bool MDIForm2::Form_QueryClose() {
 }
 
 void MDIForm2::aftrek2_Click() {
-  screens::frmmecenaat1().Hide();
-  record::showChooser();  // "Wie ben jij?" first when there is a class list
-  setEnabled(false);
+  screens::openChooser();
 }

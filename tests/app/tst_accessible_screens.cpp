@@ -11,16 +11,12 @@
 #include "exercises/missing_part_chosen/frmsleepsplits2.h"
 #include "exercises/split_machine/frmsplitsmachine.h"
 #include "shell/frmkiesbasis.h"
+#include "tests/support/every_screen.h"
 #include "tests/support/harness.h"
 
 using namespace forms;
 
 namespace {
-
-const char* const kScreens[] = {
-    "MDIForm2",        "frmmecenaat1",    "frmkiesbasis",    "frminfo",         "frmsplitsmachine",
-    "frmsplits2",      "frmsleepsplits",  "frmsplits1",      "frmsplitsrijenA", "frmsplitsrijenB",
-    "frmsplitsbeeldB", "frmsleepsplits2", "frmsleepsplits3", "frmopmaat"};
 
 QAccessibleInterface* accessible(Control& control) {
   return QAccessible::queryAccessibleInterface(control.widget());
@@ -48,8 +44,7 @@ class TestAccessibleScreens : public QObject {
 
  private Q_SLOTS:
   void everythingAChildCanUseHasAName_data() {
-    QTest::addColumn<QString>("screen");
-    for (const char* name : kScreens) QTest::newRow(name) << QString::fromLatin1(name);
+    screenRows();
   }
   void everythingAChildCanUseHasAName() {
     QFETCH(QString, screen);
@@ -60,6 +55,8 @@ class TestAccessibleScreens : public QObject {
     for (Control* c : form.findChildren<Control*>()) {
       if (!c->widget() || c->objectName() == QLatin1String("txtmult3"))
         continue;  // a store, never shown
+      if (c->objectName() == QLatin1String("cmdkind") && !c->visible())
+        continue;  // a child's tile, named when the class list fills it
       QAccessibleInterface* iface = accessible(*c);
       if (!iface) continue;
       const QAccessible::Role role = iface->role();

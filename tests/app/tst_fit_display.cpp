@@ -14,11 +14,6 @@ using namespace forms;
 
 namespace {
 
-const char* const ScreenNames[] = {
-    "frmmecenaat1",    "frmkiesbasis",    "frminfo",         "frmsplitsmachine", "frmsplits2",
-    "frmsleepsplits",  "frmsplits1",      "frmsplitsrijenA", "frmsplitsrijenB",  "frmsplitsbeeldB",
-    "frmsleepsplits2", "frmsleepsplits3", "frmopmaat"};
-
 // Where a screen is on the display, with its window frame for free screens.
 QRect onDisplay(const Form& form) {
   if (form.kind() == Form::Kind::Free) return form.frameGeometry();
@@ -46,14 +41,15 @@ class TestFitDisplay : public QObject {
 
     double largestShare = 0;
     QString largest;
-    for (const char* name : ScreenNames) {
-      Form& form = program.form(QString::fromLatin1(name));
+    for (const QString& name : program.screenNames()) {
+      Form& form = program.form(name);
+      if (form.kind() == Form::Kind::Main) continue;
       form.Show();
       QVERIFY(QTest::qWaitForWindowExposed(form.window()));
       QCoreApplication::processEvents();
       const QRect r = onDisplay(form);
       QVERIFY2(display.contains(r), qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 on %6x%7")
-                                                   .arg(QLatin1String(name))
+                                                   .arg(name)
                                                    .arg(r.x())
                                                    .arg(r.y())
                                                    .arg(r.width())
@@ -62,11 +58,11 @@ class TestFitDisplay : public QObject {
                                                    .arg(display.height())));
       const double share =
           std::max(double(r.width()) / display.width(), double(r.height()) / display.height());
-      qInfo("%-16s %4dx%-4d at %4d,%-4d uses %.0f %%", name, r.width(), r.height(), r.x(), r.y(),
+      qInfo("%-16s %4dx%-4d at %4d,%-4d uses %.0f %%", qPrintable(name), r.width(), r.height(), r.x(), r.y(),
             share * 100);
       if (share > largestShare) {
         largestShare = share;
-        largest = QString::fromLatin1(name);
+        largest = name;
       }
       form.Hide();
     }

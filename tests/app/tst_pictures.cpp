@@ -9,16 +9,12 @@
 #include <QTest>
 
 #include "app/all_screens.h"
+#include "tests/support/every_screen.h"
 #include "tests/support/harness.h"
 
 using namespace forms;
 
 namespace {
-
-const char* const kScreens[] = {
-    "MDIForm2",        "frmmecenaat1",    "frmkiesbasis",    "frminfo",         "frmsplitsmachine",
-    "frmsplits2",      "frmsleepsplits",  "frmsplits1",      "frmsplitsrijenA", "frmsplitsrijenB",
-    "frmsplitsbeeldB", "frmsleepsplits2", "frmsleepsplits3", "frmopmaat"};
 
 // Why `picture` on `owner` cannot be shown, or an empty text when it can.
 QString problem(const QObject* owner, const Picture& picture) {
@@ -68,8 +64,7 @@ class TestPictures : public QObject {
 
  private Q_SLOTS:
   void everyPictureOnAScreenIsOneOfTheProgramsDrawings_data() {
-    QTest::addColumn<QString>("screen");
-    for (const char* screen : kScreens) QTest::newRow(screen) << QString::fromLatin1(screen);
+    screenRows();
   }
   void everyPictureOnAScreenIsOneOfTheProgramsDrawings() {
     QFETCH(QString, screen);

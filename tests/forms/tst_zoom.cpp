@@ -209,13 +209,11 @@ class TestZoom : public QObject {
     registerAllScreens(h.program());
     h.start();
     QStringList names;
-    for (const char* n :
-         {"frmsplitsmachine", "frmsplits2", "frmsleepsplits", "frmsplits1", "frmsplitsrijenA",
-          "frmsplitsrijenB", "frmsplitsbeeldB", "frmsleepsplits2", "frmsleepsplits3"})
-      names << QLatin1String(n);
     QHash<QString, QStringList> twips, stacking;
-    for (const QString& name : names) {
+    for (const QString& name : h.program().screenNames()) {
       Form& form = h.program().form(name);
+      if (form.kind() == Form::Kind::Main) continue;  // it takes the display, at any zoom
+      names << name;
       twips[name] = twipsProperties(form);
       stacking[name] = stackingOf(form);
     }
@@ -360,6 +358,7 @@ class TestZoom : public QObject {
     // largest would not at one step more.
     bool tight = false;
     for (const Program::Layout& l : h.program().layouts()) {
+      if (l.client.isEmpty()) continue;
       const int extra = l.inMainWindow ? 24 : 0;
       const double w = l.client.width() / 15.0 * fit + ZoomControl::FrameWidth;
       const double ht = (l.client.height() / 15.0 + extra) * fit + ZoomControl::FrameHeight;

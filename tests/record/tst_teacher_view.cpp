@@ -22,7 +22,7 @@
 
 #include "record/classlisteditor.h"
 #include "record/exercises.h"
-#include "record/frmwiebenjij.h"
+#include "shell/frmwiebenjij.h"
 #include "record/grownupcheck.h"
 #include "record/recorder.h"
 #include "record/splitgrid.h"

@@ -41,3 +41,7 @@ class frmwiebenjij : public forms::Form {
   void cmdkind_Click(int index);
   void cmdniet_Click();
 };
+
+namespace screens {
+inline frmwiebenjij& frmwiebenjij() { return forms::Program::current().form<::frmwiebenjij>(); }
+}  // namespace screens

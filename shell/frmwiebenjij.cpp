@@ -1,10 +1,11 @@
-#include "record/frmwiebenjij.h"
+#include "shell/frmwiebenjij.h"
 
 #include <cmath>
 
 #include "record/classlist.h"
 #include "record/namefit.h"
 #include "record/recorder.h"
+#include "shell/frmkiesbasis.h"
 
 using namespace forms;
 
@@ -89,7 +90,7 @@ void frmwiebenjij::schrijfnaam(int index) {
 
 void frmwiebenjij::naarkeuzebord() {
   Hide();
-  Program::current().form(QStringLiteral("frmkiesbasis")).Show();
+  screens::frmkiesbasis().Show();
 }
 
 // ---------------------------------------------------------------- handlers
