@@ -168,22 +168,9 @@ void RecordSchoolTest::answersWaitWhileTheServerRefuses_data() {
   QTest::addColumn<QString>("allow");
   QTest::addColumn<Problem>("problem");
   QTest::addColumn<QString>("line");
+  schooltest::addRefusalRows();
   QTest::newRow("server down") << "stop"
                                << "" << Problem::Unreachable << "server niet bereikbaar";
-  QTest::newRow("wrong password") << "ALTER ROLE splitsen_leerling PASSWORD 'een-ander'"
-                                  << QStringLiteral("ALTER ROLE splitsen_leerling PASSWORD '%1'")
-                                         .arg(QLatin1String(PgServer::PupilPassword))
-                                  << Problem::WrongPassword << "wachtwoord fout";
-  QTest::newRow("no permission") << "REVOKE INSERT ON answers FROM splitsen_leerling"
-                                 << "GRANT INSERT ON answers TO splitsen_leerling"
-                                 << Problem::NoPermission << "geen toestemming";
-  QTest::newRow("the server's disk is full")
-      << "CREATE FUNCTION full_disk() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
-         "RAISE EXCEPTION 'could not extend file' USING ERRCODE = 'disk_full'; END $$; "
-         "CREATE TRIGGER full_disk BEFORE INSERT ON answers FOR EACH ROW EXECUTE FUNCTION "
-         "full_disk()"
-      << "DROP TRIGGER full_disk ON answers; DROP FUNCTION full_disk()" << Problem::Full
-      << "server vol";
 }
 
 // The computer records as ever; the teacher's line says why the answers wait.

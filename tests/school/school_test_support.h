@@ -53,6 +53,27 @@ inline void fill(school::MemoryOutbox& outbox, const std::vector<school::Answer>
   for (const school::Answer& a : all) outbox.add(a);
 }
 
+// The ways a server refuses answers for a while, as rows of (refuse, allow, problem, line):
+// the SQL that makes it refuse, the SQL that lets it take them again, the problem the
+// sender reports and the words of the teacher's line.
+inline void addRefusalRows() {
+  using school::Problem;
+  QTest::newRow("wrong password") << "ALTER ROLE splitsen_leerling PASSWORD 'een-ander'"
+                                  << QStringLiteral("ALTER ROLE splitsen_leerling PASSWORD '%1'")
+                                         .arg(QLatin1String(PgServer::PupilPassword))
+                                  << Problem::WrongPassword << "wachtwoord fout";
+  QTest::newRow("no permission to add answers") << "REVOKE INSERT ON answers FROM splitsen_leerling"
+                                                << "GRANT INSERT ON answers TO splitsen_leerling"
+                                                << Problem::NoPermission << "geen toestemming";
+  QTest::newRow("the server's disk is full")
+      << "CREATE FUNCTION full_disk() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+         "RAISE EXCEPTION 'could not extend file' USING ERRCODE = 'disk_full'; END $$; "
+         "CREATE TRIGGER full_disk BEFORE INSERT ON answers FOR EACH ROW EXECUTE FUNCTION "
+         "full_disk()"
+      << "DROP TRIGGER full_disk ON answers; DROP FUNCTION full_disk()" << Problem::Full
+      << "server vol";
+}
+
 }  // namespace schooltest
 
 // Starts `server` in initTestCase; skips the whole test program only where PostgreSQL is
