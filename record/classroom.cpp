@@ -7,6 +7,8 @@
 #include <QVariant>
 #include <atomic>
 #include <set>
+#include <tuple>
+#include <vector>
 
 #include "record/database.h"
 #include "school/server.h"
@@ -188,6 +190,21 @@ school::Outcome Classroom::exchange(school::Server& server) {
 
 school::Outcome Classroom::push(school::Server& server) {
   QSqlDatabase& db = m_db->connection();
+  // Wipes first, so that rows changed after one survive it.
+  {
+    QSqlQuery q(db);
+    std::vector<std::tuple<qint64, QString, qint64>> wiped;  // rowid, child, when
+    if (q.exec(QStringLiteral("SELECT rowid, child, changed FROM practice_wiped ORDER BY rowid")))
+      while (q.next())
+        wiped.emplace_back(q.value(0).toLongLong(), q.isNull(1) ? QString() : q.value(1).toString(),
+                           q.value(2).toLongLong());
+    for (const auto& [rowid, child, when] : wiped) {
+      // The computer's one child's practice never went to the server.
+      if (child.isNull() || !child.isEmpty())
+        if (school::Outcome o = server.wipePractice(child, when); !o.ok()) return o;
+      run(q, QStringLiteral("DELETE FROM practice_wiped WHERE rowid = ?"), {rowid});
+    }
+  }
   school::ClassPractice rows;
   if (!unsent(db, &rows)) {
     m_db.reset();  // opened anew next time; the rows wait in the record

@@ -1,6 +1,7 @@
 #pragma once
 // The class list and the practice state shared with the school's server, run by the
 // sender on its own thread over its session once no answers wait:
+// - a wipe of practice here ("Wis gegevens") reaches the server first;
 // - the practice rows this computer changed (kept in the record with `sent = 0`) go to
 //   the server, where a row replaces one that is not newer; sending again changes nothing;
 // - now and then, and soon after `pullSoon`, the class list and every child's practice

@@ -95,8 +95,9 @@ bool toVersion6(QSqlDatabase& db) {
 
 // 7: the practice state on the school's server. Each practice row carries when it was
 // changed (ms since 1970, UTC) and whether the server has it; rows from before were never
-// sent.
+// sent. A wipe leaves a note for the server (child NULL: everyone's).
 bool toVersion7(QSqlDatabase& db) {
+  if (!run(db, "CREATE TABLE practice_wiped (child TEXT, changed INTEGER NOT NULL)")) return false;
   for (const char* table : {"practice_child", "practice_item", "practice_split"})
     if (!run(db, QStringLiteral("ALTER TABLE %1 ADD COLUMN changed INTEGER NOT NULL DEFAULT 0")
                      .arg(QLatin1String(table))) ||

@@ -189,12 +189,17 @@ QStringList practiceChildren(QSqlDatabase& db) {
 }
 
 QStringList wipePracticeStatements(const QString& child) {
+  // The note that takes the wipe to the school's server, stamped now in ms since 1970.
+  static const QString now =
+      QStringLiteral("CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER)");
   if (child.isNull())
-    return {QStringLiteral("DELETE FROM practice_child"),
-            QStringLiteral("DELETE FROM practice_split"),
-            QStringLiteral("DELETE FROM practice_item")};
+    return {
+        QStringLiteral("DELETE FROM practice_child"), QStringLiteral("DELETE FROM practice_split"),
+        QStringLiteral("DELETE FROM practice_item"),
+        QStringLiteral("INSERT INTO practice_wiped (child, changed) VALUES (NULL, %1)").arg(now)};
   return {QStringLiteral("DELETE FROM practice_child WHERE child = ?"),
-          QStringLiteral("DELETE FROM practice_split WHERE child = ?")};
+          QStringLiteral("DELETE FROM practice_split WHERE child = ?"),
+          QStringLiteral("INSERT INTO practice_wiped (child, changed) VALUES (?, %1)").arg(now)};
 }
 
 QStringList renamePracticeStatements() {

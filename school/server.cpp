@@ -309,6 +309,22 @@ Outcome Server::readPractice(ClassPractice* out) {
   return {};
 }
 
+Outcome Server::wipePractice(const QString& child, qint64 upTo) {
+  return inTransaction([&]() -> Outcome {
+    QStringList tables{QStringLiteral("practice_child"), QStringLiteral("practice_split")};
+    if (child.isNull()) tables << QStringLiteral("practice_item");
+    for (const QString& table : tables) {
+      const Outcome o =
+          child.isNull()
+              ? exec(QStringLiteral("DELETE FROM %1 WHERE changed <= ?").arg(table), {upTo})
+              : exec(QStringLiteral("DELETE FROM %1 WHERE child = ? AND changed <= ?").arg(table),
+                     {child, upTo});
+      if (!o.ok()) return o;
+    }
+    return {};
+  });
+}
+
 Outcome Server::writePractice(const Practice& practice) {
   ClassPractice rows;
   if (practice.child) rows.children.push_back(*practice.child);

@@ -99,6 +99,9 @@ class Server {
   Outcome writePractice(const ClassPractice& practice);
   // Every child's practice rows and every question's difficulty.
   Outcome readPractice(ClassPractice* out);
+  // Deletes the practice rows of `child` (null: everyone's, the questions' too) that were
+  // changed at `upTo` or before, in one transaction.
+  Outcome wipePractice(const QString& child, qint64 upTo);
 
  private:
   Outcome failed(const class QSqlError& error);

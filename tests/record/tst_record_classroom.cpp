@@ -223,6 +223,41 @@ class RecordClassroomTest : public QObject {
     QCOMPARE(names(record::classList()), QStringList());  // stopped: no record at all
   }
 
+  // "Wis gegevens" on one computer wipes the practice on the server too, so it does not
+  // come back from there; what is changed after the wipe is kept.
+  void wipingReachesTheServer_data() {
+    QTest::addColumn<QString>("wiped");  // null: everyone
+    QTest::addColumn<int>("noorAnswers");
+    QTest::addColumn<int>("semAnswers");
+    QTest::newRow("one child") << "Noor" << 0 << 5;
+    QTest::newRow("everyone") << QString() << 0 << 0;
+  }
+  void wipingReachesTheServer() {
+    QFETCH(QString, wiped);
+    QFETCH(int, noorAnswers);
+    QFETCH(int, semAnswers);
+    const QString noor = QStringLiteral("Noor");
+    const QString sem = QStringLiteral("Sem");
+    startComputer(1);
+    record::keepPractice(knows(noor, 1.0, 5, 2));
+    record::keepPractice(knows(sem, 1.0, 5, 2));
+    waitSent(record::file());
+    QCOMPARE(record::database()->wipe(wiped), record::Failure::None);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        recordtest::scalar(record::file(), QStringLiteral("SELECT count(*) FROM practice_wiped"))
+            .toInt(),
+        0, ArriveMs);
+    QCOMPARE(onServer(QStringLiteral("SELECT count(*) FROM practice_child")),
+             int(noorAnswers > 0) + int(semAnswers > 0));
+    record::stop();
+
+    startComputer(2);
+    record::setChild(sem);
+    if (semAnswers > 0) QTRY_COMPARE_WITH_TIMEOUT(loaded(sem).child.answers, semAnswers, ArriveMs);
+    QCOMPARE(loaded(noor).child.answers, noorAnswers);
+    QCOMPARE(loaded(sem).child.answers, semAnswers);
+  }
+
   // The editor changes the list on the server with the teacher's password, and refuses,
   // saying why, without it or with the server away: nothing changes anywhere then.
   void editorChangesTheListOnTheServer_data() {
