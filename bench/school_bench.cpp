@@ -1,16 +1,21 @@
 // The school's server under a whole school: 100 computers with 1,000 waiting answers
 // each send into one server, timed until every answer is there; the time until waiting
 // answers arrive once a server that was away comes back (target 10 s); and what adding
-// an answer to the outbox costs the caller while the senders run (target 1 ms). Starts
-// its own PostgreSQL server in a temporary folder, as the tests do.
+// an answer to the outbox costs the caller while the senders run (target 1 ms); what an
+// answer and the practice rows cost the screens' thread with the whole record running
+// and sending to the server (target 1 ms); and how long the program's end takes while
+// a connect to a server that does not answer waits (target 100 ms, the connect's time-out
+// is 3 s). Starts its own PostgreSQL server in a temporary folder, as the tests do.
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "record/recorder.h"
 #include "school/sender.h"
 #include "tests/school/pg_server.h"
 #include "tests/school/school_test_support.h"
@@ -115,6 +120,76 @@ void callerCost(PgServer& server) {
          "us", 1000);
 }
 
+// The screens' side: record::answer and the practice rows of the answer, while the
+// record's writer commits them and the sender sends the answers and the rows.
+void screensCost(PgServer& server) {
+  server.sql(QStringLiteral("TRUNCATE answers, practice_child, practice_item, practice_split"));
+  QTemporaryDir dir;
+  record::Options o;
+  o.file = dir.filePath(QStringLiteral("splitsen.sqlite"));
+  o.server = server.address(PgServer::Role::Pupil);
+  o.clock = [] { return bench::monotonicNs() / 1000000; };
+  record::start(o);
+  record::status();
+  record::setChild(QStringLiteral("Noor"));
+  std::vector<double> answers;
+  std::vector<double> rows;
+  for (int i = 0; i < 3000; ++i) {
+    qint64 t = bench::monotonicNs();
+    record::ready(QStringLiteral("frmopmaat"));
+    record::answer(QStringLiteral("frmopmaat"), 2 + i % 9, 1, QStringLiteral("1"), i % 3 != 0);
+    answers.push_back(double(bench::monotonicNs() - t) / 1e3);
+    record::PracticeRows r;
+    r.child = QStringLiteral("Noor");
+    r.ability = {0.5, i};
+    r.splits.push_back({2 + i % 9, 1, 2, 2461100, QStringLiteral("2461100:1800:1")});
+    r.items.push_back({QStringLiteral("7=3+?"), 0.1, i});
+    t = bench::monotonicNs();
+    record::keepPractice(r);
+    rows.push_back(double(bench::monotonicNs() - t) / 1e3);
+    QThread::usleep(500);
+  }
+  const qint64 start = bench::monotonicNs();
+  while (server.answerCount() < 3000 && seconds(start) < 60) QThread::msleep(50);
+  report("screens: an answer with the record sending, median", bench::median(answers), "us", 1000);
+  report("screens: an answer with the record sending, 99th percentile",
+         bench::percentile(answers, 99), "us", 1000);
+  report("screens: an answer with the record sending, worst",
+         *std::max_element(answers.begin(), answers.end()), "us", 0);
+  report("screens: practice rows of an answer, median", bench::median(rows), "us", 1000);
+  report("screens: practice rows of an answer, 99th percentile", bench::percentile(rows, 99), "us",
+         1000);
+  report("all 3000 answers on the server after the last", seconds(start), "s", 10);
+  record::stop();
+}
+
+// The end of the program while the sender waits for a server that does not answer.
+void endWhileConnecting() {
+  schooltest::SilentPort silent;
+  QTemporaryDir dir;
+  std::vector<double> ends;
+  for (int round = 0; round < 5; ++round) {
+    record::Options o;
+    o.file = dir.filePath(QStringLiteral("splitsen.sqlite"));
+    school::Address address;
+    address.host = QStringLiteral("127.0.0.1");
+    address.port = silent.port();
+    address.database = QStringLiteral("splitsen");
+    address.user = QStringLiteral("splitsen_leerling");
+    o.server = address;
+    o.clock = [] { return qint64(0); };
+    record::start(o);
+    record::status();
+    record::answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);
+    QThread::msleep(300);  // the sender is in its connect
+    const qint64 t = bench::monotonicNs();
+    record::stop();
+    ends.push_back(seconds(t));
+  }
+  report("the end while a connect waits (worst of 5)",
+         *std::max_element(ends.begin(), ends.end()) * 1000, "ms", 100);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -135,6 +210,8 @@ int main(int argc, char* argv[]) {
   };
   if (wanted("school")) wholeSchool(server, 100, 1000);
   if (wanted("cost")) callerCost(server);
+  if (wanted("screens")) screensCost(server);
+  if (wanted("end")) endWhileConnecting();
   if (wanted("away")) backAfterAway(server);
   std::printf("%d failed\n", failed);
   return failed ? 1 : 0;

@@ -7,11 +7,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <atomic>
 
 #include "record/classlist.h"
 #include "record/recorder.h"
+#include "record/sync.h"
+#include "school/server.h"
 
 ClassListEditor::ClassListEditor(QWidget* parent) : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
@@ -74,17 +78,23 @@ void ClassListEditor::reload() {
     m_list->addItem(item);
   }
   if (row >= 0 && row < m_list->count()) m_list->setCurrentRow(row);
-  const bool usable = record::database() != nullptr;
+  enableControls();
+  selectionChanged();
+}
+
+void ClassListEditor::enableControls() {
+  const bool usable = record::database() != nullptr && !m_busy;
   for (QWidget* w : {static_cast<QWidget*>(m_add), static_cast<QWidget*>(m_change),
                      static_cast<QWidget*>(m_remove), static_cast<QWidget*>(m_name)})
     w->setEnabled(usable);
-  selectionChanged();
+  const bool selected = m_list->currentRow() >= 0;
+  m_change->setEnabled(usable && selected);
+  m_remove->setEnabled(usable && selected);
 }
 
 void ClassListEditor::selectionChanged() {
   const bool selected = m_list->currentRow() >= 0;
-  m_change->setEnabled(selected && record::database());
-  m_remove->setEnabled(selected && record::database());
+  enableControls();
   if (!selected) return choosePicture(record::proposedPicture(record::classList()));
   m_name->setText(m_list->currentItem()->text());
   choosePicture(m_list->currentItem()->data(Qt::UserRole).toString());
@@ -122,14 +132,24 @@ void ClassListEditor::add() {
   const QString name = m_name->text().trimmed();
   const QString problem = record::nameProblem(name, names());
   if (!problem.isEmpty()) return tell(problem, true);
-  if (!db || db->addChild({name, chosenPicture()}) != record::Failure::None)
+  const record::Child child{name, chosenPicture()};
+  const auto done = [this, name] {
+    tellShared(QStringLiteral("%1 staat in de klaslijst.").arg(name), name);
+    m_name->clear();
+    reload();
+    m_list->setCurrentRow(-1);
+    selectionChanged();  // the next child is offered a picture nobody has
+    Q_EMIT changed();
+  };
+  if (onServer(
+          [child](school::Server& s) {
+            return s.addChild({child.name, child.picture});
+          },
+          [child](record::Database& d) { return d.addChild(child); }, done))
+    return;
+  if (!db || db->addChild(child) != record::Failure::None)
     return tell(QStringLiteral("De klaslijst kan nu niet worden bewaard."), true);
-  tellShared(QStringLiteral("%1 staat in de klaslijst.").arg(name), name);
-  m_name->clear();
-  reload();
-  m_list->setCurrentRow(-1);
-  selectionChanged();  // the next child is offered a picture nobody has
-  Q_EMIT changed();
+  done();
 }
 
 void ClassListEditor::change() {
@@ -141,14 +161,31 @@ void ClassListEditor::change() {
   if (to != from) {
     const QString problem = record::nameProblem(to, names(row));
     if (!problem.isEmpty()) return tell(problem, true);
+  }
+  const QString picture = chosenPicture();
+  const auto done = [this, to] {
+    tellShared(QStringLiteral("%1 is gewijzigd.").arg(to), to);
+    reload();
+    Q_EMIT changed();
+  };
+  if (onServer(
+          [from, to, picture](school::Server& s) {
+            school::Outcome o = to != from ? s.renameChild(from, to) : school::Outcome();
+            return o.ok() ? s.setPicture(to, picture) : o;
+          },
+          [from, to, picture](record::Database& d) {
+            const record::Failure f = to != from ? d.renameChild(from, to) : record::Failure::None;
+            return f == record::Failure::None ? d.setPicture(to, picture) : f;
+          },
+          done))
+    return;
+  if (to != from) {
     if (db->renameChild(from, to) != record::Failure::None)
       return tell(QStringLiteral("De klaslijst kan nu niet worden bewaard."), true);
   }
-  if (db->setPicture(to, chosenPicture()) != record::Failure::None)
+  if (db->setPicture(to, picture) != record::Failure::None)
     return tell(QStringLiteral("De klaslijst kan nu niet worden bewaard."), true);
-  tellShared(QStringLiteral("%1 is gewijzigd.").arg(to), to);
-  reload();
-  Q_EMIT changed();
+  done();
 }
 
 void ClassListEditor::remove() {
@@ -156,13 +193,83 @@ void ClassListEditor::remove() {
   record::Database* db = record::database();
   if (row < 0 || !db) return;
   const QString name = m_list->item(row)->text();
+  const auto done = [this, name] {
+    tell(QStringLiteral("%1 staat niet meer in de klaslijst; wat %1 oefende blijft bewaard "
+                        "(\"Wis gegevens\" wist het).")
+             .arg(name),
+         false);
+    m_name->clear();
+    reload();
+    Q_EMIT changed();
+  };
+  if (onServer([name](school::Server& s) { return s.removeChild(name); },
+               [name](record::Database& d) { return d.removeChild(name); }, done))
+    return;
   if (db->removeChild(name) != record::Failure::None)
     return tell(QStringLiteral("De klaslijst kan nu niet worden bewaard."), true);
-  tell(QStringLiteral("%1 staat niet meer in de klaslijst; wat %1 oefende blijft bewaard "
-                      "(\"Wis gegevens\" wist het).")
-           .arg(name),
-       false);
-  m_name->clear();
-  reload();
-  Q_EMIT changed();
+  done();
+}
+
+namespace {
+
+// Why an edit on the server did not happen, for the teacher.
+QString refused(const school::Outcome& outcome) {
+  using school::Problem;
+  const QString unchanged = QStringLiteral(" De klaslijst is niet gewijzigd.");
+  switch (outcome.problem) {
+    case Problem::Unreachable:
+      return QStringLiteral("De schoolserver is niet bereikbaar.") + unchanged +
+             QStringLiteral(" Probeer het later opnieuw.");
+    case Problem::WrongPassword:
+      return QStringLiteral("Het wachtwoord van de leerkracht is fout.") + unchanged;
+    case Problem::NoPermission:
+      return QStringLiteral("De leerkracht heeft op de schoolserver geen toestemming.") + unchanged;
+    case Problem::Exists:
+      return QStringLiteral("Die naam staat al in de klaslijst op de schoolserver.") + unchanged;
+    default:
+      return QStringLiteral("De schoolserver: %1.").arg(school::describe(outcome.problem)) +
+             unchanged;
+  }
+}
+
+std::atomic<int> editorSessions{0};
+
+}  // namespace
+
+bool ClassListEditor::onServer(const There& there, const Here& here, std::function<void()> done) {
+  const std::optional<school::Address> server = record::server();
+  if (!server) return false;
+  const QString password =
+      m_password ? m_password()
+                 : QSettings().value(QStringLiteral("server/teacherPassword")).toString();
+  if (password.isEmpty()) {
+    tell(QStringLiteral("De klaslijst staat op de schoolserver: om hem te wijzigen is het "
+                        "wachtwoord van de leerkracht nodig (Toon: de hele klas). De klaslijst "
+                        "is niet gewijzigd."),
+         true);
+    return true;
+  }
+  const school::Address teacher = server->as(QString::fromLatin1(record::TeacherRole), password);
+  m_busy = true;
+  tell(QStringLiteral("Bezig\u2026"), false);
+  enableControls();
+  record::inBackground(this, [this, teacher, there, here, done](record::Database* db) {
+    // On the record's reading thread: nothing of the editor is touched here.
+    school::Server session(teacher, QStringLiteral("record-editor-%1").arg(++editorSessions));
+    school::Outcome outcome = session.open();
+    if (outcome.ok()) outcome = there(session);
+    session.close();
+    // The server has it; this computer's copy follows now (and at the next look anyway).
+    if (outcome.ok() && db) here(*db);
+    return std::function<void()>([this, outcome, done] {
+      m_busy = false;
+      if (outcome.ok())
+        done();
+      else {
+        tell(refused(outcome), true);
+        enableControls();
+      }
+    });
+  });
+  return true;
 }

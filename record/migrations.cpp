@@ -6,9 +6,13 @@ namespace record {
 
 namespace {
 
-bool run(QSqlDatabase& db, const char* sql) {
+bool run(QSqlDatabase& db, const QString& sql) {
   QSqlQuery query(db);
-  return query.exec(QString::fromLatin1(sql));
+  return query.exec(sql);
+}
+
+bool run(QSqlDatabase& db, const char* sql) {
+  return run(db, QString::fromLatin1(sql));
 }
 
 // 1: every answer and every practised number.
@@ -89,11 +93,25 @@ bool toVersion6(QSqlDatabase& db) {
 
 #undef RANDOM_UUID
 
+// 7: the practice state on the school's server. Each practice row carries when it was
+// changed (ms since 1970, UTC) and whether the server has it; rows from before were never
+// sent. A wipe leaves a note for the server (child NULL: everyone's).
+bool toVersion7(QSqlDatabase& db) {
+  if (!run(db, "CREATE TABLE practice_wiped (child TEXT, changed INTEGER NOT NULL)")) return false;
+  for (const char* table : {"practice_child", "practice_item", "practice_split"})
+    if (!run(db, QStringLiteral("ALTER TABLE %1 ADD COLUMN changed INTEGER NOT NULL DEFAULT 0")
+                     .arg(QLatin1String(table))) ||
+        !run(db, QStringLiteral("ALTER TABLE %1 ADD COLUMN sent INTEGER NOT NULL DEFAULT 0")
+                     .arg(QLatin1String(table))))
+      return false;
+  return true;
+}
+
 }  // namespace
 
 const std::vector<MigrationStep>& migrationSteps() {
-  static const std::vector<MigrationStep> steps = {toVersion1, toVersion2, toVersion3,
-                                                   toVersion4, toVersion5, toVersion6};
+  static const std::vector<MigrationStep> steps = {toVersion1, toVersion2, toVersion3, toVersion4,
+                                                   toVersion5, toVersion6, toVersion7};
   return steps;
 }
 

@@ -115,14 +115,16 @@ PracticeRows changedRows(const QString& child, const PracticeState& state,
 QSqlError writePracticeRows(QSqlDatabase& db, const PracticeRows& rows) {
   QSqlQuery query(db);
   query.prepare(QStringLiteral(
-      "INSERT OR REPLACE INTO practice_child (child, ability, answers) VALUES (?, ?, ?)"));
+      "INSERT OR REPLACE INTO practice_child (child, ability, answers, changed, sent) "
+      "VALUES (?, ?, ?, ?, 0)"));
   query.addBindValue(rows.child.isNull() ? QStringLiteral("") : rows.child);
   query.addBindValue(rows.ability.ability);
   query.addBindValue(rows.ability.answers);
+  query.addBindValue(rows.changed);
   if (!query.exec()) return query.lastError();
   query.prepare(
       QStringLiteral("INSERT OR REPLACE INTO practice_split (child, whole, smaller, box, due_day,"
-                     " tries) VALUES (?, ?, ?, ?, ?, ?)"));
+                     " tries, changed, sent) VALUES (?, ?, ?, ?, ?, ?, ?, 0)"));
   for (const practice::SplitRow& s : rows.splits) {
     query.addBindValue(rows.child.isNull() ? QStringLiteral("") : rows.child);
     query.addBindValue(s.whole);
@@ -130,14 +132,17 @@ QSqlError writePracticeRows(QSqlDatabase& db, const PracticeRows& rows) {
     query.addBindValue(s.box);
     query.addBindValue(s.dueDay);
     query.addBindValue(s.tries);
+    query.addBindValue(rows.changed);
     if (!query.exec()) return query.lastError();
   }
   query.prepare(QStringLiteral(
-      "INSERT OR REPLACE INTO practice_item (item, difficulty, answers) VALUES (?, ?, ?)"));
+      "INSERT OR REPLACE INTO practice_item (item, difficulty, answers, changed, sent) "
+      "VALUES (?, ?, ?, ?, 0)"));
   for (const practice::ItemRow& item : rows.items) {
     query.addBindValue(item.item);
     query.addBindValue(item.difficulty);
     query.addBindValue(item.answers);
+    query.addBindValue(rows.changed);
     if (!query.exec()) return query.lastError();
   }
   return {};
@@ -184,12 +189,17 @@ QStringList practiceChildren(QSqlDatabase& db) {
 }
 
 QStringList wipePracticeStatements(const QString& child) {
+  // The note that takes the wipe to the school's server, stamped now in ms since 1970.
+  static const QString now =
+      QStringLiteral("CAST((julianday('now') - 2440587.5) * 86400000 AS INTEGER)");
   if (child.isNull())
-    return {QStringLiteral("DELETE FROM practice_child"),
-            QStringLiteral("DELETE FROM practice_split"),
-            QStringLiteral("DELETE FROM practice_item")};
+    return {
+        QStringLiteral("DELETE FROM practice_child"), QStringLiteral("DELETE FROM practice_split"),
+        QStringLiteral("DELETE FROM practice_item"),
+        QStringLiteral("INSERT INTO practice_wiped (child, changed) VALUES (NULL, %1)").arg(now)};
   return {QStringLiteral("DELETE FROM practice_child WHERE child = ?"),
-          QStringLiteral("DELETE FROM practice_split WHERE child = ?")};
+          QStringLiteral("DELETE FROM practice_split WHERE child = ?"),
+          QStringLiteral("INSERT INTO practice_wiped (child, changed) VALUES (?, %1)").arg(now)};
 }
 
 QStringList renamePracticeStatements() {

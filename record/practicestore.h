@@ -29,6 +29,7 @@ struct PracticeState {
 // difficulty.
 struct PracticeRows {
   QString child;
+  qint64 changed = 0;  // when, in ms since 1970 (UTC): the newest rows win on a school server
   practice::ChildRow ability;
   std::vector<practice::SplitRow> splits;
   std::vector<practice::ItemRow> items;

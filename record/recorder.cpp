@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "forms/program.h"
+#include "record/classroom.h"
 #include "record/database.h"
 #include "record/reader.h"
 #include "record/sync.h"
@@ -22,6 +23,7 @@ struct Recorder {
   Options options;
   // The sender stops after the writer's last commit, and before its outbox goes.
   std::unique_ptr<RecordOutbox> outbox;
+  std::unique_ptr<Classroom> classroom;  // the class list and practice shared through it
   std::unique_ptr<school::Sender> sender;
   std::unique_ptr<Writer> writer;
   std::unique_ptr<Reader> reader;  // stops before the writer it uses
@@ -75,11 +77,28 @@ void start(Options options) {
   writing.busyTimeoutMs = recorder->options.busyTimeoutMs;
   if (recorder->options.server) {
     recorder->outbox = std::make_unique<RecordOutbox>(recorder->options.file);
+    Classroom::Options sharing;
+    sharing.file = recorder->options.file;
+    sharing.pullMs = recorder->options.serverPullMs;
+    // What came from another computer is read anew when a screen asks for it.
+    sharing.pulled = [](const Classroom::Pulled& pulled) {
+      if (QCoreApplication* app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(
+            app,
+            [children = pulled.children] {
+              for (const QString& child : children) practiceStore().forget(child);
+            },
+            Qt::QueuedConnection);
+    };
+    recorder->classroom = std::make_unique<Classroom>(std::move(sharing));
     school::Sender::Options sending;
     sending.address = *recorder->options.server;
     sending.outbox = recorder->outbox.get();
     sending.maxRetryMs = recorder->options.serverMaxRetryMs;
     sending.idleCheckMs = recorder->options.serverIdleCheckMs;
+    sending.exchange = [classroom = recorder->classroom.get()](school::Server& server) {
+      return classroom->exchange(server);
+    };
     recorder->sender = std::make_unique<school::Sender>(std::move(sending));
   }
   school::Sender* sender = recorder->sender.get();
@@ -136,12 +155,23 @@ void keepPractice(const PracticeRows& rows) {
   if (!r) return;
   Entry e;
   e.child = rows.child;
-  e.practice = std::make_shared<const PracticeRows>(rows);
+  auto stamped = std::make_shared<PracticeRows>(rows);
+  if (stamped->changed == 0)
+    stamped->changed =
+        (r->options.wallClock ? r->options.wallClock() : QDateTime::currentDateTimeUtc())
+            .toMSecsSinceEpoch();
+  e.practice = std::move(stamped);
   r->writer->push(std::move(e));
 }
 
 void setChild(const QString& name) {
-  if (g_recorder) g_recorder->child = name;
+  if (!g_recorder) return;
+  g_recorder->child = name;
+  // The child may have practised on another computer since the last look.
+  if (g_recorder->classroom) {
+    g_recorder->classroom->pullSoon();
+    g_recorder->sender->poke();
+  }
 }
 
 QString child() {

@@ -33,6 +33,7 @@ struct Options {
   std::optional<school::Address> server;
   int serverMaxRetryMs = 4000;   // the longest wait before the server is tried again
   int serverIdleCheckMs = 2000;  // how often an idle sender looks at the connection
+  int serverPullMs = 30000;      // how often the class list and practice are read from it
 };
 
 // Starts recording; the file is opened on the writer thread, so this returns at once.

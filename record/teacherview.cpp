@@ -186,6 +186,7 @@ TeacherView::TeacherView(QWidget* parent)
   connect(m_export, &QPushButton::clicked, this, &TeacherView::askExport);
   connect(m_wipe, &QPushButton::clicked, this, &TeacherView::askWipe);
   connect(m_editor, &ClassListEditor::changed, this, &TeacherView::refresh);
+  m_editor->setTeacherPassword([this] { return m_password->text(); });
 
   // As large as its text and grid want, and no smaller than a comfortable overview.
   resize(sizeHint().expandedTo(QSize(960, 720)));
@@ -286,7 +287,7 @@ struct TeacherView::Read {
   record::Summary summary;
   std::vector<record::Database::DayCount> days;
   QStringList practice;  // a line per child with adaptive practice
-  QString problem;  // why the whole class could not be read
+  QString problem;       // why the whole class could not be read
 };
 
 void TeacherView::refresh() {

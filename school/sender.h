@@ -10,6 +10,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -19,11 +20,14 @@
 
 namespace school {
 
+class Server;
+
 struct SenderState {
   bool connected = false;
-  int waiting = 0;      // answers in the outbox, as last seen
-  quint64 sent = 0;     // answers the server committed during this run
-  Outcome lastProblem;  // the last thing that went wrong (none yet: ok)
+  bool connecting = false;  // waiting for the server to answer a connect
+  int waiting = 0;          // answers in the outbox, as last seen
+  quint64 sent = 0;         // answers the server committed during this run
+  Outcome lastProblem;      // the last thing that went wrong (none yet: ok)
 };
 
 // The state in one line of plain Dutch for the teacher's view, e.g.
@@ -47,10 +51,15 @@ class Sender {
     int idleCheckMs = 2000;        // with nothing to send, looks at the outbox and the connection
     std::function<double()> draw;  // 0 to 1 for the spread; none: the middle
     std::function<void()> beforeCommit;  // runs on the thread between a batch and COMMIT
+    // More to share over the same session once no answers wait (the class list, the
+    // practice state); a problem it reports counts as the sender's own.
+    std::function<Outcome(Server&)> exchange;
   };
 
   explicit Sender(Options options);
-  // Finishes the batch under way (a connect waits at most its time-out), then stops.
+  // Finishes the batch under way, then stops. A connect under way is not waited for: the
+  // thread is left to end by itself when the server answers or the time-out passes, and
+  // touches nothing of the caller's after that (the outbox, `exchange`).
   ~Sender();
   Sender(const Sender&) = delete;
   Sender& operator=(const Sender&) = delete;
@@ -59,18 +68,12 @@ class Sender {
   void poke();
   SenderState state() const;
 
- private:
-  void run();
-  void wait(int ms);
-  void update(const std::function<void(SenderState&)>& change);
+  // Threads of stopped senders still waiting for a connect to end (tests).
+  static int leftBehind();
 
-  Options m_options;
-  QString m_connection;
-  mutable std::mutex m_mutex;
-  std::condition_variable m_wake;
-  bool m_poked = false;
-  bool m_stopping = false;
-  SenderState m_state;
+ private:
+  struct Core;
+  std::shared_ptr<Core> m_core;
   std::thread m_thread;
 };
 

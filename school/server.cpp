@@ -235,68 +235,145 @@ Outcome Server::removeChild(const QString& name) {
   return exec(QStringLiteral("DELETE FROM class_list WHERE name = ?"), {name});
 }
 
+namespace {
+
+// The columns of one practice table, for SELECT and INSERT alike.
+constexpr const char* ChildColumns = "child, ability, answers, changed";
+constexpr const char* ItemColumns = "item, difficulty, answers, changed";
+constexpr const char* SplitColumns = "child, whole, smaller, box, due_day, tries, changed";
+
+PracticeChild childFrom(const QSqlQuery& q) {
+  return {q.value(0).toString(), q.value(1).toDouble(), q.value(2).toInt(),
+          q.value(3).toLongLong()};
+}
+PracticeItem itemFrom(const QSqlQuery& q) {
+  return {q.value(0).toString(), q.value(1).toDouble(), q.value(2).toInt(),
+          q.value(3).toLongLong()};
+}
+PracticeSplit splitFrom(const QSqlQuery& q) {
+  return {q.value(0).toString(), q.value(1).toInt(),    q.value(2).toInt(),     q.value(3).toInt(),
+          q.value(4).toDate(),   q.value(5).toString(), q.value(6).toLongLong()};
+}
+
+// INSERT of one row that replaces the row of the same key unless that one is newer.
+QString upsert(const char* table, const char* columns, const char* key, const QString& values) {
+  QStringList set;
+  for (const QString& column : QString::fromLatin1(columns).split(QStringLiteral(", ")))
+    if (!QString::fromLatin1(key).split(QStringLiteral(", ")).contains(column))
+      set << QStringLiteral("%1 = excluded.%1").arg(column);
+  return QStringLiteral(
+             "INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT (%4) DO UPDATE SET %5 "
+             "WHERE %1.changed <= excluded.changed")
+      .arg(QLatin1String(table), QLatin1String(columns), values, QLatin1String(key),
+           set.join(QStringLiteral(", ")));
+}
+
+}  // namespace
+
 Outcome Server::readPractice(const QString& child, Practice* out) {
   *out = Practice();
   if (!m_open) return {Problem::Unreachable, QString()};
   QSqlQuery query(m_db);
-  query.prepare(QStringLiteral("SELECT ability, answers FROM practice_child WHERE child = ?"));
+  query.prepare(QStringLiteral("SELECT %1 FROM practice_child WHERE child = ?")
+                    .arg(QLatin1String(ChildColumns)));
   query.addBindValue(child);
   if (!query.exec()) return failed(query);
-  if (query.next())
-    out->child = PracticeChild{child, query.value(0).toDouble(), query.value(1).toInt()};
-  if (!query.exec(
-          QStringLiteral("SELECT item, difficulty, answers FROM practice_item ORDER BY item")))
+  if (query.next()) out->child = childFrom(query);
+  if (!query.exec(QStringLiteral("SELECT %1 FROM practice_item ORDER BY item")
+                      .arg(QLatin1String(ItemColumns))))
     return failed(query);
-  while (query.next())
-    out->items.push_back(
-        {query.value(0).toString(), query.value(1).toDouble(), query.value(2).toInt()});
-  query.prepare(QStringLiteral(
-      "SELECT whole, smaller, box, due_day, tries FROM practice_split WHERE child = ? "
-      "ORDER BY whole, smaller"));
+  while (query.next()) out->items.push_back(itemFrom(query));
+  query.prepare(QStringLiteral("SELECT %1 FROM practice_split WHERE child = ? "
+                               "ORDER BY whole, smaller")
+                    .arg(QLatin1String(SplitColumns)));
   query.addBindValue(child);
   if (!query.exec()) return failed(query);
-  while (query.next())
-    out->splits.push_back({child, query.value(0).toInt(), query.value(1).toInt(),
-                           query.value(2).toInt(), query.value(3).toDate(),
-                           query.value(4).toString()});
+  while (query.next()) out->splits.push_back(splitFrom(query));
   return {};
 }
 
-Outcome Server::writePractice(const Practice& practice) {
+Outcome Server::readPractice(ClassPractice* out) {
+  *out = ClassPractice();
+  if (!m_open) return {Problem::Unreachable, QString()};
+  QSqlQuery query(m_db);
+  query.setForwardOnly(true);
+  if (!query.exec(QStringLiteral("SELECT %1 FROM practice_child").arg(QLatin1String(ChildColumns))))
+    return failed(query);
+  while (query.next()) out->children.push_back(childFrom(query));
+  if (!query.exec(QStringLiteral("SELECT %1 FROM practice_item").arg(QLatin1String(ItemColumns))))
+    return failed(query);
+  while (query.next()) out->items.push_back(itemFrom(query));
+  if (!query.exec(QStringLiteral("SELECT %1 FROM practice_split").arg(QLatin1String(SplitColumns))))
+    return failed(query);
+  while (query.next()) out->splits.push_back(splitFrom(query));
+  return {};
+}
+
+Outcome Server::wipePractice(const QString& child, qint64 upTo) {
   return inTransaction([&]() -> Outcome {
-    if (practice.child) {
-      const PracticeChild& c = *practice.child;
-      if (Outcome o =
-              exec(QStringLiteral(
-                       "INSERT INTO practice_child (child, ability, answers) VALUES (?, ?, ?) "
-                       "ON CONFLICT (child) DO UPDATE SET ability = excluded.ability, "
-                       "answers = excluded.answers"),
-                   {c.child, c.ability, c.answers});
-          !o.ok())
-        return o;
+    QStringList tables{QStringLiteral("practice_child"), QStringLiteral("practice_split")};
+    if (child.isNull()) tables << QStringLiteral("practice_item");
+    for (const QString& table : tables) {
+      const Outcome o =
+          child.isNull()
+              ? exec(QStringLiteral("DELETE FROM %1 WHERE changed <= ?").arg(table), {upTo})
+              : exec(QStringLiteral("DELETE FROM %1 WHERE child = ? AND changed <= ?").arg(table),
+                     {child, upTo});
+      if (!o.ok()) return o;
     }
-    for (const PracticeItem& i : practice.items)
-      if (Outcome o =
-              exec(QStringLiteral(
-                       "INSERT INTO practice_item (item, difficulty, answers) VALUES (?, ?, ?) "
-                       "ON CONFLICT (item) DO UPDATE SET difficulty = excluded.difficulty, "
-                       "answers = excluded.answers"),
-                   {i.item, i.difficulty, i.answers});
-          !o.ok())
-        return o;
-    for (const PracticeSplit& s : practice.splits)
-      if (Outcome o = exec(
-              QStringLiteral(
-                  "INSERT INTO practice_split (child, whole, smaller, box, due_day, tries) "
-                  "VALUES (?, ?, ?, ?, ?::date, ?) ON CONFLICT (child, whole, smaller) DO UPDATE "
-                  "SET box = excluded.box, due_day = excluded.due_day, tries = excluded.tries"),
-              {s.child, s.whole, s.smaller, s.box,
-               s.due.isValid() ? QVariant(s.due.toString(Qt::ISODate))
-                               : QVariant(QMetaType::fromType<QString>()),
-               text(s.tries)});
-          !o.ok())
-        return o;
     return {};
+  });
+}
+
+Outcome Server::writePractice(const Practice& practice) {
+  ClassPractice rows;
+  if (practice.child) rows.children.push_back(*practice.child);
+  rows.items = practice.items;
+  rows.splits = practice.splits;
+  return writePractice(rows);
+}
+
+Outcome Server::writePractice(const ClassPractice& practice) {
+  return inTransaction([&]() -> Outcome {
+    // One prepared statement per table, run for each of its rows.
+    const auto each = [&](const QString& sql, const auto& rows, const auto& bind) -> Outcome {
+      if (rows.empty()) return {};
+      QSqlQuery query(m_db);
+      if (!query.prepare(sql)) return failed(query);
+      for (const auto& row : rows) {
+        bind(query, row);
+        if (!query.exec()) return failed(query);
+      }
+      return {};
+    };
+    Outcome o = each(upsert("practice_child", ChildColumns, "child", QStringLiteral("?, ?, ?, ?")),
+                     practice.children, [](QSqlQuery& q, const PracticeChild& c) {
+                       q.addBindValue(text(c.child));
+                       q.addBindValue(c.ability);
+                       q.addBindValue(c.answers);
+                       q.addBindValue(c.changed);
+                     });
+    if (!o.ok()) return o;
+    o = each(upsert("practice_item", ItemColumns, "item", QStringLiteral("?, ?, ?, ?")),
+             practice.items, [](QSqlQuery& q, const PracticeItem& i) {
+               q.addBindValue(text(i.item));
+               q.addBindValue(i.difficulty);
+               q.addBindValue(i.answers);
+               q.addBindValue(i.changed);
+             });
+    if (!o.ok()) return o;
+    return each(upsert("practice_split", SplitColumns, "child, whole, smaller",
+                       QStringLiteral("?, ?, ?, ?, ?::date, ?, ?")),
+                practice.splits, [](QSqlQuery& q, const PracticeSplit& s) {
+                  q.addBindValue(text(s.child));
+                  q.addBindValue(s.whole);
+                  q.addBindValue(s.smaller);
+                  q.addBindValue(s.box);
+                  q.addBindValue(s.due.isValid() ? QVariant(s.due.toString(Qt::ISODate))
+                                                 : QVariant(QMetaType::fromType<QString>()));
+                  q.addBindValue(text(s.tries));
+                  q.addBindValue(s.changed);
+                });
   });
 }
 

@@ -23,16 +23,20 @@ struct Child {
   QString picture;  // the key of one of the class-list pictures
 };
 
-// What the adaptive practice keeps per child and per question.
+// What the adaptive practice keeps per child and per question. `changed` is when the row
+// was last changed, in ms since 1970 (UTC): a row replaces the server's only when it is
+// at least as new, so the newest state wins and sending a row again changes nothing.
 struct PracticeChild {
   QString child;
   double ability = 0;
   int answers = 0;
+  qint64 changed = 0;
 };
 struct PracticeItem {
   QString item;
   double difficulty = 0;
   int answers = 0;
+  qint64 changed = 0;
 };
 struct PracticeSplit {
   QString child;
@@ -41,17 +45,25 @@ struct PracticeSplit {
   int box = 0;
   QDate due;  // null: not planned
   QString tries;
+  qint64 changed = 0;
 };
 struct Practice {
   std::optional<PracticeChild> child;
   std::vector<PracticeItem> items;
   std::vector<PracticeSplit> splits;
 };
+// The practice rows of any number of children.
+struct ClassPractice {
+  std::vector<PracticeChild> children;
+  std::vector<PracticeItem> items;
+  std::vector<PracticeSplit> splits;
+  bool empty() const { return children.empty() && items.empty() && splits.empty(); }
+};
 
 class Server {
  public:
   // The version of the tables that packaging/postgresql/splitsen.sql makes.
-  static constexpr int SchemaVersion = 1;
+  static constexpr int SchemaVersion = 2;
 
   Server(Address address, QString connection, int connectTimeoutS = 3);
   ~Server();
@@ -81,8 +93,15 @@ class Server {
 
   // The child's practice state and every question's difficulty.
   Outcome readPractice(const QString& child, Practice* out);
-  // Adds or replaces every row of `practice` in one transaction.
+  // Adds every row of `practice` in one transaction, replacing a row of the same key
+  // that is not newer.
   Outcome writePractice(const Practice& practice);
+  Outcome writePractice(const ClassPractice& practice);
+  // Every child's practice rows and every question's difficulty.
+  Outcome readPractice(ClassPractice* out);
+  // Deletes the practice rows of `child` (null: everyone's, the questions' too) that were
+  // changed at `upTo` or before, in one transaction.
+  Outcome wipePractice(const QString& child, qint64 upTo);
 
  private:
   Outcome failed(const class QSqlError& error);

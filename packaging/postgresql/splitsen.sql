@@ -13,8 +13,10 @@
 \set ON_ERROR_STOP on
 BEGIN;
 
--- The version of these tables. The program reads it on connecting and keeps recording on
--- the computer itself when it does not know the version.
+-- The version of these tables (one row). The program reads it on connecting and keeps
+-- recording on the computer itself when it does not know the version.
+--   1: answers, class list, practice state
+--   2: the practice rows carry when they were changed, so that the newest one wins
 CREATE TABLE IF NOT EXISTS schema_version (
   version int NOT NULL
 );
@@ -67,6 +69,13 @@ CREATE TABLE IF NOT EXISTS practice_split (
   tries    text NOT NULL DEFAULT '',
   PRIMARY KEY (child, whole, smaller)
 );
+
+-- 2: when each practice row was last changed, in ms since 1970 (UTC) on the computer that
+-- changed it. A computer's row replaces the server's only when it is at least as new.
+ALTER TABLE practice_child ADD COLUMN IF NOT EXISTS changed bigint NOT NULL DEFAULT 0;
+ALTER TABLE practice_item ADD COLUMN IF NOT EXISTS changed bigint NOT NULL DEFAULT 0;
+ALTER TABLE practice_split ADD COLUMN IF NOT EXISTS changed bigint NOT NULL DEFAULT 0;
+UPDATE schema_version SET version = 2 WHERE version < 2;
 
 -- The two roles: they log in with a password that the administrator sets.
 DO $$

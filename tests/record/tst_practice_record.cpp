@@ -172,19 +172,23 @@ class TestPracticeRecord : public QObject {
     QTest::newRow("ability not a number")
         << "UPDATE practice_child SET ability = 'veel' WHERE child = ''";
     QTest::newRow("split of a whole beyond ten")
-        << "INSERT INTO practice_split VALUES ('', 99, 3, 2, 0, '')";
-    QTest::newRow("tries garbled") << "INSERT INTO practice_split VALUES ('', 9, 4, 3, 0, 'x:y')";
-    QTest::newRow("question unknown") << "INSERT INTO practice_item VALUES ('7=?+?', 1.0, 3)";
+        << "INSERT INTO practice_split (child, whole, smaller, box, due_day, tries) VALUES ('', "
+           "99, 3, 2, 0, '')";
+    QTest::newRow("tries garbled") << "INSERT INTO practice_split (child, whole, smaller, box, "
+                                      "due_day, tries) VALUES ('', 9, 4, 3, 0, 'x:y')";
+    QTest::newRow("question unknown")
+        << "INSERT INTO practice_item (item, difficulty, answers) VALUES ('7=?+?', 1.0, 3)";
     QTest::newRow("difficulty not a number")
-        << "INSERT INTO practice_item VALUES ('8=?+6', 'zwaar', 3)";
+        << "INSERT INTO practice_item (item, difficulty, answers) VALUES ('8=?+6', 'zwaar', 3)";
   }
   void unreadableRowsAreLeftOutAndTheRestKept() {
     QFETCH(QString, bad);
     startRecord();
     QVERIFY(recordtest::exec(
-        m_file,
-        {"INSERT INTO practice_child VALUES ('', 0.5, 40)",
-         "INSERT INTO practice_split VALUES ('', 7, 3, 4, 0, '100:900:1;101:800:1')", bad}));
+        m_file, {"INSERT INTO practice_child (child, ability, answers) VALUES ('', 0.5, 40)",
+                 "INSERT INTO practice_split (child, whole, smaller, box, due_day, tries) VALUES "
+                 "('', 7, 3, 4, 0, '100:900:1;101:800:1')",
+                 bad}));
     Harness h;
     frmopmaat& f = openFor(h, QString());
     const practice::SplitRecord& seven = f.kind.splits[practice::splitIndex({7, 3})];

@@ -22,7 +22,6 @@
 
 #include "record/classlisteditor.h"
 #include "record/exercises.h"
-#include "shell/frmwiebenjij.h"
 #include "record/grownupcheck.h"
 #include "record/recorder.h"
 #include "record/splitgrid.h"
@@ -31,6 +30,7 @@
 #include "shell/frminfo.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/frmmecenaat1.h"
+#include "shell/frmwiebenjij.h"
 #include "shell/mdiform2.h"
 #include "tests/record/record_test_support.h"
 #include "tests/support/harness.h"
@@ -249,12 +249,13 @@ class TeacherViewTest : public QObject {
     QFETCH(QStringList, lines);
     QFETCH(bool, automatic);
     addChildren({QStringLiteral("Noor"), QStringLiteral("Daan")});
-    QVERIFY(recordtest::exec(
-        m_file, {"INSERT INTO practice_child VALUES ('Noor', 1.2, 40), ('Daan', -0.5, 3)",
-                 "INSERT INTO practice_split VALUES ('Noor', 2, 0, 2, 0, '1:900:1'),"
-                 " ('Noor', 2, 1, 3, 0, '1:900:1'),"
-                 " ('Noor', 7, 3, 4, 0, '1:1000:1;1:1000:1;2:1000:1'),"
-                 " ('Daan', 7, 3, 1, 0, '1:1000:0')"}));
+    QVERIFY(recordtest::exec(m_file, {"INSERT INTO practice_child (child, ability, answers) VALUES "
+                                      "('Noor', 1.2, 40), ('Daan', -0.5, 3)",
+                                      "INSERT INTO practice_split (child, whole, smaller, box, "
+                                      "due_day, tries) VALUES ('Noor', 2, 0, 2, 0, '1:900:1'),"
+                                      " ('Noor', 2, 1, 3, 0, '1:900:1'),"
+                                      " ('Noor', 7, 3, 4, 0, '1:1000:1;1:1000:1;2:1000:1'),"
+                                      " ('Daan', 7, 3, 1, 0, '1:1000:0')"}));
     TeacherView view;
     QVERIFY(settled(view));
     if (!chosen.isNull()) {

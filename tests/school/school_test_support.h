@@ -2,6 +2,10 @@
 // Helpers of the school's tests: answers to send, and the server started once per test
 // program (skipped, with the reason, where PostgreSQL is not installed).
 
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QTest>
 #include <vector>
 
@@ -73,6 +77,31 @@ inline void addRefusalRows() {
       << "DROP TRIGGER full_disk ON answers; DROP FUNCTION full_disk()" << Problem::Full
       << "server vol";
 }
+
+// A port on 127.0.0.1 that takes connections and never answers: a connect to it waits
+// for its whole time-out, as to a server that hangs.
+class SilentPort {
+ public:
+  SilentPort() {
+    m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof a;
+    if (m_fd < 0 || ::bind(m_fd, reinterpret_cast<sockaddr*>(&a), size) != 0 ||
+        ::listen(m_fd, 8) != 0 || ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&a), &size) != 0)
+      return;
+    m_port = ntohs(a.sin_port);
+  }
+  ~SilentPort() {
+    if (m_fd >= 0) ::close(m_fd);
+  }
+  int port() const { return m_port; }
+
+ private:
+  int m_fd = -1;
+  int m_port = 0;
+};
 
 }  // namespace schooltest
 

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "school/sender.h"
+#include "school/server.h"
 #include "tests/school/school_test_support.h"
 
 using school::Problem;
@@ -47,6 +48,7 @@ class SchoolSenderTest : public QObject {
   void answersWaitWhileTheServerRefuses_data();
   void answersWaitWhileTheServerRefuses();
   void twoComputersThroughStopsAndCuts();
+  void stoppingDoesNotWaitForAConnect();
 
  private:
   school::Sender::Options options(school::Outbox& outbox, Role role = Role::Pupil) const;
@@ -145,14 +147,15 @@ void SchoolSenderTest::answersWaitWhileTheServerRefuses_data() {
   QTest::addColumn<Problem>("problem");
   QTest::addColumn<QString>("line");
   schooltest::addRefusalRows();
+  const int known = school::Server::SchemaVersion;
+  const QString back = QStringLiteral("UPDATE schema_version SET version = %1").arg(known);
   QTest::newRow("the server's tables are older")
-      << "UPDATE schema_version SET version = 0"
-      << "UPDATE schema_version SET version = 1" << Problem::SchemaTooOld
-      << "versie 0, dit programma kent versie 1";
+      << QStringLiteral("UPDATE schema_version SET version = %1").arg(known - 1) << back
+      << Problem::SchemaTooOld
+      << QStringLiteral("versie %1, dit programma kent versie %2").arg(known - 1).arg(known);
   QTest::newRow("the server's tables are newer")
-      << "UPDATE schema_version SET version = 2"
-      << "UPDATE schema_version SET version = 1" << Problem::SchemaTooNew
-      << "nieuwer dan dit programma";
+      << QStringLiteral("UPDATE schema_version SET version = %1").arg(known + 1) << back
+      << Problem::SchemaTooNew << QStringLiteral("nieuwer dan dit programma");
   QTest::newRow("the tables were never set up")
       << "ALTER TABLE schema_version RENAME TO schema_version_away"
       << "ALTER TABLE schema_version_away RENAME TO schema_version" << Problem::NotSetUp
@@ -211,6 +214,29 @@ void SchoolSenderTest::twoComputersThroughStopsAndCuts() {
   QCOMPARE(m_server.answerCount(), given);
   QCOMPARE(m_server.sql(QStringLiteral("SELECT count(DISTINCT computer) FROM answers")),
            QStringLiteral("2"));
+}
+
+// A sender stopped while its connect waits is left to end by itself (the program's end
+// never waits for the time-out), and touches the outbox no more.
+void SchoolSenderTest::stoppingDoesNotWaitForAConnect() {
+  schooltest::SilentPort silent;
+  QVERIFY(silent.port() > 0);
+  school::Address address = m_server.address(Role::Pupil);
+  address.port = silent.port();
+  const int before = school::Sender::leftBehind();
+  {
+    auto outbox = std::make_unique<school::MemoryOutbox>();
+    schooltest::fill(*outbox, schooltest::answers(3));
+    school::Sender::Options o = options(*outbox);
+    o.address = address;
+    o.connectTimeoutS = 5;
+    auto sender = std::make_unique<school::Sender>(o);
+    QTRY_VERIFY_WITH_TIMEOUT(sender->state().connecting, ArriveMs);
+    sender.reset();
+    QCOMPARE(school::Sender::leftBehind(), before + 1);
+    outbox.reset();  // gone before the connect ends: the thread must not look at it
+  }
+  QTRY_COMPARE_WITH_TIMEOUT(school::Sender::leftBehind(), before, ArriveMs);
 }
 
 QTEST_GUILESS_MAIN(SchoolSenderTest)

@@ -236,6 +236,25 @@ void SchoolServerTest::practiceContinuesOnAnyComputer() {
   QVERIFY(second->readPractice(QStringLiteral("Sem"), &read).ok());
   QVERIFY(!read.child);
   QVERIFY(read.splits.empty());
+
+  // The newest rows win: a later change replaces, an older one (a computer whose clock is
+  // behind, or a row sent again) does not.
+  written.child->changed = written.items[0].changed = written.splits[0].changed = 2000;
+  written.child->answers = 14;
+  QVERIFY(first->writePractice(written).ok());
+  written.child->changed = written.items[0].changed = written.splits[0].changed = 1000;
+  written.child->answers = 1;
+  written.splits[0].box = 1;
+  QVERIFY(first->writePractice(written).ok());
+  school::ClassPractice all;
+  QVERIFY(second->readPractice(&all).ok());
+  QCOMPARE(all.children.size(), size_t(1));
+  QCOMPARE(all.children[0].answers, 14);
+  QCOMPARE(all.children[0].changed, 2000);
+  const auto split = std::find_if(all.splits.begin(), all.splits.end(),
+                                  [](const auto& s) { return s.whole == 7; });
+  QVERIFY(split != all.splits.end());
+  QCOMPARE(split->box, 3);
 }
 
 void SchoolServerTest::refusalsNameNoPassword_data() {
