@@ -22,7 +22,6 @@
 
 #include "record/classlisteditor.h"
 #include "record/exercises.h"
-#include "shell/frmwiebenjij.h"
 #include "record/grownupcheck.h"
 #include "record/recorder.h"
 #include "record/splitgrid.h"
@@ -31,6 +30,7 @@
 #include "shell/frminfo.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/frmmecenaat1.h"
+#include "shell/frmwiebenjij.h"
 #include "shell/mdiform2.h"
 #include "tests/record/record_test_support.h"
 #include "tests/support/harness.h"
@@ -43,17 +43,13 @@ class TeacherViewTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir m_dir;
-  std::unique_ptr<Harness> m_h;
-  QString m_file;
-  int m_run = 0;
+  recordtest::RecordedProgram m_program;
+  const QString& m_file = m_program.file();
   QDate m_day{2026, 3, 5};
 
-  void startRecord(const QString& file) {
-    record::Options options;
-    options.file = file;
-    options.wallClock = [this] { return QDateTime(m_day, QTime(9, 0), QTimeZone(3600)); };
-    record::start(options);
+  Harness& h() { return m_program.h(); }
+  QString path(const QString& pattern) const {
+    return m_program.path(pattern.arg(m_program.run()));
   }
   static void addChildren(const QStringList& names) {
     QTRY_VERIFY(record::database());  // once the file has been opened
@@ -83,15 +79,15 @@ class TeacherViewTest : public QObject {
   }
   void give(const char* exercise, int number, int shown, bool right, qint64 ms) {
     record::ready(QString::fromLatin1(exercise));
-    m_h->advance(ms);
+    h().advance(ms);
     record::answer(QString::fromLatin1(exercise), number, shown, QStringLiteral("x"), right);
   }
 
  private Q_SLOTS:
   void init() {
-    m_h = std::make_unique<Harness>();
-    m_file = m_dir.filePath(QStringLiteral("run%1/splitsen.sqlite").arg(++m_run));
-    startRecord(m_file);
+    record::Options options;
+    options.wallClock = [this] { return QDateTime(m_day, QTime(9, 0), QTimeZone(3600)); };
+    m_program.begin(options);
   }
   void cleanup() {
     // Deleting one window may delete others (a combo box's list): keep guarded pointers.
@@ -99,8 +95,7 @@ class TeacherViewTest : public QObject {
     for (QWidget* w : QApplication::topLevelWidgets())
       if (qobject_cast<TeacherView*>(w) || qobject_cast<GrownUpCheck*>(w)) windows << w;
     for (const QPointer<QWidget>& w : windows) delete w.data();
-    record::stop();
-    m_h.reset();
+    m_program.end();
   }
 
   void the_grown_up_check_asks_a_product_of_six_to_nine_data() {
@@ -113,7 +108,7 @@ class TeacherViewTest : public QObject {
   void the_grown_up_check_asks_a_product_of_six_to_nine() {
     QFETCH(int, a);
     QFETCH(int, b);
-    m_h->random().then({drawFor(a - 6, 4), drawFor(b - 6, 4)});
+    h().random().then({drawFor(a - 6, 4), drawFor(b - 6, 4)});
     bool passed = false;
     GrownUpCheck::ask([&] { passed = true; });
     auto* check = QApplication::activeModalWidget()
@@ -136,7 +131,7 @@ class TeacherViewTest : public QObject {
   }
 
   void the_main_window_has_a_teacher_menu_after_openen() {
-    m_h->start();
+    h().start();
     const QList<QAction*> menus = screens::MDIForm2().findChild<QMenuBar*>()->actions();
     QVERIFY(menus.size() >= 2);
     QCOMPARE(menus.front()->text(), QStringLiteral("OPENEN "));
@@ -274,7 +269,7 @@ class TeacherViewTest : public QObject {
     TeacherView view;
     give("frmsleepsplits3", 6, 2, true, 1700);  // still queued when the export starts
     QString error;
-    const QString out = m_dir.filePath(QStringLiteral("export%1.csv").arg(m_run));
+    const QString out = path(QStringLiteral("export%1.csv"));
     QVERIFY(view.exportTo(out, &error));
     const QList<QByteArray> lines = recordtest::bytes(out).split('\n');
     QCOMPARE(lines.size(), 3);
@@ -311,11 +306,11 @@ class TeacherViewTest : public QObject {
   }
 
   void without_a_class_list_the_welcome_button_opens_the_chooser_as_before() {
-    m_h->start();
+    h().start();
     screens::frmmecenaat1().cmdkombinnen.click();
-    QTRY_VERIFY(m_h->program().loaded(QStringLiteral("frmkiesbasis")) &&
+    QTRY_VERIFY(h().program().loaded(QStringLiteral("frmkiesbasis")) &&
                 screens::frmkiesbasis().isVisible());
-    QVERIFY(!m_h->program().loaded(QString::fromLatin1(frmwiebenjij::Name)));
+    QVERIFY(!h().program().loaded(QString::fromLatin1(frmwiebenjij::Name)));
     QVERIFY(!screens::MDIForm2().isEnabled());
   }
 
@@ -325,13 +320,13 @@ class TeacherViewTest : public QObject {
              record::Failure::None);
     QCOMPARE(record::database()->addChild({QStringLiteral("Daan"), QStringLiteral("vis")}),
              record::Failure::None);
-    m_h->start();
+    h().start();
     screens::frmmecenaat1().cmdkombinnen.click();
-    QTRY_VERIFY(m_h->program().loaded(QString::fromLatin1(frmwiebenjij::Name)));
-    auto& who = m_h->program().form<frmwiebenjij>();
+    QTRY_VERIFY(h().program().loaded(QString::fromLatin1(frmwiebenjij::Name)));
+    auto& who = h().program().form<frmwiebenjij>();
     QTRY_VERIFY(who.isVisible());
     QVERIFY(!screens::frmmecenaat1().isVisible());
-    QVERIFY(!m_h->program().loaded(QStringLiteral("frmkiesbasis")) ||
+    QVERIFY(!h().program().loaded(QStringLiteral("frmkiesbasis")) ||
             !screens::frmkiesbasis().isVisible());
     QVERIFY(!screens::MDIForm2().isEnabled());
     QVERIFY(who.cmdkind[0].visible() && who.cmdkind[1].visible() && !who.cmdkind[2].visible());
@@ -350,9 +345,9 @@ class TeacherViewTest : public QObject {
     for (int i = names.size(); i < record::MaxChildren; ++i)
       names << QStringLiteral("Kind %1").arg(i);
     addChildren(names);
-    m_h->start();
+    h().start();
     screens::frmmecenaat1().cmdkombinnen.click();
-    auto& who = m_h->program().form<frmwiebenjij>();
+    auto& who = h().program().form<frmwiebenjij>();
     QCOMPARE(who.namen.size(), record::MaxChildren);
     QCollator dutch{QLocale(QLocale::Dutch)};
     dutch.setCaseSensitivity(Qt::CaseInsensitive);
@@ -427,12 +422,12 @@ class TeacherViewTest : public QObject {
   }
   void the_countdown_waits_while_the_teacher_has_a_window_open() {
     QFETCH(bool, view);
-    m_h->start();
+    h().start();
     screens::frmmecenaat1().cmdkombinnen.click();
     QTRY_VERIFY(screens::frmkiesbasis().isVisible());  // once the record has been opened
     screens::frmkiesbasis().cmdstop.click();
     QVERIFY(screens::frminfo().isVisible());
-    m_h->advance(5000);
+    h().advance(5000);
     GrownUpCheck::ask([] { TeacherView::showView(); });
     GrownUpCheck* check = openCheck();
     QVERIFY(check);
@@ -441,19 +436,19 @@ class TeacherViewTest : public QObject {
       QTest::keyClick(check->answerBox(), Qt::Key_Return);
     }
     QWidget* open = view ? static_cast<QWidget*>(TeacherView::showView()) : check;
-    m_h->advance(60000);
-    QVERIFY(!m_h->program().ended());
+    h().advance(60000);
+    QVERIFY(!h().program().ended());
     QVERIFY(open->isVisible());
     const int waited = screens::frminfo().ProgressBar1.value();
     open->close();
-    m_h->advance(75 * (150 - waited) - 75);
-    QVERIFY(!m_h->program().ended());
-    m_h->advance(2 * 75);
-    QVERIFY(m_h->program().ended());
+    h().advance(75 * (150 - waited) - 75);
+    QVERIFY(!h().program().ended());
+    h().advance(2 * 75);
+    QVERIFY(h().program().ended());
   }
 
   void the_teachers_windows_open_above_the_screen_in_front_centred_on_the_main_window() {
-    m_h->start();
+    h().start();
     screens::frmmecenaat1().cmdkombinnen.click();
     Form& chooser = screens::frmkiesbasis();
     QTRY_VERIFY(chooser.isVisible());  // once the record has been opened
@@ -520,17 +515,17 @@ class TeacherViewTest : public QObject {
     QFETCH(QString, condition);
     QFETCH(QString, says);
     record::stop();
-    QString file = m_dir.filePath(QStringLiteral("state%1/splitsen.sqlite").arg(m_run));
+    QString file = path(QStringLiteral("state%1/splitsen.sqlite"));
     record::Options options;
     if (condition == "unwritable") {
-      recordtest::write(m_dir.filePath(QStringLiteral("plain%1").arg(m_run)), "x");
-      file = m_dir.filePath(QStringLiteral("plain%1/splitsen/splitsen.sqlite").arg(m_run));
+      recordtest::write(path(QStringLiteral("plain%1")), "x");
+      file = path(QStringLiteral("plain%1/splitsen/splitsen.sqlite"));
     } else if (condition == "damaged") {
       QDir().mkpath(QFileInfo(file).absolutePath());
       recordtest::write(file, QByteArray(3000, 'z'));
     } else if (condition == "full") {
       // Room for the tables and a few answers.
-      const QString empty = m_dir.filePath(QStringLiteral("empty%1.sqlite").arg(m_run));
+      const QString empty = path(QStringLiteral("empty%1.sqlite"));
       {
         record::Database db(empty, QStringLiteral("measure"));
         QVERIFY(db.open(false).on);
@@ -550,9 +545,9 @@ class TeacherViewTest : public QObject {
     QVERIFY(settled(view));
     QVERIFY2(view.state()->text().contains(says), qPrintable(view.state()->text()));
     // The child's side goes on as before.
-    m_h->start();
+    h().start();
     screens::frmmecenaat1().cmdkombinnen.click();
-    QTRY_VERIFY(m_h->program().loaded(QStringLiteral("frmkiesbasis")) &&
+    QTRY_VERIFY(h().program().loaded(QStringLiteral("frmkiesbasis")) &&
                 screens::frmkiesbasis().isVisible());
     record::answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);
   }
