@@ -42,7 +42,7 @@ class TestEveryExercise : public QObject {
   void stopLeadsBackToTheChooser() {
     QFETCH(QString, button);
     WholeProgram h;
-    h.startAtChooser();
+    h.startPastWelcome();
     frmkiesbasis& chooser = screens::frmkiesbasis();
     Harness::click(chooser, button);
     Form* exercise = openExercise(h.program());

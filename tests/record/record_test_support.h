@@ -21,6 +21,7 @@
 
 #include "forms/font.h"
 #include "forms/units.h"
+#include "record/classlist.h"
 #include "record/database.h"
 #include "record/entry.h"
 #include "record/migrations.h"
@@ -115,6 +116,16 @@ class RecordedProgram {
   QString m_file;
   int m_run = 0;
 };
+
+// Children added to the class list of the record started, once its file is open; their
+// pictures in turn.
+inline void addChildren(const QStringList& names) {
+  QTRY_VERIFY(record::database());
+  for (int i = 0; i < names.size(); ++i)
+    QCOMPARE(record::database()->addChild(
+                 {names[i], record::childPictures()[i % record::childPictures().size()]}),
+             record::Failure::None);
+}
 
 // Root may write any file whatever its mode. While this lives, the process (every
 // thread) has the rights of an ordinary user, so that read-only files are read-only;

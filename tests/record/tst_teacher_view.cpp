@@ -2,7 +2,6 @@
 // list with its "Wie ben jij?" screen, wiping, and the recording state in every bad case.
 
 #include <QButtonGroup>
-#include <QCollator>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,7 +29,6 @@
 #include "shell/frminfo.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/frmmecenaat1.h"
-#include "shell/frmwiebenjij.h"
 #include "shell/mdiform2.h"
 #include "tests/record/record_test_support.h"
 #include "tests/support/harness.h"
@@ -50,13 +48,6 @@ class TeacherViewTest : public QObject {
   Harness& h() { return m_program.h(); }
   QString path(const QString& pattern) const {
     return m_program.path(pattern.arg(m_program.run()));
-  }
-  static void addChildren(const QStringList& names) {
-    QTRY_VERIFY(record::database());  // once the file has been opened
-    for (int i = 0; i < names.size(); ++i)
-      QCOMPARE(record::database()->addChild(
-                   {names[i], record::childPictures()[i % record::childPictures().size()]}),
-               record::Failure::None);
   }
   static GrownUpCheck* openCheck() {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -243,7 +234,7 @@ class TeacherViewTest : public QObject {
     QFETCH(QString, chosen);
     QFETCH(QStringList, lines);
     QFETCH(bool, automatic);
-    addChildren({QStringLiteral("Noor"), QStringLiteral("Daan")});
+    recordtest::addChildren({QStringLiteral("Noor"), QStringLiteral("Daan")});
     QVERIFY(recordtest::exec(
         m_file, {"INSERT INTO practice_child VALUES ('Noor', 1.2, 40), ('Daan', -0.5, 3)",
                  "INSERT INTO practice_split VALUES ('Noor', 2, 0, 2, 0, '1:900:1'),"
@@ -305,73 +296,6 @@ class TeacherViewTest : public QObject {
     QCOMPARE(view.children()->count(), 2);
   }
 
-  void without_a_class_list_the_welcome_button_opens_the_chooser_as_before() {
-    h().start();
-    screens::frmmecenaat1().cmdkombinnen.click();
-    QTRY_VERIFY(h().program().loaded(QStringLiteral("frmkiesbasis")) &&
-                screens::frmkiesbasis().isVisible());
-    QVERIFY(!h().program().loaded(QString::fromLatin1(frmwiebenjij::Name)));
-    QVERIFY(!screens::MDIForm2().isEnabled());
-  }
-
-  void with_a_class_list_the_child_names_itself_first() {
-    QTRY_VERIFY(record::database());  // once the file has been opened
-    QCOMPARE(record::database()->addChild({QStringLiteral("Noor"), QStringLiteral("kat")}),
-             record::Failure::None);
-    QCOMPARE(record::database()->addChild({QStringLiteral("Daan"), QStringLiteral("vis")}),
-             record::Failure::None);
-    h().start();
-    screens::frmmecenaat1().cmdkombinnen.click();
-    QTRY_VERIFY(h().program().loaded(QString::fromLatin1(frmwiebenjij::Name)));
-    auto& who = h().program().form<frmwiebenjij>();
-    QTRY_VERIFY(who.isVisible());
-    QVERIFY(!screens::frmmecenaat1().isVisible());
-    QVERIFY(!h().program().loaded(QStringLiteral("frmkiesbasis")) ||
-            !screens::frmkiesbasis().isVisible());
-    QVERIFY(!screens::MDIForm2().isEnabled());
-    QVERIFY(who.cmdkind[0].visible() && who.cmdkind[1].visible() && !who.cmdkind[2].visible());
-    QCOMPARE(who.cmdkind[0].caption(), QStringLiteral("Daan"));  // alphabetical
-    who.cmdkind[0].click();
-    QVERIFY(!who.isVisible());
-    QVERIFY(screens::frmkiesbasis().isVisible());
-    QCOMPARE(record::child(), QStringLiteral("Daan"));
-  }
-
-  void forty_children_each_find_their_whole_name_in_alphabetical_order() {
-    QStringList names = {"Anne-Sophie", "Jan-Willem van der Berg-Smit",
-                         "bo",          "Émile",
-                         "Jytte Pegg",  QString(40, QLatin1Char('W')),
-                         "Ülkü",        "Maximiliaan Alexander Johannes Pietersen"};
-    for (int i = names.size(); i < record::MaxChildren; ++i)
-      names << QStringLiteral("Kind %1").arg(i);
-    addChildren(names);
-    h().start();
-    screens::frmmecenaat1().cmdkombinnen.click();
-    auto& who = h().program().form<frmwiebenjij>();
-    QCOMPARE(who.namen.size(), record::MaxChildren);
-    QCollator dutch{QLocale(QLocale::Dutch)};
-    dutch.setCaseSensitivity(Qt::CaseInsensitive);
-    dutch.setNumericMode(true);  // "Kind 8" before "Kind 10"
-    QRect area;
-    for (int i = 0; i < record::MaxChildren; ++i) {
-      const CommandButton& tile = who.cmdkind[i];
-      QVERIFY(tile.visible());
-      if (i > 0)
-        QVERIFY2(dutch.compare(who.namen[i - 1], who.namen[i]) < 0, qPrintable(who.namen[i]));
-      recordtest::verifyNameFits(tile.caption(), who.letters[i], who.namen[i],
-                                 QSize(tile.width(), tile.height()));
-      const QRect r(tile.left(), tile.top(), tile.width(), tile.height());
-      for (int j = 0; j < i; ++j)
-        QVERIFY(!r.intersects({who.cmdkind[j].left(), who.cmdkind[j].top(), who.cmdkind[j].width(),
-                               who.cmdkind[j].height()}));
-      area |= r;
-    }
-    QVERIFY(QRect(0, 0, who.clientWidth(), who.clientHeight()).contains(area));
-    who.cmdkind[record::MaxChildren - 1].click();
-    QCOMPARE(record::child(), who.namen.back());
-    QVERIFY(screens::frmkiesbasis().isVisible());
-  }
-
   void the_editor_offers_a_free_picture_and_tells_when_two_share() {
     TeacherView view;
     QVERIFY(settled(view));
@@ -422,8 +346,7 @@ class TeacherViewTest : public QObject {
   }
   void the_countdown_waits_while_the_teacher_has_a_window_open() {
     QFETCH(bool, view);
-    h().start();
-    screens::frmmecenaat1().cmdkombinnen.click();
+    h().startPastWelcome();
     QTRY_VERIFY(screens::frmkiesbasis().isVisible());  // once the record has been opened
     screens::frmkiesbasis().cmdstop.click();
     QVERIFY(screens::frminfo().isVisible());
@@ -448,8 +371,7 @@ class TeacherViewTest : public QObject {
   }
 
   void the_teachers_windows_open_above_the_screen_in_front_centred_on_the_main_window() {
-    h().start();
-    screens::frmmecenaat1().cmdkombinnen.click();
+    h().startPastWelcome();
     Form& chooser = screens::frmkiesbasis();
     QTRY_VERIFY(chooser.isVisible());  // once the record has been opened
     QVERIFY(!screens::MDIForm2().isEnabled());
@@ -545,8 +467,7 @@ class TeacherViewTest : public QObject {
     QVERIFY(settled(view));
     QVERIFY2(view.state()->text().contains(says), qPrintable(view.state()->text()));
     // The child's side goes on as before.
-    h().start();
-    screens::frmmecenaat1().cmdkombinnen.click();
+    h().startPastWelcome();
     QTRY_VERIFY(h().program().loaded(QStringLiteral("frmkiesbasis")) &&
                 screens::frmkiesbasis().isVisible());
     record::answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);

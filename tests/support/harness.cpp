@@ -44,7 +44,7 @@ void Harness::start() {
   screens::MDIForm2().Show();
 }
 
-void Harness::startAtChooser() {
+void Harness::startPastWelcome() {
   start();
   click(m_program->form(QStringLiteral("frmmecenaat1")), QStringLiteral("cmdkombinnen"));
 }

@@ -31,8 +31,9 @@ class Harness {
 
   // Starts the program as the user sees it: main window with the welcome screen.
   void start();
-  // Starts the program and goes on from the welcome screen to the chooser, as a child does.
-  void startAtChooser();
+  // Starts the program and clicks on through the welcome screen, as a child does (to the
+  // chooser, or to "Wie ben jij?" when the record has a class list).
+  void startPastWelcome();
 
   // Screen F on show by itself, on this program.
   template <class F>
@@ -46,7 +47,7 @@ class Harness {
   template <class F>
   F& openFromChooser(const QString& button) {
     m_program->form<F>();
-    startAtChooser();
+    startPastWelcome();
     click(m_program->form(QStringLiteral("frmkiesbasis")), button);
     return m_program->form<F>();
   }
