@@ -22,34 +22,16 @@ QAccessibleInterface* accessible(Control& control) {
   return QAccessible::queryAccessibleInterface(control.widget());
 }
 
-// The controls Tab visits from `first`, once round the screen.
-QStringList tabRound(Form& form, Control& first) {
-  first.widget()->setFocus(Qt::OtherFocusReason);
-  QStringList visited;
-  for (int i = 0; i < 100; ++i) {
-    Control* focused = form.focusedControl();
-    QString name = focused ? focused->objectName() : QStringLiteral("(none)");
-    if (focused && focused->index() >= 0) name += QStringLiteral("(%1)").arg(focused->index());
-    if (!visited.isEmpty() && name == visited.first()) break;
-    visited << name;
-    QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
-  }
-  return visited;
-}
-
 }  // namespace
 
 class TestAccessibleScreens : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void everythingAChildCanUseHasAName_data() {
-    screenRows();
-  }
+  void everythingAChildCanUseHasAName_data() { screenRows(); }
   void everythingAChildCanUseHasAName() {
     QFETCH(QString, screen);
-    Harness h;
-    registerAllScreens(h.program());
+    WholeProgram h;
     Form& form = h.program().form(screen);
     int checked = 0;
     for (Control* c : form.findChildren<Control*>()) {
@@ -99,8 +81,7 @@ class TestAccessibleScreens : public QObject {
   void chooserButtonsAreNamedAfterTheirExercises() {
     QFETCH(QString, button);
     QFETCH(QString, name);
-    Harness h;
-    registerAllScreens(h.program());
+    WholeProgram h;
     frmkiesbasis& chooser = screens::frmkiesbasis();
     QAccessibleInterface* iface = accessible(Harness::control<CommandButton>(chooser, button));
     QCOMPARE(iface->role(), QAccessible::Button);
@@ -111,8 +92,7 @@ class TestAccessibleScreens : public QObject {
   }
 
   void boardAndScreenAreReadAsTheyChange() {
-    Harness h;
-    registerAllScreens(h.program());
+    WholeProgram h;
     frmkiesbasis& chooser = screens::frmkiesbasis();
     QAccessibleInterface* board = accessible(chooser.lblbord);
     QCOMPARE(board->role(), QAccessible::StaticText);
@@ -127,21 +107,19 @@ class TestAccessibleScreens : public QObject {
   }
 
   void chooserTabsRowByRowThenToStop() {
-    Harness h;
-    registerAllScreens(h.program());
+    WholeProgram h;
     frmkiesbasis& chooser = screens::frmkiesbasis();
     chooser.Show();
     QApplication::setActiveWindow(&chooser);
     QVERIFY(QTest::qWaitForWindowActive(&chooser));
-    QCOMPARE(tabRound(chooser, chooser.imgmeisje),
+    QCOMPARE(Harness::tabRound(chooser, chooser.imgmeisje.widget()),
              QStringList({"imgmeisje", "cmdsplits", "cmdsplits1", "cmdmin22", "cmdopmaat",
                           "cmdbrugmin", "cmdflits", "cmdsplitsrij", "cmdsplits2", "cmdsleep4",
                           "cmdsleep5", "cmdstop"}));
   }
 
   void aButtonUnderAnotherIsNeitherOfferedNorPressed() {
-    Harness h;
-    registerAllScreens(h.program());
+    WholeProgram h;
     frmsplitsmachine& f = screens::frmsplitsmachine();
     f.Show();
     QAccessibleInterface* under = accessible(f.cmdstop);
@@ -171,8 +149,7 @@ class TestAccessibleScreens : public QObject {
     QFETCH(QString, written);
     QFETCH(QString, kept);
     QFETCH(bool, checkShown);
-    Harness h;
-    registerAllScreens(h.program());
+    WholeProgram h;
     frmsleepsplits2& f = screens::frmsleepsplits2();
     f.Show();
     h.random().then({drawFor(3, 10)});
@@ -186,22 +163,23 @@ class TestAccessibleScreens : public QObject {
   }
 
   void splitMachineTabsThroughWhatIsShownNow() {
-    Harness h;
-    registerAllScreens(h.program());
+    WholeProgram h;
     frmsplitsmachine& f = screens::frmsplitsmachine();
     f.Show();
     QApplication::setActiveWindow(&f);
     QVERIFY(QTest::qWaitForWindowActive(&f));
     // Choosing: the numbers down the column, then the stop button on top (the one under
     // it is passed by); the answer box is disabled, START and the car are hidden.
-    QCOMPARE(tabRound(f, f.cmd3), QStringList({"cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8",
-                                               "cmd9", "cmd10", "cmdstop1"}));
+    QCOMPARE(
+        Harness::tabRound(f, f.cmd3.widget()),
+        QStringList({"cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8", "cmd9", "cmd10", "cmdstop1"}));
     h.random().then({drawFor(2, 6)});
     f.cmd7.click();
     h.advance(1000);
     // A turn: only 7 stays enabled (above the box, which lies level with 8) and the box
     // takes answers.
-    QCOMPARE(tabRound(f, f.txtmult2), QStringList({"txtmult2", "cmdstop1", "cmd7"}));
+    QCOMPARE(Harness::tabRound(f, f.txtmult2.widget()),
+             QStringList({"txtmult2", "cmdstop1", "cmd7"}));
   }
 };
 

@@ -9,7 +9,7 @@
 #include "app/options.h"
 #include "forms/program.h"
 #include "forms/units.h"
-#include "tests/support/harness.h"
+#include "tests/support/every_screen.h"
 
 using namespace forms;
 
@@ -25,11 +25,18 @@ ParsedArguments parseLine(const QString& line) {
                         line.split(QLatin1Char(' '), Qt::SkipEmptyParts));
 }
 
-// A program with every screen registered, so that the fit knows the largest screen.
-struct Started {
-  Harness harness;
-  Started() { registerAllScreens(harness.program()); }
-  ZoomControl& zoom() { return harness.program().zoom(); }
+// A program with every screen registered (so that the fit knows the largest screen),
+// remembering in `settings` and started with the command line's zoom `pinned`.
+struct Started : WholeProgram {
+  explicit Started(const QString& settings, std::optional<double> pinned = std::nullopt) {
+    program().setPreferences(std::make_unique<Preferences>(settings));
+    zoom().restore(&program().preferences(), pinned, false);
+  }
+  explicit Started(std::unique_ptr<Preferences> preferences) {
+    program().setPreferences(std::move(preferences));
+    zoom().restore(&program().preferences(), std::nullopt, false);
+  }
+  ZoomControl& zoom() { return program().zoom(); }
 };
 
 }  // namespace
@@ -246,9 +253,7 @@ class TestOptions : public QObject {
     prefs->setValue(QStringLiteral("beeld/zoom"), QStringLiteral("2"));
     QVERIFY(prefs->failed());
 
-    Started s;
-    s.harness.program().setPreferences(std::move(preferences));
-    s.zoom().restore(&s.harness.program().preferences(), std::nullopt, false);
+    Started s(std::move(preferences));
     QVERIFY(s.zoom().isFitted());
     QCOMPARE(s.zoom().factor(), s.zoom().fitFactor());
     // Changing the zoom still works; only remembering it does not.
@@ -274,9 +279,7 @@ class TestOptions : public QObject {
       writer.setValue(QStringLiteral("beeld/zoom"), stored);
       QVERIFY(!writer.failed());
     }
-    Started s;
-    s.harness.program().setPreferences(std::make_unique<Preferences>(path));
-    s.zoom().restore(&s.harness.program().preferences(), std::nullopt, false);
+    Started s(path);
     QCOMPARE(s.zoom().isFitted(), fitted);
     // A stored factor never makes a screen stick out of the display.
     QCOMPARE(s.zoom().factor(), s.zoom().fitFactor());
@@ -286,9 +289,7 @@ class TestOptions : public QObject {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("splitsen.conf"));
     Preferences(path).setValue(QStringLiteral("beeld/zoom"), QStringLiteral("0.6"));
-    Started s;
-    s.harness.program().setPreferences(std::make_unique<Preferences>(path));
-    s.zoom().restore(&s.harness.program().preferences(), std::nullopt, false);
+    Started s(path);
     QVERIFY(!s.zoom().isFitted());
     QCOMPARE(s.zoom().factor(), 0.6);
   }
@@ -298,9 +299,7 @@ class TestOptions : public QObject {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("splitsen.conf"));
     {
-      Started s;
-      s.harness.program().setPreferences(std::make_unique<Preferences>(path));
-      s.zoom().restore(&s.harness.program().preferences(), 0.7, false);
+      Started s(path, 0.7);
       QCOMPARE(s.zoom().factor(), 0.7);
       s.zoom().smaller();
       s.zoom().fit();
@@ -314,16 +313,12 @@ class TestOptions : public QObject {
     const QString path = dir.filePath(QStringLiteral("splitsen.conf"));
     double chosen = 0;
     {
-      Started s;
-      s.harness.program().setPreferences(std::make_unique<Preferences>(path));
-      s.zoom().restore(&s.harness.program().preferences(), std::nullopt, false);
+      Started s(path);
       s.zoom().smaller();
       s.zoom().smaller();
       chosen = s.zoom().factor();
     }
-    Started next;
-    next.harness.program().setPreferences(std::make_unique<Preferences>(path));
-    next.zoom().restore(&next.harness.program().preferences(), std::nullopt, false);
+    Started next(path);
     QCOMPARE(next.zoom().factor(), chosen);
   }
 };

@@ -63,13 +63,10 @@ class TestPictures : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
-  void everyPictureOnAScreenIsOneOfTheProgramsDrawings_data() {
-    screenRows();
-  }
+  void everyPictureOnAScreenIsOneOfTheProgramsDrawings_data() { screenRows(); }
   void everyPictureOnAScreenIsOneOfTheProgramsDrawings() {
     QFETCH(QString, screen);
-    Harness h;
-    registerAllScreens(h.program());
+    WholeProgram h;
     Form& form = h.program().form(screen);
     QStringList problems;
     for (const Image* image : form.findChildren<Image*>())
@@ -95,8 +92,7 @@ class TestPictures : public QObject {
     QFETCH(QString, screen);
     QFETCH(QString, image);
     QFETCH(int, index);
-    Harness h;
-    registerAllScreens(h.program());
+    WholeProgram h;
     const Image& control = Harness::control<Image>(h.program().form(screen), image, index);
     const qreal box = qreal(control.width()) / control.height();
     const qreal ratio = control.picture().aspectRatio();

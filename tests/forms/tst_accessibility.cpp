@@ -27,9 +27,13 @@ class frmkinds : public Form {
         .colour(0x00000080)
         .picture(Picture::svg(":/assets/common/bij.svg").named("stop"))
         .tooltip("STOP");
-    cmdtip.at(5200, 2000, 1200, 600).picture(Picture::svg(":/assets/common/bij.svg")).tooltip(" START ");
+    cmdtip.at(5200, 2000, 1200, 600)
+        .picture(Picture::svg(":/assets/common/bij.svg"))
+        .tooltip(" START ");
     imgklik.at(120, 2000, 1200, 900).picture(Picture::svg(":/assets/common/bij.svg")).name("kat");
-    imgversiering.at(7000, 120, 900, 900).picture(Picture::svg(":/assets/common/bij.svg")).tooltip("ster");
+    imgversiering.at(7000, 120, 900, 900)
+        .picture(Picture::svg(":/assets/common/bij.svg"))
+        .tooltip("ster");
     opt1.at(120, 3200, 1200, 400).caption("1");
     opt2.at(1500, 3200, 1200, 400).caption("2");
     txtantwoord.at(4000, 2000, 900, 600).name("het antwoord");
@@ -83,20 +87,6 @@ void press(QAccessibleInterface* iface) {
   QVERIFY(actions);
   QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
   actions->doAction(QAccessibleActionInterface::pressAction());
-}
-
-// The names of the controls that Tab visits from the first one, once round.
-QStringList tabRound(Form& form, QWidget* first) {
-  first->setFocus(Qt::OtherFocusReason);
-  QStringList visited;
-  for (int i = 0; i < 30; ++i) {
-    Control* focused = form.focusedControl();
-    const QString name = focused ? focused->objectName() : QStringLiteral("(none)");
-    if (!visited.isEmpty() && name == visited.first()) break;
-    visited << name;
-    QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
-  }
-  return visited;
 }
 
 }  // namespace
@@ -205,7 +195,7 @@ class TestAccessibility : public QObject {
     Harness h;
     auto& f = h.program().form<frmkinds>();
     showActive(f);
-    QCOMPARE(tabRound(f, f.imgklik.widget()),
+    QCOMPARE(Harness::tabRound(f, f.imgklik.widget()),
              QStringList({"imgklik", "cmdfoto", "txtantwoord", "cmdtip", "opt1", "opt2", "cmdinvak",
                           "cmdstop", "cmdlaag"}));
   }

@@ -11,6 +11,7 @@
 #include "exercises/split_machine/frmsplitsmachine.h"
 #include "forms/program.h"
 #include "shell/mdiform2.h"
+#include "tests/support/every_screen.h"
 #include "tests/support/harness.h"
 
 using namespace forms;
@@ -205,8 +206,7 @@ class TestZoom : public QObject {
 
   // Screens keep their twips, stacking, texts and focus; only the drawing changes.
   void everyScreenKeepsItsTwipsAndReportsTheZoom() {
-    Harness h;
-    registerAllScreens(h.program());
+    WholeProgram h;
     h.start();
     QStringList names;
     QHash<QString, QStringList> twips, stacking;
@@ -242,8 +242,7 @@ class TestZoom : public QObject {
   void zoomDuringABallRunKeepsTheRun() {
     QFETCH(int, changeAt);
     auto run = [](int at, QStringList& state) {
-      Harness h;
-      registerAllScreens(h.program());
+      WholeProgram h;
       h.program().zoom().restore(nullptr, std::nullopt, false);
       auto& f = h.program().form<frmsplitsmachine>();
       f.Show();
@@ -279,8 +278,7 @@ class TestZoom : public QObject {
 
   // The cache keeps one rendering per picture: the zoom in use, never the old ones.
   void pictureCacheHoldsOnlyTheCurrentZoom() {
-    Harness h;
-    registerAllScreens(h.program());
+    WholeProgram h;
     h.program().zoom().restore(nullptr, std::nullopt, false);
     auto& f = h.program().form<frmsplitsmachine>();
     f.Show();
@@ -312,8 +310,7 @@ class TestZoom : public QObject {
   void zoomKeysWorkEverywhereAndNeverReachTheExercise() {
     QFETCH(int, key);
     QFETCH(int, direction);
-    Harness h;
-    registerAllScreens(h.program());
+    WholeProgram h;
     h.start();
     h.program().zoom().restore(nullptr, std::nullopt, false);
     h.program().zoom().smaller();  // room to grow, whatever the display
@@ -349,8 +346,7 @@ class TestZoom : public QObject {
     QFETCH(QRect, display);
     QFETCH(double, low);
     QFETCH(double, high);
-    Harness h;
-    registerAllScreens(h.program());
+    WholeProgram h;
     const double fit = h.program().zoom().fitFactor(display);
     QVERIFY2(fit >= low && fit <= high, qPrintable(QString::number(fit)));
     if (fit <= MinZoom || fit >= MaxZoom) return;

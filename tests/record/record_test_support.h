@@ -2,9 +2,9 @@
 // Small helpers of the record's tests: a temporary data folder, entries, raw reads of
 // the file with a connection of the test's own.
 
-#include <QDir>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -16,13 +16,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVariant>
+#include <memory>
 #include <vector>
 
 #include "forms/font.h"
 #include "forms/units.h"
+#include "record/classlist.h"
 #include "record/database.h"
 #include "record/entry.h"
+#include "record/migrations.h"
 #include "record/namefit.h"
+#include "record/recorder.h"
+#include "tests/support/harness.h"
 
 namespace recordtest {
 
@@ -72,6 +77,54 @@ inline bool exec(const QString& file, const QStringList& statements) {
   }
   QSqlDatabase::removeDatabase(QStringLiteral("raw"));
   return ok;
+}
+
+// The fixture of a test that records: a temporary data folder and, for each test, a fresh
+// program on the test clock with the record started on a file of its own
+// (run1/splitsen.sqlite, run2/...).
+class RecordedProgram {
+ public:
+  // Starts the next run; the options' file is this run's.
+  void begin(record::Options options = {}) {
+    m_harness = std::make_unique<Harness>();
+    m_file = path(QStringLiteral("run%1/splitsen.sqlite").arg(++m_run));
+    options.file = m_file;
+    record::start(options);
+  }
+  void end() {
+    record::stop();
+    m_harness.reset();
+  }
+  Harness& h() { return *m_harness; }
+  const QString& file() const { return m_file; }
+  int run() const { return m_run; }
+  QString path(const QString& name) const { return m_dir.filePath(name); }
+
+  // Every answer in this run's file, once those given so far have been written.
+  std::vector<record::Entry> entries() const {
+    record::flush();
+    std::vector<record::Entry> result;
+    record::Database db(m_file, QStringLiteral("check"));
+    if (db.open(false).on)
+      db.forEachEntry(QString(), [&](const record::Entry& e) { result.push_back(e); });
+    return result;
+  }
+
+ private:
+  QTemporaryDir m_dir;
+  std::unique_ptr<Harness> m_harness;
+  QString m_file;
+  int m_run = 0;
+};
+
+// Children added to the class list of the record started, once its file is open; their
+// pictures in turn.
+inline void addChildren(const QStringList& names) {
+  QTRY_VERIFY(record::database());
+  for (int i = 0; i < names.size(); ++i)
+    QCOMPARE(record::database()->addChild(
+                 {names[i], record::childPictures()[i % record::childPictures().size()]}),
+             record::Failure::None);
 }
 
 // Root may write any file whatever its mode. While this lives, the process (every
@@ -141,6 +194,40 @@ inline bool writeRecord(const QString& file, const QString& child, int committed
   for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
     copied = QFile::copy(made + suffix, file + suffix) && copied;
   return copied && QFileInfo(file + QStringLiteral("-wal")).size() > 0;
+}
+
+// A record at `file` as an earlier version of the program left it, built with the real
+// steps up to `version`, holding one answer of Ada's (from version 1) and Ada in the class
+// list (from version 2). False when it could not be made.
+inline bool makeOldRecord(const QString& file, int version) {
+  bool ok = true;
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+    db.setDatabaseName(file);
+    ok = db.open();
+    for (int step = 0; ok && step < version; ++step)
+      ok = record::migrationSteps()[size_t(step)](db);
+    QSqlQuery q(db);
+    ok = ok && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version));
+    if (version >= 1)
+      ok = ok && q.exec(QStringLiteral(
+                     "INSERT INTO answers (time, child, exercise, number, shown, given, right, ms)"
+                     " VALUES ('2025-01-01T08:00:00.000+01:00', 'Ada', 'frmsplitsmachine', 7, 3, "
+                     "'4', 1, 900)"));
+    if (version >= 2)
+      ok = ok &&
+           q.exec(QStringLiteral("INSERT INTO children (name, picture) VALUES ('Ada', 'kat')"));
+    // From 6 on an answer has an id and waits in the outbox, as the writer puts it there.
+    if (version >= 6)
+      ok = ok &&
+           q.exec(QStringLiteral("UPDATE answers SET uuid = "
+                                 "'6f1c2a52-0d7e-4c1e-9a57-3b2f0c9d8e11'")) &&
+           q.exec(QStringLiteral("INSERT INTO outbox (answer) SELECT id FROM answers"));
+    q.finish();
+    db.close();
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("old"));
+  return ok;
 }
 
 // How many answers of `child` the record at `file` holds (-1 when it cannot be read).

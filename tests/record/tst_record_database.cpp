@@ -26,32 +26,7 @@ class RecordDatabaseTest : public QObject {
   QTemporaryDir m_dir;
   QString file() const { return m_dir.filePath(QStringLiteral("splitsen.sqlite")); }
 
-  // A file at `version`, built with the real steps, holding one answer when it can.
-  void makeVersion(int version) {
-    {
-      QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
-      db.setDatabaseName(file());
-      QVERIFY(db.open());
-      for (int step = 0; step < version; ++step) QVERIFY(migrationSteps()[size_t(step)](db));
-      QSqlQuery q(db);
-      QVERIFY(q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version)));
-      if (version >= 1)
-        QVERIFY(q.exec(QStringLiteral(
-            "INSERT INTO answers (time, child, exercise, number, shown, given, right, ms)"
-            " VALUES ('2025-01-01T08:00:00.000+01:00', 'Ada', 'frmsplitsmachine', 7, 3, '4', 1, "
-            "900)")));
-      if (version >= 2)
-        QVERIFY(
-            q.exec(QStringLiteral("INSERT INTO children (name, picture) VALUES ('Ada', 'kat')")));
-      // From 6 on an answer has an id and waits in the outbox, as the writer puts it there.
-      if (version >= 6)
-        QVERIFY(q.exec(QStringLiteral("UPDATE answers SET uuid = "
-                                      "'6f1c2a52-0d7e-4c1e-9a57-3b2f0c9d8e11'")) &&
-                q.exec(QStringLiteral("INSERT INTO outbox (answer) SELECT id FROM answers")));
-      db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("old"));
-  }
+  void makeVersion(int version) { QVERIFY(makeOldRecord(file(), version)); }
 
   QStringList movedAsideFiles() const {
     return QDir(m_dir.path()).entryList({QStringLiteral("splitsen-beschadigd-*.sqlite")});

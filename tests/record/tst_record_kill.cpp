@@ -3,7 +3,8 @@
 // moments, four at a time on one shared file, and every answer they had acknowledged a
 // second before their end must be in the file. SPLITSEN_KILLS (default 200) and
 // SPLITSEN_KILL_SEED set the count and the seed. Ended by SIGTERM or SIGHUP (logging out,
-// shutting down), it loses no answer at all.
+// shutting down), it loses no answer at all, also when two programs start at once on a
+// file an earlier version left.
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -14,6 +15,8 @@
 #include <QTest>
 #include <csignal>
 #include <ctime>
+
+#include "tests/record/record_test_support.h"
 
 // The monotonic clock that every process on the machine shares, in ms.
 static qint64 monotonicMs() {
@@ -111,40 +114,62 @@ class RecordKillTest : public QObject {
     QVERIFY(checked > kills);
   }
 
+  // Ended by a signal, one program or two started at once on a file an earlier version
+  // left (one brings it up to date, the other waits for it and retries): every
+  // acknowledged answer is in the file, and so is what the old file held.
   void every_answer_survives_the_end_of_a_session_data() {
     QTest::addColumn<int>("signal");
-    QTest::newRow("SIGTERM") << int(SIGTERM);
-    QTest::newRow("SIGHUP") << int(SIGHUP);
+    QTest::addColumn<int>("programs");
+    QTest::addColumn<int>("version");  // of the file at the start; -1: none yet
+    QTest::newRow("SIGTERM") << int(SIGTERM) << 1 << -1;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << 1 << -1;
+    for (int v = 1; v < record::schemaVersion(); ++v)
+      QTest::newRow(qPrintable(QStringLiteral("two programs upgrading version %1").arg(v)))
+          << int(SIGTERM) << 2 << v;
   }
   void every_answer_survives_the_end_of_a_session() {
     QFETCH(int, signal);
+    QFETCH(int, programs);
+    QFETCH(int, version);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("splitsen.sqlite"));
-    QProcess driver;
-    driver.start(QCoreApplication::applicationDirPath() + QStringLiteral("/record_kill_driver"),
-                 {file, QString::number(signal), QStringLiteral("signals")});
-    QVERIFY(driver.waitForStarted());
-    // Some answers in, the last ones surely still queued (the driver's batch is a second).
-    QByteArray out;
-    while (out.count('\n') < 40 && driver.waitForReadyRead(10000))
-      out += driver.readAllStandardOutput();
-    ::kill(pid_t(driver.processId()), signal);
-    QVERIFY(driver.waitForFinished(30000));
-    QCOMPARE(driver.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(driver.exitCode(), 0);
-    out += driver.readAllStandardOutput();
-    const QSet<QString> stored = inFile(file, signal);
-    int acknowledged = 0;
-    for (const QByteArray& line : out.split('\n')) {
-      const QList<QByteArray> parts = line.split(' ');
-      if (parts.size() != 2) continue;
-      ++acknowledged;
-      QVERIFY2(
-          stored.contains(QStringLiteral("%1-%2").arg(signal).arg(QString::fromLatin1(parts[0]))),
-          parts[0].constData());
+    if (version >= 0) QVERIFY(recordtest::makeOldRecord(file, version));
+    std::vector<std::unique_ptr<QProcess>> drivers;
+    for (int p = 0; p < programs; ++p) {
+      drivers.push_back(std::make_unique<QProcess>());
+      drivers.back()->start(
+          QCoreApplication::applicationDirPath() + QStringLiteral("/record_kill_driver"),
+          {file, QString::number(signal * 10 + p), QStringLiteral("signals")});
     }
-    QVERIFY(acknowledged >= 40);
-    QCOMPARE(stored.size(), acknowledged);
+    for (int p = 0; p < programs; ++p) {
+      QProcess& driver = *drivers[size_t(p)];
+      QVERIFY(driver.waitForStarted());
+      // Some answers in, the last ones surely still queued (the driver's batch is a second).
+      QByteArray out;
+      while (out.count('\n') < 40 && driver.waitForReadyRead(10000))
+        out += driver.readAllStandardOutput();
+      ::kill(pid_t(driver.processId()), signal);
+      QVERIFY(driver.waitForFinished(30000));
+      QCOMPARE(driver.exitStatus(), QProcess::NormalExit);
+      QCOMPARE(driver.exitCode(), 0);
+      out += driver.readAllStandardOutput();
+      const QSet<QString> stored = inFile(file, signal * 10 + p);
+      int acknowledged = 0;
+      for (const QByteArray& line : out.split('\n')) {
+        const QList<QByteArray> parts = line.split(' ');
+        if (parts.size() != 2) continue;
+        ++acknowledged;
+        QVERIFY2(
+            stored.contains(
+                QStringLiteral("%1-%2").arg(signal * 10 + p).arg(QString::fromLatin1(parts[0]))),
+            parts[0].constData());
+      }
+      QVERIFY(acknowledged >= 40);
+      QCOMPARE(stored.size(), acknowledged);
+    }
+    if (version >= 1) QCOMPARE(recordtest::answers(file, QStringLiteral("Ada")), 1);
+    QCOMPARE(recordtest::scalar(file, QStringLiteral("PRAGMA user_version")).toInt(),
+             record::schemaVersion());
   }
 };
 

@@ -24,18 +24,9 @@ class RecorderTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir m_dir;
-  std::unique_ptr<Harness> m_harness;
-  int m_run = 0;
-  QString m_file;
-
-  std::vector<Entry> entries() {
-    record::flush();
-    std::vector<Entry> result;
-    Database db(m_file, QStringLiteral("check"));
-    if (db.open(false).on) db.forEachEntry(QString(), [&](const Entry& e) { result.push_back(e); });
-    return result;
-  }
+  recordtest::RecordedProgram m_program;
+  const QString& m_file = m_program.file();
+  std::vector<Entry> entries() { return m_program.entries(); }
 
   // Starts again on the same file, trying again soon after a failure.
   void restart() {
@@ -66,25 +57,19 @@ class RecorderTest : public QObject {
 
  private Q_SLOTS:
   void init() {
-    m_harness = std::make_unique<Harness>();
-    m_file = m_dir.filePath(QStringLiteral("run%1/splitsen.sqlite").arg(++m_run));
     Options options;
-    options.file = m_file;
     options.wallClock = [] {
       return QDateTime(QDate(2026, 3, 5), QTime(9, 41, 7, 250), QTimeZone(3600));
     };
-    start(options);
+    m_program.begin(options);
   }
-  void cleanup() {
-    stop();
-    m_harness.reset();
-  }
+  void cleanup() { m_program.end(); }
 
   void the_time_runs_from_ready_to_verdict_and_a_retry_from_the_last_verdict() {
     ready(QStringLiteral("frmsplitsmachine"));
-    m_harness->advance(1500);
+    m_program.h().advance(1500);
     answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("5"), false);
-    m_harness->advance(700);
+    m_program.h().advance(700);
     answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);
     const auto rows = entries();
     QCOMPARE(rows.size(), size_t(2));
@@ -99,9 +84,9 @@ class RecorderTest : public QObject {
 
   void each_exercise_keeps_its_own_ready_moment() {
     ready(QStringLiteral("frmsplits1"));
-    m_harness->advance(300);
+    m_program.h().advance(300);
     ready(QStringLiteral("frmsplitsrijenB"));
-    m_harness->advance(200);
+    m_program.h().advance(200);
     answer(QStringLiteral("frmsplits1"), 5, 2, QStringLiteral("2+3"), true);
     answer(QStringLiteral("frmsplitsrijenB"), 5, 1, QStringLiteral("4"), true);
     const auto rows = entries();
@@ -197,7 +182,7 @@ class RecorderTest : public QObject {
     QVERIFY2(view.state()->text().contains(QStringLiteral("nieuwere versie")),
              qPrintable(view.state()->text()));
     // Neither export claims that all is kept.
-    const QString out = m_dir.filePath(QStringLiteral("nieuwer%1.csv").arg(m_run));
+    const QString out = m_program.path(QStringLiteral("nieuwer%1.csv").arg(m_program.run()));
     QSignalSpy exported(&view, &TeacherView::exported);
     view.exportInBackground(out);
     QTRY_COMPARE(exported.size(), 1);

@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/all_screens.h"
 #include "exercises/click_and_split/frmsleepsplits.h"
@@ -19,6 +20,8 @@
 #include "record/exercises.h"
 #include "record/recorder.h"
 #include "shell/frmkiesbasis.h"
+#include "shell/mdiform2.h"
+#include "tests/record/record_test_support.h"
 #include "tests/support/harness.h"
 
 using namespace forms;
@@ -28,18 +31,10 @@ class ScreensRecordTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir m_dir;
-  std::unique_ptr<Harness> m_h;
-  QString m_file;
-  int m_run = 0;
+  recordtest::RecordedProgram m_run;
+  Harness& h() { return m_run.h(); }
+  std::vector<Entry> entries() { return m_run.entries(); }
 
-  std::vector<Entry> entries() {
-    record::flush();
-    std::vector<Entry> result;
-    record::Database db(m_file, QStringLiteral("check"));
-    if (db.open(false).on) db.forEachEntry(QString(), [&](const Entry& e) { result.push_back(e); });
-    return result;
-  }
   // Missing values: shown -1, given "<none>", right -1, ms -1.
   static void verify(const Entry& e, const char* exercise, int number, int shown,
                      const QString& given, int right, qint64 ms) {
@@ -53,17 +48,8 @@ class ScreensRecordTest : public QObject {
   static void type(TextBox& box, const QString& keys) { QTest::keyClicks(box.widget(), keys); }
 
  private Q_SLOTS:
-  void init() {
-    m_h = std::make_unique<Harness>();
-    m_file = m_dir.filePath(QStringLiteral("run%1.sqlite").arg(++m_run));
-    record::Options options;
-    options.file = m_file;
-    record::start(options);
-  }
-  void cleanup() {
-    record::stop();
-    m_h.reset();
-  }
+  void init() { m_run.begin(); }
+  void cleanup() { m_run.end(); }
 
   void the_teacher_reads_each_exercise_under_its_title_with_its_chooser_picture_data() {
     QTest::addColumn<QString>("key");
@@ -71,13 +57,13 @@ class ScreensRecordTest : public QObject {
   }
   void the_teacher_reads_each_exercise_under_its_title_with_its_chooser_picture() {
     QFETCH(QString, key);
-    registerAllScreens(m_h->program());
+    registerAllScreens(h().program());
     const QString name = record::exerciseName(key);
     // The screen's title, with a word in parentheses only where screens share a title.
-    const QString title = m_h->program().form(key).caption().trimmed();
+    const QString title = h().program().form(key).caption().trimmed();
     int sharing = 0, named = 0;
     for (const record::Exercise& e : record::exercises()) {
-      sharing += m_h->program().form(QString::fromLatin1(e.key)).caption().trimmed() == title;
+      sharing += h().program().form(QString::fromLatin1(e.key)).caption().trimmed() == title;
       named += record::exerciseName(QString::fromLatin1(e.key)) == name;
     }
     QCOMPARE(named, 1);
@@ -87,31 +73,31 @@ class ScreensRecordTest : public QObject {
       QVERIFY2(name.startsWith(title + QStringLiteral(" (")) && name.endsWith(QLatin1Char(')')),
                qPrintable(name));
     // The chooser's button that opens this screen wears the same picture.
-    m_h->start();
-    auto& chooser = m_h->program().form<frmkiesbasis>();
+    h().start();
+    auto& chooser = h().program().form<frmkiesbasis>();
     QString worn;
     for (CommandButton* button : chooser.findChildren<CommandButton*>()) {
       if (button->objectName() == QLatin1String("cmdstop")) continue;
       chooser.Show();
       for (const record::Exercise& e : record::exercises())
-        m_h->program().form(QString::fromLatin1(e.key)).Hide();
+        h().program().form(QString::fromLatin1(e.key)).Hide();
       button->click();
-      if (m_h->program().form(key).isVisible()) worn = button->picture().key();
+      if (h().program().form(key).isVisible()) worn = button->picture().key();
     }
     QVERIFY(!worn.isEmpty());
     QCOMPARE(Picture::svg(record::exercisePicture(key)).key(), worn);
   }
 
   void split_machine_times_from_the_open_lid_and_keeps_what_was_typed() {
-    auto& f = m_h->program().form<frmsplitsmachine>();
+    auto& f = h().program().form<frmsplitsmachine>();
     f.Show();
-    m_h->random().then({drawFor(2, 6)});  // 7 as 3 + 4
+    h().random().then({drawFor(2, 6)});  // 7 as 3 + 4
     f.cmd(7).click();
-    m_h->advance(700);  // the lid opens: the question is on screen
-    m_h->advance(1300);
+    h().advance(700);  // the lid opens: the question is on screen
+    h().advance(1300);
     type(f.txtmult2, "5");
     f.cmdcontrole.click();
-    m_h->advance(400);
+    h().advance(400);
     type(f.txtmult2, "4");
     f.cmdcontrole.click();
     const auto rows = entries();
@@ -121,11 +107,11 @@ class ScreensRecordTest : public QObject {
   }
 
   void split_machine_answer_typed_before_the_lid_opens_counts_from_the_start() {
-    auto& f = m_h->program().form<frmsplitsmachine>();
+    auto& f = h().program().form<frmsplitsmachine>();
     f.Show();
-    m_h->random().then({drawFor(0, 3)});  // 4 as 1 + 3
+    h().random().then({drawFor(0, 3)});  // 4 as 1 + 3
     f.cmd(4).click();
-    m_h->advance(500);
+    h().advance(500);
     type(f.txtmult2, "3");
     f.cmdcontrole.click();  // freezes the run: the lid never opens
     const auto rows = entries();
@@ -145,12 +131,12 @@ class ScreensRecordTest : public QObject {
     QFETCH(int, left);
     QFETCH(int, right);
     QFETCH(bool, verdict);
-    auto& f = m_h->program().form<frmsplits1>();
+    auto& f = h().program().form<frmsplits1>();
     f.Show();
     Harness::control<Image>(f, QStringLiteral("imgzes")).click();
-    m_h->random().then({drawFor(2, 6)});  // 6 as 2 + 4
+    h().random().then({drawFor(2, 6)});  // 6 as 2 + 4
     f.cmdzes.click();
-    m_h->advance(2500);
+    h().advance(2500);
     Harness::control<CommandButton>(f, QStringLiteral("cmdlinks%1").arg(left)).click();
     Harness::control<CommandButton>(f, QStringLiteral("cmdrechts%1").arg(right)).click();
     const auto rows = entries();
@@ -160,14 +146,14 @@ class ScreensRecordTest : public QObject {
   }
 
   void split_friends_records_each_row_with_its_left_number() {
-    auto& f = m_h->program().form<frmsplitsrijenB>();
+    auto& f = h().program().form<frmsplitsrijenB>();
     f.Show();
-    m_h->random().then({drawFor(6, 9)});  // 7
+    h().random().then({drawFor(6, 9)});  // 7
     f.cmdstart.click();
-    m_h->advance(3000);
+    h().advance(3000);
     type(f.txtsplis[0], "5");  // 2 + 5
     f.cmdeen[0].click();
-    m_h->advance(1000);
+    h().advance(1000);
     type(f.txtsplis[1], "x");  // 1 + ?, not a number: judged as 0
     f.cmdeen[1].click();
     const auto rows = entries();
@@ -177,14 +163,14 @@ class ScreensRecordTest : public QObject {
   }
 
   void missing_part_with_a_chosen_number() {
-    auto& f = m_h->program().form<frmsleepsplits2>();
+    auto& f = h().program().form<frmsleepsplits2>();
     f.Show();
-    m_h->random().then({drawFor(3, 10)});  // 8 as 3 + ?
+    h().random().then({drawFor(3, 10)});  // 8 as 3 + ?
     f.cmdsplits8.click();
-    m_h->advance(2200);
+    h().advance(2200);
     type(f.txtantwoord, "6");
     f.cmdcontroleer.click();
-    m_h->advance(800);
+    h().advance(800);
     type(f.txtantwoord, "05");
     f.cmdcontroleer.click();
     const auto rows = entries();
@@ -194,11 +180,11 @@ class ScreensRecordTest : public QObject {
   }
 
   void missing_part_with_score() {
-    auto& f = m_h->program().form<frmsleepsplits3>();
+    auto& f = h().program().form<frmsleepsplits3>();
     f.Show();
-    m_h->random().then({drawFor(3, 10), drawFor(8, 10)});  // 9 as 4 + ?
+    h().random().then({drawFor(3, 10), drawFor(8, 10)});  // 9 as 4 + ?
     f.cmdstart.click();
-    m_h->advance(1800);
+    h().advance(1800);
     type(f.txtantwoord, "5");
     f.cmdcontroleer.click();
     const auto rows = entries();
@@ -207,20 +193,46 @@ class ScreensRecordTest : public QObject {
   }
 
   void walk_through_screens_record_the_chosen_number() {
-    m_h->program().form<frmsplits2>().Show();
-    m_h->program().form<frmsplits2>().cmd(6).click();
-    m_h->program().form<frmsleepsplits>().Show();
-    m_h->program().form<frmsleepsplits>().cmdsplits9.click();
-    m_h->program().form<frmsplitsrijenA>().Show();
-    m_h->program().form<frmsplitsrijenA>().cmdgetal[4].click();
-    m_h->program().form<frmsplitsbeeldB>().Show();
-    m_h->program().form<frmsplitsbeeldB>().cmd1topplus.click();
+    h().program().form<frmsplits2>().Show();
+    h().program().form<frmsplits2>().cmd(6).click();
+    h().program().form<frmsleepsplits>().Show();
+    h().program().form<frmsleepsplits>().cmdsplits9.click();
+    h().program().form<frmsplitsrijenA>().Show();
+    h().program().form<frmsplitsrijenA>().cmdgetal[4].click();
+    h().program().form<frmsplitsbeeldB>().Show();
+    h().program().form<frmsplitsbeeldB>().cmd1topplus.click();
     const auto rows = entries();
     QCOMPARE(rows.size(), size_t(4));
     verify(rows[0], "frmsplits2", 6, -1, "<none>", -1, -1);
     verify(rows[1], "frmsleepsplits", 9, -1, "<none>", -1, -1);
     verify(rows[2], "frmsplitsrijenA", 4, -1, "<none>", -1, -1);
     verify(rows[3], "frmsplitsbeeldB", 10, -1, "<none>", -1, -1);
+  }
+
+  // Closing the main window ends the program as a user starts and leaves it: every answer
+  // given up to then is in the record, and the file is whole. (Last: it starts the
+  // program's own way, record and quit included.)
+  void closing_the_main_window_leaves_every_answer_in_a_whole_record() {
+    m_run.end();
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    Harness h;
+    startSplitsen(h.program(), {}, nullptr);
+    auto& f = h.show<frmsplitsmachine>();
+    for (int deel = 1; deel <= 3; ++deel) {
+      h.random().then({drawFor(deel - 1, 6)});
+      f.cmd(7).click();
+      h.advance(1000);
+      type(f.txtmult2, QString::number(7 - deel));
+      f.cmdcontrole.click();
+    }
+    QTimer::singleShot(0, [] { screens::MDIForm2().close(); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    const QString file = record::file();
+    QVERIFY(file.startsWith(data.path()));
+    QCOMPARE(recordtest::scalar(file, QStringLiteral("PRAGMA quick_check")).toString(), "ok");
+    QCOMPARE(recordtest::scalar(file, QStringLiteral("SELECT count(*) FROM answers")).toInt(), 3);
+    qunsetenv("XDG_DATA_HOME");
   }
 };
 

@@ -2,7 +2,6 @@
 // list with its "Wie ben jij?" screen, wiping, and the recording state in every bad case.
 
 #include <QButtonGroup>
-#include <QCollator>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -43,24 +42,13 @@ class TeacherViewTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir m_dir;
-  std::unique_ptr<Harness> m_h;
-  QString m_file;
-  int m_run = 0;
+  recordtest::RecordedProgram m_program;
+  const QString& m_file = m_program.file();
   QDate m_day{2026, 3, 5};
 
-  void startRecord(const QString& file) {
-    record::Options options;
-    options.file = file;
-    options.wallClock = [this] { return QDateTime(m_day, QTime(9, 0), QTimeZone(3600)); };
-    record::start(options);
-  }
-  static void addChildren(const QStringList& names) {
-    QTRY_VERIFY(record::database());  // once the file has been opened
-    for (int i = 0; i < names.size(); ++i)
-      QCOMPARE(record::database()->addChild(
-                   {names[i], record::childPictures()[i % record::childPictures().size()]}),
-               record::Failure::None);
+  Harness& h() { return m_program.h(); }
+  QString path(const QString& pattern) const {
+    return m_program.path(pattern.arg(m_program.run()));
   }
   static GrownUpCheck* openCheck() {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -83,15 +71,15 @@ class TeacherViewTest : public QObject {
   }
   void give(const char* exercise, int number, int shown, bool right, qint64 ms) {
     record::ready(QString::fromLatin1(exercise));
-    m_h->advance(ms);
+    h().advance(ms);
     record::answer(QString::fromLatin1(exercise), number, shown, QStringLiteral("x"), right);
   }
 
  private Q_SLOTS:
   void init() {
-    m_h = std::make_unique<Harness>();
-    m_file = m_dir.filePath(QStringLiteral("run%1/splitsen.sqlite").arg(++m_run));
-    startRecord(m_file);
+    record::Options options;
+    options.wallClock = [this] { return QDateTime(m_day, QTime(9, 0), QTimeZone(3600)); };
+    m_program.begin(options);
   }
   void cleanup() {
     // Deleting one window may delete others (a combo box's list): keep guarded pointers.
@@ -99,8 +87,7 @@ class TeacherViewTest : public QObject {
     for (QWidget* w : QApplication::topLevelWidgets())
       if (qobject_cast<TeacherView*>(w) || qobject_cast<GrownUpCheck*>(w)) windows << w;
     for (const QPointer<QWidget>& w : windows) delete w.data();
-    record::stop();
-    m_h.reset();
+    m_program.end();
   }
 
   void the_grown_up_check_asks_a_product_of_six_to_nine_data() {
@@ -113,7 +100,7 @@ class TeacherViewTest : public QObject {
   void the_grown_up_check_asks_a_product_of_six_to_nine() {
     QFETCH(int, a);
     QFETCH(int, b);
-    m_h->random().then({drawFor(a - 6, 4), drawFor(b - 6, 4)});
+    h().random().then({drawFor(a - 6, 4), drawFor(b - 6, 4)});
     bool passed = false;
     GrownUpCheck::ask([&] { passed = true; });
     auto* check = QApplication::activeModalWidget()
@@ -136,7 +123,7 @@ class TeacherViewTest : public QObject {
   }
 
   void the_main_window_has_a_teacher_menu_after_openen() {
-    m_h->start();
+    h().start();
     const QList<QAction*> menus = screens::MDIForm2().findChild<QMenuBar*>()->actions();
     QVERIFY(menus.size() >= 2);
     QCOMPARE(menus.front()->text(), QStringLiteral("OPENEN "));
@@ -248,7 +235,7 @@ class TeacherViewTest : public QObject {
     QFETCH(QString, chosen);
     QFETCH(QStringList, lines);
     QFETCH(bool, automatic);
-    addChildren({QStringLiteral("Noor"), QStringLiteral("Daan")});
+    recordtest::addChildren({QStringLiteral("Noor"), QStringLiteral("Daan")});
     QVERIFY(recordtest::exec(m_file, {"INSERT INTO practice_child (child, ability, answers) VALUES "
                                       "('Noor', 1.2, 40), ('Daan', -0.5, 3)",
                                       "INSERT INTO practice_split (child, whole, smaller, box, "
@@ -275,7 +262,7 @@ class TeacherViewTest : public QObject {
     TeacherView view;
     give("frmsleepsplits3", 6, 2, true, 1700);  // still queued when the export starts
     QString error;
-    const QString out = m_dir.filePath(QStringLiteral("export%1.csv").arg(m_run));
+    const QString out = path(QStringLiteral("export%1.csv"));
     QVERIFY(view.exportTo(out, &error));
     const QList<QByteArray> lines = recordtest::bytes(out).split('\n');
     QCOMPARE(lines.size(), 3);
@@ -309,73 +296,6 @@ class TeacherViewTest : public QObject {
     QCOMPARE(record::classList().front().name, QStringLiteral("Noortje"));
     QVERIFY(settled(view));
     QCOMPARE(view.children()->count(), 2);
-  }
-
-  void without_a_class_list_the_welcome_button_opens_the_chooser_as_before() {
-    m_h->start();
-    screens::frmmecenaat1().cmdkombinnen.click();
-    QTRY_VERIFY(m_h->program().loaded(QStringLiteral("frmkiesbasis")) &&
-                screens::frmkiesbasis().isVisible());
-    QVERIFY(!m_h->program().loaded(QString::fromLatin1(frmwiebenjij::Name)));
-    QVERIFY(!screens::MDIForm2().isEnabled());
-  }
-
-  void with_a_class_list_the_child_names_itself_first() {
-    QTRY_VERIFY(record::database());  // once the file has been opened
-    QCOMPARE(record::database()->addChild({QStringLiteral("Noor"), QStringLiteral("kat")}),
-             record::Failure::None);
-    QCOMPARE(record::database()->addChild({QStringLiteral("Daan"), QStringLiteral("vis")}),
-             record::Failure::None);
-    m_h->start();
-    screens::frmmecenaat1().cmdkombinnen.click();
-    QTRY_VERIFY(m_h->program().loaded(QString::fromLatin1(frmwiebenjij::Name)));
-    auto& who = m_h->program().form<frmwiebenjij>();
-    QTRY_VERIFY(who.isVisible());
-    QVERIFY(!screens::frmmecenaat1().isVisible());
-    QVERIFY(!m_h->program().loaded(QStringLiteral("frmkiesbasis")) ||
-            !screens::frmkiesbasis().isVisible());
-    QVERIFY(!screens::MDIForm2().isEnabled());
-    QVERIFY(who.cmdkind[0].visible() && who.cmdkind[1].visible() && !who.cmdkind[2].visible());
-    QCOMPARE(who.cmdkind[0].caption(), QStringLiteral("Daan"));  // alphabetical
-    who.cmdkind[0].click();
-    QVERIFY(!who.isVisible());
-    QVERIFY(screens::frmkiesbasis().isVisible());
-    QCOMPARE(record::child(), QStringLiteral("Daan"));
-  }
-
-  void forty_children_each_find_their_whole_name_in_alphabetical_order() {
-    QStringList names = {"Anne-Sophie", "Jan-Willem van der Berg-Smit",
-                         "bo",          "Émile",
-                         "Jytte Pegg",  QString(40, QLatin1Char('W')),
-                         "Ülkü",        "Maximiliaan Alexander Johannes Pietersen"};
-    for (int i = names.size(); i < record::MaxChildren; ++i)
-      names << QStringLiteral("Kind %1").arg(i);
-    addChildren(names);
-    m_h->start();
-    screens::frmmecenaat1().cmdkombinnen.click();
-    auto& who = m_h->program().form<frmwiebenjij>();
-    QCOMPARE(who.namen.size(), record::MaxChildren);
-    QCollator dutch{QLocale(QLocale::Dutch)};
-    dutch.setCaseSensitivity(Qt::CaseInsensitive);
-    dutch.setNumericMode(true);  // "Kind 8" before "Kind 10"
-    QRect area;
-    for (int i = 0; i < record::MaxChildren; ++i) {
-      const CommandButton& tile = who.cmdkind[i];
-      QVERIFY(tile.visible());
-      if (i > 0)
-        QVERIFY2(dutch.compare(who.namen[i - 1], who.namen[i]) < 0, qPrintable(who.namen[i]));
-      recordtest::verifyNameFits(tile.caption(), who.letters[i], who.namen[i],
-                                 QSize(tile.width(), tile.height()));
-      const QRect r(tile.left(), tile.top(), tile.width(), tile.height());
-      for (int j = 0; j < i; ++j)
-        QVERIFY(!r.intersects({who.cmdkind[j].left(), who.cmdkind[j].top(), who.cmdkind[j].width(),
-                               who.cmdkind[j].height()}));
-      area |= r;
-    }
-    QVERIFY(QRect(0, 0, who.clientWidth(), who.clientHeight()).contains(area));
-    who.cmdkind[record::MaxChildren - 1].click();
-    QCOMPARE(record::child(), who.namen.back());
-    QVERIFY(screens::frmkiesbasis().isVisible());
   }
 
   void the_editor_offers_a_free_picture_and_tells_when_two_share() {
@@ -428,12 +348,11 @@ class TeacherViewTest : public QObject {
   }
   void the_countdown_waits_while_the_teacher_has_a_window_open() {
     QFETCH(bool, view);
-    m_h->start();
-    screens::frmmecenaat1().cmdkombinnen.click();
+    h().startPastWelcome();
     QTRY_VERIFY(screens::frmkiesbasis().isVisible());  // once the record has been opened
     screens::frmkiesbasis().cmdstop.click();
     QVERIFY(screens::frminfo().isVisible());
-    m_h->advance(5000);
+    h().advance(5000);
     GrownUpCheck::ask([] { TeacherView::showView(); });
     GrownUpCheck* check = openCheck();
     QVERIFY(check);
@@ -442,20 +361,19 @@ class TeacherViewTest : public QObject {
       QTest::keyClick(check->answerBox(), Qt::Key_Return);
     }
     QWidget* open = view ? static_cast<QWidget*>(TeacherView::showView()) : check;
-    m_h->advance(60000);
-    QVERIFY(!m_h->program().ended());
+    h().advance(60000);
+    QVERIFY(!h().program().ended());
     QVERIFY(open->isVisible());
     const int waited = screens::frminfo().ProgressBar1.value();
     open->close();
-    m_h->advance(75 * (150 - waited) - 75);
-    QVERIFY(!m_h->program().ended());
-    m_h->advance(2 * 75);
-    QVERIFY(m_h->program().ended());
+    h().advance(75 * (150 - waited) - 75);
+    QVERIFY(!h().program().ended());
+    h().advance(2 * 75);
+    QVERIFY(h().program().ended());
   }
 
   void the_teachers_windows_open_above_the_screen_in_front_centred_on_the_main_window() {
-    m_h->start();
-    screens::frmmecenaat1().cmdkombinnen.click();
+    h().startPastWelcome();
     Form& chooser = screens::frmkiesbasis();
     QTRY_VERIFY(chooser.isVisible());  // once the record has been opened
     QVERIFY(!screens::MDIForm2().isEnabled());
@@ -521,17 +439,17 @@ class TeacherViewTest : public QObject {
     QFETCH(QString, condition);
     QFETCH(QString, says);
     record::stop();
-    QString file = m_dir.filePath(QStringLiteral("state%1/splitsen.sqlite").arg(m_run));
+    QString file = path(QStringLiteral("state%1/splitsen.sqlite"));
     record::Options options;
     if (condition == "unwritable") {
-      recordtest::write(m_dir.filePath(QStringLiteral("plain%1").arg(m_run)), "x");
-      file = m_dir.filePath(QStringLiteral("plain%1/splitsen/splitsen.sqlite").arg(m_run));
+      recordtest::write(path(QStringLiteral("plain%1")), "x");
+      file = path(QStringLiteral("plain%1/splitsen/splitsen.sqlite"));
     } else if (condition == "damaged") {
       QDir().mkpath(QFileInfo(file).absolutePath());
       recordtest::write(file, QByteArray(3000, 'z'));
     } else if (condition == "full") {
       // Room for the tables and a few answers.
-      const QString empty = m_dir.filePath(QStringLiteral("empty%1.sqlite").arg(m_run));
+      const QString empty = path(QStringLiteral("empty%1.sqlite"));
       {
         record::Database db(empty, QStringLiteral("measure"));
         QVERIFY(db.open(false).on);
@@ -551,9 +469,8 @@ class TeacherViewTest : public QObject {
     QVERIFY(settled(view));
     QVERIFY2(view.state()->text().contains(says), qPrintable(view.state()->text()));
     // The child's side goes on as before.
-    m_h->start();
-    screens::frmmecenaat1().cmdkombinnen.click();
-    QTRY_VERIFY(m_h->program().loaded(QStringLiteral("frmkiesbasis")) &&
+    h().startPastWelcome();
+    QTRY_VERIFY(h().program().loaded(QStringLiteral("frmkiesbasis")) &&
                 screens::frmkiesbasis().isVisible());
     record::answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);
   }

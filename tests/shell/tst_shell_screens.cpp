@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "shell/frminfo.h"
@@ -22,10 +23,10 @@ class frmfake : public Form {
 };
 
 const char* const kExercises[][2] = {
-    {"cmdsplits", "frmsplits2"},        {"cmdsplits1", "frmsplits1"},
-    {"cmdmin22", "frmsplitsbeeldB"},    {"cmdbrugmin", "frmsplitsmachine"},
-    {"cmdflits", "frmsplitsrijenA"},    {"cmdsplitsrij", "frmsplitsrijenB"},
-    {"cmdsplits2", "frmsleepsplits"},   {"cmdsleep4", "frmsleepsplits2"},
+    {"cmdsplits", "frmsplits2"},      {"cmdsplits1", "frmsplits1"},
+    {"cmdmin22", "frmsplitsbeeldB"},  {"cmdbrugmin", "frmsplitsmachine"},
+    {"cmdflits", "frmsplitsrijenA"},  {"cmdsplitsrij", "frmsplitsrijenB"},
+    {"cmdsplits2", "frmsleepsplits"}, {"cmdsleep4", "frmsleepsplits2"},
     {"cmdsleep5", "frmsleepsplits3"},
 };
 
@@ -95,23 +96,6 @@ class TestShellScreens : public QObject {
     QVERIFY(!screens::MDIForm2().aftrek.isEnabled());  // "OPENEN " is greyed out
   }
 
-  void everyExerciseButtonFollowsTheProtocolAndComesBack() {
-    Harness h;
-    registerFakes(h.program());
-    h.start();
-    screens::frmmecenaat1().cmdkombinnen.click();
-    for (const auto& e : kExercises) {
-      auto& chooser = screens::frmkiesbasis();
-      Harness::control<CommandButton>(chooser, e[0]).click();
-      Form& exercise = h.program().form(e[1]);
-      QVERIFY2(exercise.isVisible(), e[1]);
-      QVERIFY(!chooser.isVisible());
-      QVERIFY(!screens::MDIForm2().isEnabled());
-      exercise.Hide();
-      chooser.Show();
-    }
-  }
-
   void boardDescribesWhatIsUnderThePointer() {
     Harness h;
     h.start();
@@ -120,11 +104,12 @@ class TestShellScreens : public QObject {
     Harness::moveMouse(chooser, chooser.cmdbrugmin.widget()->geometry().center());
     const QString machine = chooser.lblbord.caption();
     QVERIFY(machine.startsWith(" splitsmachine \r\n\r\nkies een cijfer \r\n"));
-    Harness::moveMouse(chooser, chooser.cmdsleep4.widget()->geometry().center());  // no description: text stays
+    Harness::moveMouse(
+        chooser, chooser.cmdsleep4.widget()->geometry().center());  // no description: text stays
     QCOMPARE(chooser.lblbord.caption(), machine);
     const QPoint overShape1(5500 / 15, 7400 / 15);
     QCOMPARE(chooser.childAt(overShape1), nullptr);  // shapes take no mouse events
-    Harness::moveMouse(chooser, overShape1);  // over Shape1: the background
+    Harness::moveMouse(chooser, overShape1);         // over Shape1: the background
     QCOMPARE(chooser.lblbord.caption(),
              QString("\r\n\r\nOefeningen voor het eerste leerjaar\r\n\r\n de muis op een tekening "
                      "plaatsen\r\n lees wat er geoefend wordt\r\n\r\n met een klik kun je dat "
@@ -136,27 +121,44 @@ class TestShellScreens : public QObject {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("cmdsplits") << "cmdsplits"
-        << QStringList{" splitsing", "", " zeg elke splitsing hardop ", "memoriseer elke splitsing "};
+                               << QStringList{" splitsing", "", " zeg elke splitsing hardop ",
+                                              "memoriseer elke splitsing "};
     QTest::newRow("cmdsplits1") << "cmdsplits1"
-        << QStringList{" kijk en splits", "", " kies welk getal je wilt splitsen ",
-                       "je ziet het getal splitsen in twee delen ",
-                       "  klik voor elk deel op het juiste cijfer ", "",
-                       " de splitsing wordt geschreven ", " je krijgt ook de voorstelling met + ",
-                       " Kies om hetzelfde getal te splitsen ", "",
-                       " of kies om een ander getal te splitsen "};
+                                << QStringList{" kijk en splits",
+                                               "",
+                                               " kies welk getal je wilt splitsen ",
+                                               "je ziet het getal splitsen in twee delen ",
+                                               "  klik voor elk deel op het juiste cijfer ",
+                                               "",
+                                               " de splitsing wordt geschreven ",
+                                               " je krijgt ook de voorstelling met + ",
+                                               " Kies om hetzelfde getal te splitsen ",
+                                               "",
+                                               " of kies om een ander getal te splitsen "};
     QTest::newRow("cmdmin22") << "cmdmin22"
-        << QStringList{" splitsingen ", "", "kijk hoe elk getalbeeld gesplitst wordt"};
+                              << QStringList{" splitsingen ", "",
+                                             "kijk hoe elk getalbeeld gesplitst wordt"};
     QTest::newRow("cmdbrugmin") << "cmdbrugmin"
-        << QStringList{" splitsmachine ", "", "kies een cijfer ",
-                       " typ het cijfer van het verborgen aantal ", " klik op de auto als controle ",
-                       " start opnieuw en oefen hetzelfde cijfer  ", "",
-                       " klik stop en kies een ander cijfer "};
+                                << QStringList{" splitsmachine ",
+                                               "",
+                                               "kies een cijfer ",
+                                               " typ het cijfer van het verborgen aantal ",
+                                               " klik op de auto als controle ",
+                                               " start opnieuw en oefen hetzelfde cijfer  ",
+                                               "",
+                                               " klik stop en kies een ander cijfer "};
     QTest::newRow("cmdflits") << "cmdflits"
-        << QStringList{" splitsingen ", "", "automatiseren ", "", "memoriseren"};
+                              << QStringList{" splitsingen ", "", "automatiseren ", "",
+                                             "memoriseren"};
     QTest::newRow("cmdsplitsrij") << "cmdsplitsrij"
-        << QStringList{" splitsen", "", " klik en je ziet een getal ",
-                       "vul het vriendje van het linkse getal in ", "  controleer ", "",
-                       " je ziet de splisting met stippen ", " je leest alle bewerkingen  "};
+                                  << QStringList{" splitsen",
+                                                 "",
+                                                 " klik en je ziet een getal ",
+                                                 "vul het vriendje van het linkse getal in ",
+                                                 "  controleer ",
+                                                 "",
+                                                 " je ziet de splisting met stippen ",
+                                                 " je leest alle bewerkingen  "};
   }
   void everyDescriptionIsTheBoardTextWordForWord() {
     QFETCH(QString, button);
@@ -175,8 +177,8 @@ class TestShellScreens : public QObject {
     h.start();
     auto& chooser = screens::frmkiesbasis();
     screens::MDIForm2().aftrek2.trigger();
-    Image* ring[] = {&chooser.imgmeisje, &chooser.imgwit,     &chooser.imgchinees,
-                     &chooser.imgkleur,  &chooser.imgkleur2,  &chooser.imgkleur3};
+    Image* ring[] = {&chooser.imgmeisje, &chooser.imgwit,    &chooser.imgchinees,
+                     &chooser.imgkleur,  &chooser.imgkleur2, &chooser.imgkleur3};
     for (int i = 0; i < 6; ++i) {
       QVERIFY(ring[i]->visible());
       QTest::mouseClick(ring[i]->widget(), Qt::LeftButton);
@@ -255,6 +257,112 @@ class TestShellScreens : public QObject {
     QVERIFY(screens::frminfo().isVisible());
     QVERIFY(!screens::frmkiesbasis().isVisible());
     QVERIFY(screens::frminfo().Timer1.enabled());
+  }
+
+  // The menu BEELD as a person reads it, each item with its key; the item and the key do
+  // the same, on the main window and while an exercise's window has the keys.
+  void viewMenuItemsAndTheirKeysDoTheSame_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QKeySequence>("key");
+    QTest::newRow("larger") << "groter"
+                            << "Groter\tCtrl++" << QKeySequence("Ctrl+=");
+    QTest::newRow("smaller") << "kleiner"
+                             << "Kleiner\tCtrl+-" << QKeySequence("Ctrl+-");
+    QTest::newRow("fit") << "passend"
+                         << "Passend\tCtrl+0" << QKeySequence("Ctrl+0");
+    QTest::newRow("full screen") << "volledigscherm"
+                                 << "Volledig scherm\tF11" << QKeySequence(Qt::Key_F11);
+  }
+  void viewMenuItemsAndTheirKeysDoTheSame() {
+    QFETCH(QString, item);
+    QFETCH(QString, shown);
+    QFETCH(QKeySequence, key);
+    QStringList states;
+    for (const bool byKey : {false, true}) {
+      Harness h;
+      h.start();
+      auto& main = screens::MDIForm2();
+      ZoomControl& zoom = h.program().zoom();
+      auto state = [&] {
+        return QStringLiteral("%1 %2 %3")
+            .arg(zoom.factor())
+            .arg(zoom.isFitted())
+            .arg(bool(main.windowState() & Qt::WindowFullScreen));
+      };
+      zoom.smaller();
+      zoom.smaller();  // room to grow and something to fit back to
+      const QString before = state();
+      auto* action = main.findChild<QAction*>(item);
+      QVERIFY(main.beeld.menu()->actions().contains(action));
+      QCOMPARE(action->text(), shown);
+      if (byKey)
+        QTest::keySequence(&main, key);
+      else
+        action->trigger();
+      QVERIFY2(state() != before, qPrintable(before));
+      states << state();
+    }
+    QCOMPARE(states[1], states[0]);
+  }
+
+  // Full screen, switched by F11 or the menu, on and off, on the chooser's window as on
+  // the main window; the choice is remembered for the next start, and --fullscreen starts
+  // in it without changing what is remembered.
+  void fullScreenIsSwitchedAndRemembered_data() {
+    QTest::addColumn<bool>("byKey");
+    QTest::addColumn<int>("switches");
+    QTest::newRow("F11 once") << true << 1;
+    QTest::newRow("menu once") << false << 1;
+    QTest::newRow("F11 twice") << true << 2;
+    QTest::newRow("menu twice") << false << 2;
+  }
+  void fullScreenIsSwitchedAndRemembered() {
+    QFETCH(bool, byKey);
+    QFETCH(int, switches);
+    const bool on = switches % 2 == 1;
+    QTemporaryDir kept;
+    const QString settings = kept.filePath(QStringLiteral("splitsen.conf"));
+    // Each program remembers in `settings`, as the program does in the user's file.
+    auto remembering = [&settings](Harness& h, bool commandLine) {
+      h.program().setPreferences(std::make_unique<Preferences>(settings));
+      h.program().zoom().restore(&h.program().preferences(), std::nullopt, commandLine);
+      h.start();
+    };
+    {
+      Harness h;
+      remembering(h, false);
+      auto& main = screens::MDIForm2();
+      main.aftrek2.trigger();  // the chooser open: the main window disabled
+      for (int i = 0; i < switches; ++i)
+        if (byKey)
+          QTest::keyClick(&screens::frmkiesbasis(), Qt::Key_F11);
+        else
+          main.volledigscherm.trigger();
+      QCOMPARE(bool(main.windowState() & Qt::WindowFullScreen), on);
+      QCOMPARE(bool(main.windowState() & Qt::WindowMaximized), !on);
+      QVERIFY(screens::frmkiesbasis().isVisible());
+    }
+    for (const bool commandLine : {false, true}) {
+      Harness next;
+      remembering(next, commandLine);
+      QCOMPARE(bool(screens::MDIForm2().windowState() & Qt::WindowFullScreen), on || commandLine);
+    }
+  }
+
+  // Closing the main window (its close button, or the window manager) ends the program
+  // once, with every screen gone.
+  void closingTheMainWindowEndsTheProgram() {
+    Harness h;
+    int ends = 0;
+    h.program().onEnd = [&ends] { ++ends; };
+    h.start();
+    screens::MDIForm2().aftrek2.trigger();
+    screens::MDIForm2().close();
+    QCOMPARE(ends, 1);
+    QVERIFY(h.program().ended());
+    for (Form* form : h.program().forms())
+      QVERIFY2(!form->isVisible(), qPrintable(form->objectName()));
   }
 
   // Every line of every description is on the board, whole, at every size.

@@ -8,10 +8,14 @@
 #include "app/all_screens.h"
 #include "tests/support/harness.h"
 
+// A program on the test clock with every screen registered.
+class WholeProgram : public Harness {
+ public:
+  WholeProgram() { registerAllScreens(program()); }
+};
+
 inline QStringList everyScreen() {
-  Harness h;
-  registerAllScreens(h.program());
-  return h.program().screenNames();
+  return WholeProgram().program().screenNames();
 }
 
 // One row per screen, in a column "screen".

@@ -40,7 +40,20 @@ Harness::Harness(std::unique_ptr<forms::RandomSource> source) {
 
 Harness::~Harness() = default;
 
-void Harness::start() { screens::MDIForm2().Show(); }
+void Harness::start() {
+  screens::MDIForm2().Show();
+}
+
+void Harness::startPastWelcome() {
+  start();
+  click(m_program->form(QStringLiteral("frmmecenaat1")), QStringLiteral("cmdkombinnen"));
+}
+
+void Harness::click(forms::Form& form, const QString& name, int index) {
+  auto* control = qobject_cast<forms::Control*>(find(form, name, index));
+  Q_ASSERT(control && control->widget());
+  QTest::mouseClick(control->widget(), Qt::LeftButton);
+}
 
 FakeSpeaker& Harness::readAloud() {
   auto speaker = std::make_unique<FakeSpeaker>();
@@ -56,9 +69,23 @@ void Harness::moveMouse(forms::Form& form, QPoint pos) {
   QWidget* target = form.childAt(pos);
   if (!target) target = &form;
   const QPoint local = target->mapFrom(&form, pos);
-  QMouseEvent move(QEvent::MouseMove, QPointF(local), QPointF(form.mapToGlobal(pos)),
-                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(local), QPointF(form.mapToGlobal(pos)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(target, &move);
+}
+
+QStringList Harness::tabRound(forms::Form& form, QWidget* first) {
+  first->setFocus(Qt::OtherFocusReason);
+  QStringList visited;
+  for (int i = 0; i < 200; ++i) {
+    forms::Control* focused = form.focusedControl();
+    QString name = focused ? focused->objectName() : QStringLiteral("(none)");
+    if (focused && focused->index() >= 0) name += QStringLiteral("(%1)").arg(focused->index());
+    if (!visited.isEmpty() && name == visited.first()) break;
+    visited << name;
+    QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+  }
+  return visited;
 }
 
 QObject* Harness::find(forms::Form& form, const QString& name, int index) {

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -30,6 +31,26 @@ class Harness {
 
   // Starts the program as the user sees it: main window with the welcome screen.
   void start();
+  // Starts the program and clicks on through the welcome screen, as a child does (to the
+  // chooser, or to "Wie ben jij?" when the record has a class list).
+  void startPastWelcome();
+
+  // Screen F on show by itself, on this program.
+  template <class F>
+  F& show() {
+    F& f = m_program->form<F>();
+    f.Show();
+    return f;
+  }
+  // Starts the program and opens screen F with the chooser's button `button`, as a child
+  // does.
+  template <class F>
+  F& openFromChooser(const QString& button) {
+    m_program->form<F>();
+    startPastWelcome();
+    click(m_program->form(QStringLiteral("frmkiesbasis")), button);
+    return m_program->form<F>();
+  }
 
   // Reading aloud switched on, into a fake speaker that writes down what is said.
   FakeSpeaker& readAloud();
@@ -37,6 +58,13 @@ class Harness {
   // Moves the pointer (no button held) to `pos`, in pixels of `form`'s client area; the
   // widget under it gets the move, as from the window system.
   static void moveMouse(forms::Form& form, QPoint pos);
+
+  // The controls Tab visits from `first`, once round the screen, by name ("name(index)"
+  // for array members).
+  static QStringList tabRound(forms::Form& form, QWidget* first);
+
+  // A mouse click on the named control of `form` (array members by index).
+  static void click(forms::Form& form, const QString& name, int index = -1);
 
   // The named control of a screen (array members by index).
   template <class T>

