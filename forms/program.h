@@ -13,8 +13,8 @@
 #include "forms/form.h"
 #include "forms/preferences.h"
 #include "forms/programkeys.h"
+#include "forms/speech/speech.h"
 #include "forms/zoom.h"
-#include "forms/speech.h"
 
 namespace forms {
 

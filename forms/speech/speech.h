@@ -14,9 +14,9 @@
 #include <memory>
 #include <vector>
 
-#include "forms/speaker.h"
 #include "forms/label.h"
 #include "forms/programkeys.h"
+#include "forms/speech/speaker.h"
 
 namespace forms {
 
@@ -52,7 +52,7 @@ class Speech : public QObject {
  private:
   struct Pending {
     QPointer<Label> label;  // null for a text said directly
-    QString before;             // the label's caption when this turn began
+    QString before;         // the label's caption when this turn began
     QString text;
   };
   void ready(const QString& problem);
@@ -70,8 +70,8 @@ class Speech : public QObject {
   QString m_problem;
   QString m_held;  // said before the speaker was ready
   std::vector<Pending> m_pending;
-  std::vector<QPointer<Label>> m_labels;  // read aloud, in layout order
-  std::vector<QPointer<QObject>> m_screens;   // screens watched for being shown
+  std::vector<QPointer<Label>> m_labels;     // read aloud, in layout order
+  std::vector<QPointer<QObject>> m_screens;  // screens watched for being shown
 };
 
 // What screens call: says a text the screen shows, or a row of its labels read left to

@@ -1,11 +1,11 @@
-#include "forms/speech.h"
+#include "forms/speech/speech.h"
 
 #include <QCoreApplication>
 #include <QSignalBlocker>
 
-#include "forms/spoken.h"
 #include "forms/form.h"
 #include "forms/program.h"
+#include "forms/speech/spoken.h"
 
 namespace forms {
 
@@ -167,11 +167,15 @@ void Speech::flush() {
   }
   if (sentences.isEmpty()) return;
   const QString text = sentences.join(u' ');
-  if (m_ready) m_speaker->speak(text);
-  else if (m_starting) m_held = text;
+  if (m_ready)
+    m_speaker->speak(text);
+  else if (m_starting)
+    m_held = text;
 }
 
-void say(const QString& shown) { Program::current().speech().say(shown); }
+void say(const QString& shown) {
+  Program::current().speech().say(shown);
+}
 
 void say(std::initializer_list<const Label*> row) {
   QStringList captions;
