@@ -3,7 +3,7 @@
 #include <QHash>
 #include <vector>
 
-#include "forms/accessibility.h"
+#include "forms/accessible/accessibility.h"
 #include "forms/program.h"
 #include "forms/units.h"
 

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <cmath>
 
-#include "forms/accessibility.h"
+#include "forms/accessible/accessibility.h"
 #include "forms/drawing.h"
 
 namespace forms {
