@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "forms/control.h"
-#include "forms/programkeys.h"
 #include "forms/speech/speaker.h"
+#include "forms/view/programkeys.h"
 
 namespace forms {
 

@@ -1,4 +1,4 @@
-#include "forms/preferences.h"
+#include "forms/view/preferences.h"
 
 #include <QSettings>
 #include <cstdio>
