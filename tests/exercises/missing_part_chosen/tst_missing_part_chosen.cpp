@@ -11,8 +11,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 DarkTeal = 0x006A6A00;
-
 frmsleepsplits2& open(Harness& h) {
   frmsleepsplits2& f = h.program().form<frmsleepsplits2>();
   f.Show();

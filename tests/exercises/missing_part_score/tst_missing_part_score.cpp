@@ -12,8 +12,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 DarkTeal = 0x006A6A00;
-
 frmsleepsplits3& open(Harness& h) {
   frmsleepsplits3& f = h.program().form<frmsleepsplits3>();
   f.Show();
