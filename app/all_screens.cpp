@@ -17,7 +17,7 @@
 #include "forms/program.h"
 #include "shell/mdiform2.h"
 #ifdef SPLITSEN_VOICE
-#include "forms/espeakspeaker.h"
+#include "forms/speech/espeakspeaker.h"
 #endif
 #include "record/location.h"
 #include "record/recorder.h"

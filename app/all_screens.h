@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/options.h"
-#include "forms/speaker.h"
+#include "forms/speech/speaker.h"
 
 namespace forms {
 class Program;

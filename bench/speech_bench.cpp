@@ -12,7 +12,7 @@
 #include "forms/program.h"
 
 #ifdef SPLITSEN_VOICE
-#include "forms/espeakspeaker.h"
+#include "forms/speech/espeakspeaker.h"
 #endif
 
 namespace {

@@ -1,17 +1,16 @@
 #include "forms/commandbutton.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QAbstractButton>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
-#include "forms/accessibility.h"
+#include "forms/accessible/accessibility.h"
+#include "forms/accessible/focusring.h"
 #include "forms/drawing.h"
-#include "forms/focusring.h"
 
 namespace forms {
 

@@ -1,8 +1,9 @@
 #include "forms/control.h"
 
 #include <QHash>
+#include <vector>
 
-#include "forms/accessibility.h"
+#include "forms/accessible/accessibility.h"
 #include "forms/program.h"
 #include "forms/units.h"
 
@@ -17,6 +18,10 @@ namespace {
 QHash<const QWidget*, Control*>& controlsByWidget() {
   static QHash<const QWidget*, Control*> map;
   return map;
+}
+std::vector<CaptionListener*>& listeners() {
+  static std::vector<CaptionListener*> all;
+  return all;
 }
 }  // namespace
 
@@ -45,8 +50,29 @@ Control* Control::of(const QWidget* widget) {
 }
 
 void Control::setVisible(bool visible) {
+  const bool appears = visible && !m_visible;
   m_visible = visible;
   if (m_widget) m_widget->setVisible(visible);
+  if (appears && m_readAloud)
+    for (CaptionListener* listener : listeners()) listener->appeared(*this);
+}
+
+void Control::addListener(CaptionListener* listener) {
+  listeners().push_back(listener);
+}
+
+void Control::removeListener(CaptionListener* listener) {
+  std::erase(listeners(), listener);
+}
+
+void Control::markReadAloud() {
+  m_readAloud = true;
+  for (CaptionListener* listener : listeners()) listener->marked(*this);
+}
+
+void Control::captionChanged(const QString& before) {
+  if (!m_readAloud) return;
+  for (CaptionListener* listener : listeners()) listener->changed(*this, before);
 }
 
 void Control::raise(const std::function<void()>& handler) {

@@ -13,6 +13,20 @@
 namespace forms {
 
 class Form;
+class Control;
+
+// Hears what controls show the child: a caption marked to be read aloud, a new caption
+// of such a control, or such a control appearing. Reading aloud listens here; a control
+// only says what happened and never knows who hears it.
+class CaptionListener {
+ public:
+  virtual void marked(Control& control) = 0;
+  virtual void changed(Control& control, const QString& before) = 0;
+  virtual void appeared(Control& control) = 0;
+
+ protected:
+  ~CaptionListener() = default;
+};
 
 // Geometry in twips: left, top, width, height.
 struct Box {
@@ -47,12 +61,21 @@ class Control : public QObject {
   static void raise(const std::function<void()>& handler);
   // Whether an event handler is running.
   static bool handling();
+  // Whether the control's caption is read aloud when it appears or changes.
+  bool readsAloud() const { return m_readAloud; }
+  // Listeners hear every control marked to be read aloud from then on, in layout order.
+  static void addListener(CaptionListener* listener);
+  static void removeListener(CaptionListener* listener);
 
  protected:
   Control(Container* container, const char* name);
   void attach(QWidget* widget);
   // For a member of a control array: whether the array has a Click handler.
   bool arrayHandlesClick() const { return m_arrayHandlesClick && m_arrayHandlesClick(); }
+  // The caption is read aloud: tells the listeners, now and on every change and showing.
+  void markReadAloud();
+  // The caption changed from `before` (the new one is the property "Caption").
+  void captionChanged(const QString& before);
 
  private:
   friend class ControlArrayBase;
@@ -61,6 +84,7 @@ class Control : public QObject {
   int m_index = -1;
   std::function<bool()> m_arrayHandlesClick;
   bool m_visible = true;
+  bool m_readAloud = false;
 };
 
 // A control with a rectangle in twips.

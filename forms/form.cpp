@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "forms/accessibility.h"
+#include "forms/accessible/accessibility.h"
+#include "forms/accessible/keyboardaccess.h"
 #include "forms/commandbutton.h"
-#include "forms/keyboardaccess.h"
 #include "forms/program.h"
 
 namespace forms {

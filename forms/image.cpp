@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "forms/accessible/focusring.h"
 #include "forms/drawing.h"
-#include "forms/focusring.h"
 
 namespace forms {
 

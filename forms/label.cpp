@@ -5,9 +5,8 @@
 #include <QPainter>
 #include <cmath>
 
-#include "forms/accessibility.h"
+#include "forms/accessible/accessibility.h"
 #include "forms/drawing.h"
-#include "forms/program.h"
 
 namespace forms {
 
@@ -124,8 +123,7 @@ Label& Label::hidden() {
 }
 
 Label& Label::readAloud() {
-  m_readAloud = true;
-  Program::current().speech().readAloud(*this);
+  markReadAloud();
   return *this;
 }
 
@@ -135,13 +133,7 @@ void Label::setCaption(const QString& text) {
   m_caption = text;
   announceNameChange(widget());
   widget()->update();
-  if (m_readAloud) Program::current().speech().captionChanged(*this, before);
-}
-
-void Label::setVisible(bool visible) {
-  const bool appears = visible && !this->visible();
-  Control::setVisible(visible);
-  if (appears && m_readAloud) Program::current().speech().appeared(*this);
+  captionChanged(before);
 }
 
 void Label::setBackColor(quint32 colour) {

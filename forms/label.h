@@ -37,7 +37,6 @@ class Label : public BoxControl {
   void setBackColor(quint32 colour);
   quint32 foreColor() const { return m_fore; }
   void setForeColor(quint32 colour);
-  void setVisible(bool visible) override;
   // Where the caption is written now, in the label's pixels at zoom 1 (its box is
   // Width / 15 by Height / 15).
   QRectF captionBounds() const;
@@ -45,7 +44,6 @@ class Label : public BoxControl {
  private:
   friend class LabelWidget;
   QString m_caption;
-  bool m_readAloud = false;
   quint32 m_back = ButtonFace;
   quint32 m_fore = Black;
   bool m_opaque = true;

@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "forms/accessible/focusring.h"
 #include "forms/drawing.h"
-#include "forms/focusring.h"
 
 namespace forms {
 

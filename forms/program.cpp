@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "forms/accessibility.h"
+#include "forms/accessible/accessibility.h"
 
 namespace forms {
 

@@ -11,10 +11,10 @@
 
 #include "forms/clock.h"
 #include "forms/form.h"
-#include "forms/preferences.h"
-#include "forms/programkeys.h"
-#include "forms/zoom.h"
-#include "forms/speech.h"
+#include "forms/speech/speech.h"
+#include "forms/view/preferences.h"
+#include "forms/view/programkeys.h"
+#include "forms/view/zoom.h"
 
 namespace forms {
 

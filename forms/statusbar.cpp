@@ -91,6 +91,14 @@ QRect StatusBar::panelRect(int zeroBasedIndex) const {
   return QRect(x, 2, w, std::max(1, layoutPixels(m_box.height) - 3));
 }
 
+Box StatusBar::panelBox(int zeroBasedIndex) const {
+  const QRect panel = panelRect(zeroBasedIndex);
+  const int left = toTwips(panel.left());
+  const int top = toTwips(panel.top());
+  return {left, top, toTwips(panel.left() + panel.width()) - left,
+          toTwips(panel.top() + panel.height()) - top};
+}
+
 int StatusBar::textWidth(const QString& text) const {
   return QFontMetrics(toQFont(m_font)).horizontalAdvance(text) * TwipsPerPixel;
 }

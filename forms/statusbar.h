@@ -35,6 +35,8 @@ class StatusBar : public BoxControl {
   // The rectangle of a panel in layout pixels relative to the bar (SB_GETRECT,
   // zero-based); the same at every zoom.
   QRect panelRect(int zeroBasedIndex) const;
+  // The same rectangle in twips relative to the bar, for a control placed on the panel.
+  Box panelBox(int zeroBasedIndex) const;
   // Width of a text in the bar's font, in twips.
   int textWidth(const QString& text) const;
 

@@ -5,9 +5,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "forms/accessible/focusring.h"
 #include "forms/commandbutton.h"
 #include "forms/drawing.h"
-#include "forms/focusring.h"
 
 namespace forms {
 

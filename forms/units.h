@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 
+#include "forms/palette.h"
+
 namespace forms {
 
 // Positions and sizes are in twips: 1440 per inch, 15 per pixel of the layout. On screen
@@ -30,15 +32,6 @@ int toTwips(int layoutPixels);
 // Colours are 0x00BBGGRR: red in the low byte, blue in bits 16-23.
 QColor toQColor(quint32 bgr);
 quint32 toBgr(const QColor& color);
-
-// Common colour values.
-inline constexpr quint32 Black = 0x00000000;
-inline constexpr quint32 White = 0x00FFFFFF;
-inline constexpr quint32 Red = 0x000000FF;
-inline constexpr quint32 Green = 0x0000FF00;
-inline constexpr quint32 Yellow = 0x0000FFFF;
-inline constexpr quint32 Blue = 0x00FF0000;
-inline constexpr quint32 ButtonFace = 0x00F0F0F0;
 
 // Line break inside captions.
 inline const QString CrLf = QStringLiteral("\r\n");

@@ -47,14 +47,10 @@ frminfo::frminfo() : Form(Name, Kind::Child, QString(), 10185, 5925, 0x006F6F6F)
 
 void frminfo::balkinpaneel(bool on) {
   if (on) {
-    // The second panel's rectangle, in pixels relative to the status bar.
-    const QRect panel = StatusBar1.panelRect(1);
-    const int left = panel.left() * TwipsPerPixel;
-    const int top = panel.top() * TwipsPerPixel;
-    const int width = (panel.left() + panel.width()) * TwipsPerPixel - left;
-    const int height = (panel.top() + panel.height()) * TwipsPerPixel - top;
+    // On the second panel of the status bar.
+    const Box panel = StatusBar1.panelBox(1);
     ProgressBar1.setParentWindow(&StatusBar1);
-    ProgressBar1.Move(left, top, width, height);
+    ProgressBar1.Move(panel.left, panel.top, panel.width, panel.height);
     ProgressBar1.setVisible(true);
     ProgressBar1.setValue(0);
   } else {

@@ -11,8 +11,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 LightYellow = 0x00C0FFFF;
-constexpr quint32 DarkBlue = 0x00800000;
 // The area the name buttons share, in twips.
 constexpr int AreaLeft = 360, AreaTop = 1560, AreaWidth = 11160, AreaHeight = 5520;
 constexpr int Gap = 120;
@@ -22,10 +20,10 @@ const Font NameFont{"MS Sans Serif", 14, true};
 }  // namespace
 
 frmwiebenjij::frmwiebenjij()
-    : Form(Name, Kind::Free, QStringLiteral("Wie ben jij?"), 11880, 7935, LightYellow) {
-  lblvraag.at(360, 240, 11160, 780).colours(LightYellow, DarkBlue)
+    : Form(Name, Kind::Free, QStringLiteral("Wie ben jij?"), 11880, 7935, Cream) {
+  lblvraag.at(360, 240, 11160, 780).colours(Cream, Navy)
       .font({"MS Sans Serif", 24, true}).align(Align::Centre).caption("Wie ben jij?");
-  lbluitleg.at(360, 1020, 11160, 420).colours(LightYellow, DarkBlue)
+  lbluitleg.at(360, 1020, 11160, 420).colours(Cream, Navy)
       .font({"MS Sans Serif", 12, true}).align(Align::Centre).caption("Klik op je eigen naam.");
   for (auto& [index, button] : cmdkind)
     button->at(AreaLeft, AreaTop, MaxButtonWidth, MaxButtonHeight).colour(White)

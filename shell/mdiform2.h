@@ -2,9 +2,10 @@
 // The main window: a frame with one menu ("OPENEN " / "&Basis") and a sand-coloured
 // client area that holds the welcome screen and the closing screen.
 
+#include "forms/mainform.h"
 #include "forms/program.h"
 
-class MDIForm2 : public forms::Form {
+class MDIForm2 : public forms::MainForm {
   Q_OBJECT
 
  public:

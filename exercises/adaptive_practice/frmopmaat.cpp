@@ -13,15 +13,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 LightYellow = 0x0080FFFF;
-constexpr quint32 LightBlue = 0x00FFC0C0;
-constexpr quint32 LightGrey = 0x00C0C0C0;
-constexpr quint32 DarkTeal = 0x006A6A00;
-constexpr quint32 DarkGreen = 0x00004000;
-constexpr quint32 Purple = 0x00C000C0;
-constexpr quint32 Orange = 0x000080FF;
-constexpr quint32 DarkRed = 0x00000080;
-
 constexpr int RightVerdictMs = 1000;
 constexpr int OtherVerdictMs = 3000;
 

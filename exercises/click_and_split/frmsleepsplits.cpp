@@ -9,10 +9,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 LightBlue = 0x00FFC0C0;
-constexpr quint32 Teal = 0x006A6A00;
-constexpr quint32 Purple = 0x00C000C0;
-
 constexpr NumberImageGrid Getalbeeld{3360, 1200, 1200, 1080};
 constexpr NumberImageGrid Een{480, 4080, 1200, 1080};
 constexpr NumberImageGrid Twee{6960, 4080, 1200, 1080};
@@ -28,7 +24,7 @@ frmsleepsplits::frmsleepsplits()
       .align(Align::Centre)
       .readAloud();
   for (int k = 1; k <= 10; ++k) {
-    shpgetalbeeld[k].at(Getalbeeld.leftOf(k), Getalbeeld.topOf(k), 855, 855).filled(Teal);
+    shpgetalbeeld[k].at(Getalbeeld.leftOf(k), Getalbeeld.topOf(k), 855, 855).filled(DarkTeal);
     shpeen[k].at(Een.leftOf(k), Een.topOf(k), 855, 855).filled(Blue);
     shptwee[k].at(Twee.leftOf(k), Twee.topOf(k), 855, 855).filled(Red);
   }
@@ -109,7 +105,7 @@ void frmsleepsplits::toongetal() {
   cmdstop.setVisible(false);
   for (int k = 1; k <= getal; ++k) {
     shpgetalbeeld[k].setVisible(true);
-    shpgetalbeeld[k].setBackColor(Teal);
+    shpgetalbeeld[k].setBackColor(DarkTeal);
   }
   for (int k = 1; k <= 10; ++k) {
     shpeen[k].setVisible(true);
@@ -126,7 +122,7 @@ void frmsleepsplits::toongetal() {
 void frmsleepsplits::kleurbord(int blauw, int rood) {
   for (int k = 1; k <= 10; ++k) {
     shpgetalbeeld[k].setVisible(true);
-    shpgetalbeeld[k].setBackColor(k <= getal ? Teal : White);
+    shpgetalbeeld[k].setBackColor(k <= getal ? DarkTeal : White);
     shpeen[k].setVisible(true);
     shpeen[k].setBackColor(k <= blauw ? Blue : White);
     shptwee[k].setVisible(true);

@@ -8,11 +8,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 Achtergrond = 0x0068E3EA;  // pale yellow: the form and its labels
-constexpr quint32 Rood = 0x000000FF;         // a part that does not match its dots
-constexpr quint32 Oranje = 0x00007EFD;       // the two digits add up to the number
-constexpr quint32 Roest = 0x000040C0;        // the frames and the legs of the dots
-
 Picture asset(const QString& file) {
   return Picture::svg(QStringLiteral(":/assets/frmsplits1/%1.svg").arg(file));
 }
@@ -24,7 +19,7 @@ void hideAll(ControlArray<Image>& pictures) {
 }  // namespace
 
 frmsplits1::frmsplits1()
-    : Form(Name, Kind::Free, QStringLiteral("Kijk en splits"), 11880, 7935, Achtergrond) {
+    : Form(Name, Kind::Free, QStringLiteral("Kijk en splits"), 11880, 7935, Straw) {
   // Buttons.
   cmdstop.at(840, 6960, 1215, 735).colour(0x00000080).picture(pictures::stop()).leaves();
   cmdkies.at(2400, 6960, 1215, 735)
@@ -90,7 +85,7 @@ frmsplits1::frmsplits1()
   const auto arial = [](Label& label, int left, int top, int width, int height,
                         const Font& font) -> Label& {
     return label.at(left, top, width, height)
-        .colours(Achtergrond, Black)
+        .colours(Straw, Black)
         .font(font)
         .align(Align::Centre);
   };
@@ -111,7 +106,7 @@ frmsplits1::frmsplits1()
   arial(lblplus2, 5040, 5640, 375, 495, teken).caption("+").hidden();
   arial(lblgetal2, 5520, 5640, 735, 615, cijfer).align(Align::Left);
   lblhint.at(5520, 120, 735, 495)
-      .colours(Achtergrond, Black)
+      .colours(Straw, Black)
       .font({"MS Sans Serif", 13.5})
       .hidden();
   lblmult1.at(120, 7200, 735, 735)
@@ -126,14 +121,14 @@ frmsplits1::frmsplits1()
   // Lines.
   Line1.from(9840, 1320).to(9120, 2400).pen(Black, 6).hidden();
   Line2.from(9840, 1320).to(10560, 2400).pen(Black, 6).hidden();
-  Line3.from(3600, 2520).to(1680, 4080).pen(Roest, 5).hidden();
-  Line4.from(3720, 2520).to(5520, 4080).pen(Roest, 5).hidden();
+  Line3.from(3600, 2520).to(1680, 4080).pen(Rust, 5).hidden();
+  Line4.from(3720, 2520).to(5520, 4080).pen(Rust, 5).hidden();
   lineongelijk1.from(9240, 4080).to(9000, 4440).pen(Black, 3).hidden();
   lineongelijk2.from(10560, 4800).to(10320, 5160).pen(Black, 3).hidden();
 
   // Frames; the white reward square lies under the reward figures.
   const auto frame = [](Shape& shape, int left, int top, int width, int height) -> Shape& {
-    return shape.at(left, top, width, height).kind(ShapeKind::RoundedRectangle).outline(Roest, 5);
+    return shape.at(left, top, width, height).kind(ShapeKind::RoundedRectangle).outline(Rust, 5);
   };
   frame(Shape3, 2160, 1080, 3615, 1455);
   frame(Shape1, 120, 4080, 3495, 1455);
@@ -271,7 +266,7 @@ void frmsplits1::verbergbenen() {
   Line2.setVisible(false);
   Line3.setVisible(false);
   Line4.setVisible(false);
-  shprand.setBorderColor(Roest);
+  shprand.setBorderColor(Rust);
 }
 
 // The first three steps of another number, which the stop button shares: the split, the
@@ -303,10 +298,10 @@ void frmsplits1::controleerlinks() {
   if (lblgetal1.caption() != lblmult1.caption()) {
     lineongelijk1.setVisible(true);
     lineongelijk2.setVisible(true);
-    Line1.setBorderColor(Rood);
-    lbleen.setBackColor(Rood);
-    lbleenb.setBackColor(Rood);
-    lblsplits1.setBackColor(Rood);
+    Line1.setBorderColor(Red);
+    lbleen.setBackColor(Red);
+    lbleenb.setBackColor(Red);
+    lblsplits1.setBackColor(Red);
   }
 }
 
@@ -317,22 +312,22 @@ void frmsplits1::controleerrechts() {
   if (lblgetal2.caption() != lblmult2.caption()) {
     lineongelijk1.setVisible(true);
     lineongelijk2.setVisible(true);
-    Line2.setBorderColor(Rood);
-    lbltwee.setBackColor(Rood);
-    lbltweeb.setBackColor(Rood);
-    lblsplits2.setBackColor(Rood);
+    Line2.setBorderColor(Red);
+    lbltwee.setBackColor(Red);
+    lbltweeb.setBackColor(Red);
+    lblsplits2.setBackColor(Red);
   }
   if (een + twee == som) {
     lineongelijk1.setVisible(false);
     lineongelijk2.setVisible(false);
-    Line2.setBorderColor(Oranje);
-    Line1.setBorderColor(Oranje);
+    Line2.setBorderColor(Tangerine);
+    Line1.setBorderColor(Tangerine);
     for (Label* part : {&lbltwee, &lbltweeb, &lblsplits1, &lblsplits2, &lbleen, &lbleenb})
-      part->setBackColor(Oranje);
+      part->setBackColor(Tangerine);
     toonbeloning();
   }
   if (Val(lblmult1.caption()) != een && Val(lblmult2.caption()) != twee) {
-    shprand.setBorderColor(Rood);
+    shprand.setBorderColor(Red);
     hideAll(imgpop);
   }
 }
@@ -349,7 +344,7 @@ void frmsplits1::herstelkleuren() {
   Line1.setBorderColor(Black);
   Line2.setBorderColor(Black);
   for (Label* part : {&lbleen, &lbleenb, &lblsplits1, &lbltwee, &lbltweeb, &lblsplits2})
-    part->setBackColor(Achtergrond);
+    part->setBackColor(Straw);
 }
 
 // ---------------------------------------------------------------- handlers

@@ -11,16 +11,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 LightYellow = 0x0080FFFF;
-constexpr quint32 LightBlue = 0x00FFC0C0;
-constexpr quint32 DarkTeal = 0x006A6A00;
-constexpr quint32 DarkGreen = 0x00004000;
-constexpr quint32 Navy = 0x00800000;
-constexpr quint32 Purple = 0x00C000C0;
-constexpr quint32 Orange = 0x000080FF;
-constexpr quint32 DarkRed = 0x00000080;
-constexpr quint32 RedBrown = 0x00404080;
-
 // Ten squares of a number image, white with a thin black border.
 void layGrid(ControlArray<Shape>& grid, const NumberImageGrid& place) {
   for (int i = 1; i <= 10; ++i)

@@ -11,16 +11,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 LightYellow = 0x0080FFFF;
-constexpr quint32 LightBlue = 0x00FFC0C0;
-constexpr quint32 LightGrey = 0x00C0C0C0;
-constexpr quint32 DarkTeal = 0x006A6A00;
-constexpr quint32 DarkGreen = 0x00004000;
-constexpr quint32 CaptionBlue = 0x00C00000;
-constexpr quint32 Purple = 0x00C000C0;
-constexpr quint32 Orange = 0x000080FF;
-constexpr quint32 DarkRed = 0x00000080;
-
 // Pairs drawn for one split before giving up on the generator.
 constexpr int MaxTries = 1000;
 
@@ -57,7 +47,7 @@ frmsleepsplits3::frmsleepsplits3()
     counters[k]->at(counterLefts[k], 1080, 975, 615).colours(LightGrey, Black)
         .font({"MS Sans Serif", 24}).align(Align::Centre);
     captions[k]->at(counterLefts[k], 1680, 975, 495).caption(captionTexts[k])
-        .colours(LightGrey, CaptionBlue).font({"MS Sans Serif", 9.75, true}).align(Align::Centre);
+        .colours(LightGrey, DeepBlue).font({"MS Sans Serif", 9.75, true}).align(Align::Centre);
   }
   txtmult3.at(0, 0, 975, 495).text("Text1").hidden();
 

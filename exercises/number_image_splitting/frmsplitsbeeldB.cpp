@@ -8,12 +8,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 Teal = 0x00808000;
-constexpr quint32 LightGreen = 0x0080FF80;
-constexpr quint32 LightOrange = 0x0080C0FF;
-constexpr quint32 Grey = 0x00808080;
-constexpr quint32 DarkRed = 0x00000080;
-
 // Rows 2 to 10; the button of a + b stands at 720 + 960 * a. The names follow the
 // layout as it grew (row 3 has cmd3d before cmd3c, row 9 skips cmd9j), and two captions
 // carry a trailing blank.

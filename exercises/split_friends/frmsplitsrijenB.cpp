@@ -14,24 +14,15 @@ namespace {
 // The ten-dot frame.
 constexpr NumberImageGrid Stippen{600, 720, 540, 600};
 
-constexpr quint32 Purple = 0x00C000C0;
-constexpr quint32 DarkRed = 0x00000080;
-constexpr quint32 Orange = 0x000080FF;
-constexpr quint32 PaleYellow = 0x0080FFFF;
-constexpr quint32 PaleGreen = 0x0080FF80;
-constexpr quint32 Grey = 0x00808080;
-constexpr quint32 DarkTeal = 0x00626200;  // a right answer
-constexpr quint32 DotGreen = 0x0000FB00;  // the dots of the left number
-
 const Font Big{"Arial", 21.75};
 
 }  // namespace
 
 frmsplitsrijenB::frmsplitsrijenB()
-    : Form(Name, Kind::Free, QStringLiteral("splitsing memoriseren"), 11880, 7800, PaleYellow) {
-  Shape2.at(0, 0, 3855, 7815).filled(PaleYellow).noBorder();
-  Shape1.at(360, 600, 3135, 1215).filled(PaleYellow).noBorder();
-  Shape3.at(3960, 480, 4455, 7815).filled(PaleGreen).noBorder();
+    : Form(Name, Kind::Free, QStringLiteral("splitsing memoriseren"), 11880, 7800, LightYellow) {
+  Shape2.at(0, 0, 3855, 7815).filled(LightYellow).noBorder();
+  Shape1.at(360, 600, 3135, 1215).filled(LightYellow).noBorder();
+  Shape3.at(3960, 480, 4455, 7815).filled(LightGreen).noBorder();
   Shape5.at(3960, 0, 4455, 975).filled(Orange).noBorder();
   Shape4.at(8520, 0, 3375, 7815).filled(Orange).noBorder();
 
@@ -145,7 +136,7 @@ void frmsplitsrijenB::cmdeen_Click(int index) {
   vriendje = CInt(getal - Val(a));
   record::answer(Name, getal, CInt(Val(a)), antwoord.text(), Val(antwoord.text()) == vriendje);
   if (Val(antwoord.text()) == vriendje) {
-    antwoord.setBackColor(DarkTeal);
+    antwoord.setBackColor(DeepTeal);
     const QString b = Str(vriendje);
     const QString n = Str(getal);
     lblmemo[0].setCaption(QStringList{a + " + " + b + " = " + n, b + " + " + a + " = " + n, "",
@@ -162,7 +153,7 @@ void frmsplitsrijenB::cmdeen_Click(int index) {
   const int groen = CInt(Val(a));
   for (int i = 1; i <= getal; ++i) {
     shpbol[i].setVisible(true);
-    shpbol[i].setBackColor(i <= groen ? DotGreen : Grey);
+    shpbol[i].setBackColor(i <= groen ? BrightGreen : Grey);
   }
   cmdeen[index].setVisible(false);
 }

@@ -10,18 +10,6 @@ using namespace forms;
 
 namespace {
 
-// Colours of the screen.
-constexpr quint32 Grey = 0x00D6D6D6;
-constexpr quint32 Teal = 0x00808000;
-constexpr quint32 LightOrange = 0x0080C0FF;
-constexpr quint32 Purple = 0x00C000C0;
-constexpr quint32 LightGreen = 0x0080FF80;
-constexpr quint32 LightRed = 0x008080FF;
-constexpr quint32 DarkRed = 0x00000080;
-constexpr quint32 Rust = 0x000040C0;
-constexpr quint32 LightGrey = 0x00E0E0E0;
-constexpr quint32 DarkGrey = 0x00404040;
-
 // Where the k-th ball of a number sits (left, top) in each part of the machine.
 struct Spot {
   int left, top;
@@ -73,7 +61,7 @@ constexpr Timer frmsplitsmachine::* BallTimers[] = {
 }  // namespace
 
 frmsplitsmachine::frmsplitsmachine()
-    : Form(Name, Kind::Free, QStringLiteral("SPLITSMACHINE"), 12000, 7920, Grey) {
+    : Form(Name, Kind::Free, QStringLiteral("SPLITSMACHINE"), 12000, 7920, SoftGrey) {
   // Buttons and the answer box.
   for (int N = 3; N <= 10; ++N) {
     cmd(N).at(10680, 240 + 840 * (N - 3), 1095, 615).colour(LightOrange)
@@ -119,7 +107,7 @@ frmsplitsmachine::frmsplitsmachine()
   shpbaklinks.at(4920, 5400, 1695, 1215).filled(Teal).noBorder();
   shpbakrechts.at(7800, 5400, 1695, 1215).filled(Teal).noBorder();
   Shape1.at(10560, 120, 1335, 6735).kind(ShapeKind::RoundedRectangle).filled(Rust).noBorder();
-  Shape2.at(240, 3120, 3495, 2535).kind(ShapeKind::RoundedRectangle).filled(LightGrey)
+  Shape2.at(240, 3120, 3495, 2535).kind(ShapeKind::RoundedRectangle).filled(PaleGrey)
       .outline(Teal, 4);
   Shape4.at(120, 5760, 3495, 1695).kind(ShapeKind::RoundedRectangle).filled(DarkGrey)
       .outline(Teal, 4);

@@ -8,11 +8,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 Teal = 0x00808000;
-constexpr quint32 DarkBlue = 0x00C00000;
-constexpr quint32 LightBlue = 0x00FFC0C0;
-constexpr quint32 Purple = 0x00800080;
-
 // The small pictures in the frames, one different animal per frame.
 Picture animal(int k) {
   static const char* const animals[10] = {"frmsplits2/lieveheersbeestje",
@@ -38,9 +33,9 @@ frmsplits2::frmsplits2()
     : Form(Name, Kind::Free, QStringLiteral("Splits "), 11880, 7770, 0x00D6D6D6) {
   frtoonsplits.at(8520, 240, 3015, 6495).colours(Teal, White)
       .font({"MS Sans Serif", 8.25, true}).caption("LEER ");
-  lblsplits.at(240, 240, 1575, 495).colours(DarkBlue, White)
+  lblsplits.at(240, 240, 1575, 495).colours(DeepBlue, White)
       .font({"MS Sans Serif", 13.5, true}).align(Align::Centre);
-  lblkeuze.at(1920, 240, 975, 375).colours(White, DarkBlue)
+  lblkeuze.at(1920, 240, 975, 375).colours(White, DeepBlue)
       .font({"MS Sans Serif", 12, true}).align(Align::Centre).caption("KIES");
   Image3.at(1920, 600, 975, 555).picture(Picture::svg(":/assets/frmsplits2/pijl.svg"));
   for (int n = 2; n <= 10; ++n)
@@ -56,32 +51,32 @@ frmsplits2::frmsplits2()
   for (int k = 0; k <= 9; ++k) {
     const int column = 1140 * (k / 2);
     const bool top = k % 2 == 0;
-    shpwaarde[k].at(240 + column, top ? 360 : 1320, 735, 735).outline(DarkBlue, 3);
+    shpwaarde[k].at(240 + column, top ? 360 : 1320, 735, 735).outline(DeepBlue, 3);
     imgwaarde[k].at(360 + column, top ? 480 : 1440, 480, 480)
         .picture(animal(k));
   }
   lblbord.at(0, 2280, 7575, 1215).colours(Teal, White)
       .font({"Arial", 48, true, true}).align(Align::Centre);
   Shape1.at(120, 3600, 7215, 735).kind(ShapeKind::RoundedRectangle).filled(LightBlue)
-      .outline(DarkBlue, 3);
+      .outline(DeepBlue, 3);
   for (int n = 2; n <= 10; ++n)
-    opt(n).at(240 + 795 * (n - 2), 3720, 495, 495).colours(DarkBlue, White)
+    opt(n).at(240 + 795 * (n - 2), 3720, 495, 495).colours(DeepBlue, White)
         .font({"MS Sans Serif", 8.25, true}).caption(Str(n));
   lblinfor.at(0, 4680, 7575, 735).colours(0x00FF8080, 0x00400000)
       .font({"MS Sans Serif", 18}).align(Align::Centre)
       .caption("Klik een cijfer, kijk en zeg mee ").readAloud();
-  lblsplits2.at(2760, 5400, 1575, 1095).colours(DarkBlue, White)
+  lblsplits2.at(2760, 5400, 1575, 1095).colours(DeepBlue, White)
       .font({"Arial", 48, true}).align(Align::Centre);
 
   cmdstop2.at(9120, 6840, 855, 855).colour(0x00000080).picture(pictures::stop()).leaves()
       .tooltip("stop !");
   Image1.at(10560, 7080, 480, 420).picture(pictures::logo()).tooltip(pictures::logoTooltip());
-  Shape2.at(360, 0, 11415, 135).filled(Purple).noBorder();
-  Shape3.at(360, 6840, 11415, 135).filled(Purple).noBorder();
-  Shape6.at(360, 7560, 11415, 135).filled(Purple).noBorder();
-  Shape4.at(8160, 240, 255, 6495).filled(Purple).noBorder();
-  Shape5.at(11640, 0, 255, 7695).filled(Purple).noBorder();
-  Shape8.at(0, 0, 375, 7695).filled(Purple).noBorder();
+  Shape2.at(360, 0, 11415, 135).filled(DarkPurple).noBorder();
+  Shape3.at(360, 6840, 11415, 135).filled(DarkPurple).noBorder();
+  Shape6.at(360, 7560, 11415, 135).filled(DarkPurple).noBorder();
+  Shape4.at(8160, 240, 255, 6495).filled(DarkPurple).noBorder();
+  Shape5.at(11640, 0, 255, 7695).filled(DarkPurple).noBorder();
+  Shape8.at(0, 0, 375, 7695).filled(DarkPurple).noBorder();
 
   for (int n = 2; n <= 10; ++n) {
     cmd(n).Click = [this, n] { cmd_Click(n); };
@@ -115,7 +110,7 @@ Timer& frmsplits2::tmr(int k) {
 
 // All frames dark blue again, and every timer of the walk stopped.
 void frmsplits2::herstelkaders() {
-  for (int k = 0; k <= 9; ++k) shpwaarde[k].setBorderColor(DarkBlue);
+  for (int k = 0; k <= 9; ++k) shpwaarde[k].setBorderColor(DeepBlue);
   for (int k = 0; k <= 11; ++k) tmr(k).setEnabled(false);
 }
 

@@ -14,22 +14,15 @@ namespace {
 // The ten-dot frame.
 constexpr NumberImageGrid Stippen{600, 720, 540, 600};
 
-constexpr quint32 Orange = 0x000080FF;
-constexpr quint32 Purple = 0x00C000C0;
-constexpr quint32 DarkRed = 0x00000080;
-constexpr quint32 Teal = 0x00808000;
-constexpr quint32 PaleYellow = 0x0080FFFF;
-constexpr quint32 PaleGreen = 0x0080FF80;
-constexpr quint32 Grey = 0x00808080;  // a dot that is not counted
 // Green (0x0000FF00) marks a counted dot.
 
 }  // namespace
 
 frmsplitsrijenA::frmsplitsrijenA()
-    : Form(Name, Kind::Free, QStringLiteral("splitsing memoriseren"), 11880, 7800, PaleYellow) {
-  Shape2.at(0, 0, 3855, 7815).filled(PaleYellow).noBorder();
-  Shape1.at(360, 600, 3135, 1215).filled(PaleYellow).noBorder();
-  Shape3.at(3960, 480, 4455, 7815).filled(PaleGreen).noBorder();
+    : Form(Name, Kind::Free, QStringLiteral("splitsing memoriseren"), 11880, 7800, LightYellow) {
+  Shape2.at(0, 0, 3855, 7815).filled(LightYellow).noBorder();
+  Shape1.at(360, 600, 3135, 1215).filled(LightYellow).noBorder();
+  Shape3.at(3960, 480, 4455, 7815).filled(LightGreen).noBorder();
   Shape5.at(3960, 0, 4455, 975).filled(Orange).noBorder();
   Shape4.at(8520, 0, 3375, 7815).filled(Orange).noBorder();
 
@@ -69,9 +62,9 @@ frmsplitsrijenA::frmsplitsrijenA()
 
   lblmemo[0].at(8760, 960, 2895, 6135).colours(Orange, Black).align(Align::Centre)
       .font({"Arial", 21.75}).readAloud();
-  lblkies.at(600, 4680, 2535, 615).colours(PaleYellow, Black).align(Align::Centre)
+  lblkies.at(600, 4680, 2535, 615).colours(LightYellow, Black).align(Align::Centre)
       .font({"MS Sans Serif", 18}).caption("kies en klik").readAloud();
-  Label1.at(4800, 7200, 2535, 615).colours(PaleGreen, Black).align(Align::Centre)
+  Label1.at(4800, 7200, 2535, 615).colours(LightGreen, Black).align(Align::Centre)
       .font({"MS Sans Serif", 18}).caption("klik en splits").readAloud();
   lblgetal.at(4680, 120, 2175, 735).colours(Orange, Black).align(Align::Centre)
       .font({"Arial", 36});

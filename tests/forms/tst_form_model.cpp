@@ -2,8 +2,13 @@
 // the screens are written against.
 
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
+#include <memory>
+#include <utility>
 
+#include "forms/mainform.h"
 #include "forms/program.h"
 #include "tests/support/harness.h"
 
@@ -39,6 +44,31 @@ class frmprobe : public Form {
   int loads = 0;
   int activates = 0;
   QStringList changes, ticks, clicks;
+};
+
+// A main window with two menus, the second with a separator and its tooltips shown.
+class mainprobe : public MainForm {
+ public:
+  static constexpr const char* Name = "mainprobe";
+  mainprobe() : MainForm(Name, "main", 9000, 6000, Sand) {
+    menu(open, {&first});
+    menu(view, {&larger, nullptr, &smaller}, Tips::Shown);
+  }
+  MenuItem open{this, "open", "OPEN"};
+  MenuItem first{this, "first", "&Eerste"};
+  MenuItem view{this, "view", "VIEW"};
+  MenuItem larger{this, "larger", "Groter", "Ctrl++"};
+  MenuItem smaller{this, "smaller", "Kleiner", "Ctrl+-"};
+};
+
+// Writes down what a caption listener hears, as "marked", "changed from X", "appeared".
+struct HeardCaptions : CaptionListener {
+  HeardCaptions() { Control::addListener(this); }
+  ~HeardCaptions() { Control::removeListener(this); }
+  void marked(Control&) override { heard << QStringLiteral("marked"); }
+  void changed(Control&, const QString& before) override { heard << "changed from " + before; }
+  void appeared(Control&) override { heard << QStringLiteral("appeared"); }
+  QStringList heard;
 };
 
 }  // namespace
@@ -217,6 +247,93 @@ class TestFormModel : public QObject {
     QCOMPARE(toBgr(toQColor(0x00C0FFFF)), 0x00C0FFFFu);
     QCOMPARE(toQColor(0x000000FF), QColor(255, 0, 0));
     QCOMPARE(toPixels(1095), 73);
+  }
+
+  // A label tells the listeners about its caption only once it is marked to be read
+  // aloud: each step is "caption:TEXT", "hide", "show", "mark" or "deaf" (the listener
+  // stops listening).
+  void captionListenersHearOnlyMarkedControls_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("heard");
+    QTest::newRow("not marked") << QStringList{"caption:b", "hide", "show"} << QStringList{};
+    QTest::newRow("marked, new caption")
+        << QStringList{"mark", "caption:b", "caption:c"}
+        << QStringList{"marked", "changed from a", "changed from b"};
+    QTest::newRow("the same caption again")
+        << QStringList{"mark", "caption:a"} << QStringList{"marked"};
+    QTest::newRow("appears once, when it was hidden")
+        << QStringList{"mark", "show", "hide", "show", "show"} << QStringList{"marked", "appeared"};
+    QTest::newRow("a listener that left hears nothing")
+        << QStringList{"mark", "deaf", "caption:b", "hide", "show"} << QStringList{"marked"};
+  }
+  void captionListenersHearOnlyMarkedControls() {
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, heard);
+    Harness h;
+    auto& f = h.program().form<frmprobe>();
+    Label lbl(&f, "lbl");
+    lbl.caption("a");
+    auto listener = std::make_unique<HeardCaptions>();
+    QStringList heardBeforeLeaving;
+    for (const QString& step : steps) {
+      if (step == "mark")
+        lbl.readAloud();
+      else if (step == "hide")
+        lbl.setVisible(false);
+      else if (step == "show")
+        lbl.setVisible(true);
+      else if (step == "deaf")
+        heardBeforeLeaving = std::exchange(listener, nullptr)->heard;
+      else
+        lbl.setCaption(step.mid(QStringLiteral("caption:").size()));
+    }
+    QCOMPARE(listener ? listener->heard : heardBeforeLeaving, heard);
+  }
+
+  // A control put on a status bar's panel covers that panel at every zoom.
+  void controlOnAPanelCoversIt_data() {
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("zoom 1") << 1.0;
+    QTest::newRow("zoom 2") << 2.0;
+  }
+  void controlOnAPanelCoversIt() {
+    QFETCH(double, zoom);
+    Harness h;
+    auto& f = h.program().form<frmprobe>();
+    StatusBar bar(&f, "bar");
+    bar.at(0, 3000, 6000, 375).panels({3600, 2265});
+    ProgressBar progress(&f, "progress");
+    const Box panel = bar.panelBox(1);
+    progress.setParentWindow(&bar);
+    progress.Move(panel.left, panel.top, panel.width, panel.height);
+    setZoomFactor(zoom);
+    f.relayout();
+    const QRect shown = progress.widget()->geometry();
+    const QRect expected = bar.panelRect(1);
+    setZoomFactor(1.0);
+    QCOMPARE(progress.widget()->parentWidget(), bar.widget());
+    QCOMPARE(shown, QRect(expected.topLeft() * zoom, expected.size() * zoom));
+  }
+
+  void mainWindowMenusAndClientArea() {
+    Harness h;
+    auto& main = h.program().form<mainprobe>();
+    const QList<QAction*> titles = main.menuBar().actions();
+    QCOMPARE(titles.size(), 2);
+    QCOMPARE(titles[0]->property("Caption").toString(), QString("OPEN"));
+    QCOMPARE(titles[1]->property("Caption").toString(), QString("VIEW"));
+    QCOMPARE(titles[0]->menu()->actions(), QList<QAction*>({&main.first}));
+    const QList<QAction*> view = titles[1]->menu()->actions();
+    QCOMPARE(view.size(), 3);
+    QVERIFY(view[1]->isSeparator());
+    QCOMPARE(view[2], &main.smaller);
+    QVERIFY(!titles[0]->menu()->toolTipsVisible());
+    QVERIFY(titles[1]->menu()->toolTipsVisible());
+    // The child screens live in the client area, drawn in the window's back colour.
+    QCOMPARE(h.program().mdiClient(), main.client());
+    QCOMPARE(main.client()->objectName(), QString("MDIClient"));
+    QCOMPARE(main.client()->palette().color(QPalette::Window), toQColor(Sand));
+    QCOMPARE(main.kind(), Form::Kind::Main);
   }
 
   void rndStaysBelowOne() {

@@ -9,8 +9,8 @@
 #include "tests/support/harness.h"
 
 #ifdef SPLITSEN_VOICE
-#include "forms/dutchvoice.h"
-#include "forms/espeakspeaker.h"
+#include "forms/speech/dutchvoice.h"
+#include "forms/speech/espeakspeaker.h"
 #endif
 
 namespace {

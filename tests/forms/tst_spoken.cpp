@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "forms/spoken.h"
+#include "forms/speech/spoken.h"
 
 using forms::numberWord;
 using forms::spoken;

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "forms/speaker.h"
+#include "forms/speech/speaker.h"
 
 class FakeSpeaker : public forms::Speaker {
  public:

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "exercises/adaptive_practice/frmopmaat.h"
-#include "forms/spoken.h"
+#include "forms/speech/spoken.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/mdiform2.h"
 #include "tests/support/harness.h"

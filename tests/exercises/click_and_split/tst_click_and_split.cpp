@@ -12,8 +12,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 Teal = 0x006A6A00;
-
 // Clicks as a child does: at the centre of the button's place on screen, so whatever
 // is shown there takes the click.
 void press(frmsleepsplits& f, const CommandButton& button) {
@@ -65,7 +63,7 @@ int stackedShown(frmsleepsplits& f) {
 void verifyChoosing(frmsleepsplits& f) {
   QVERIFY(choiceShown(f, true));
   QCOMPARE(stackedShown(f), 0);
-  QCOMPARE(shownInColour(f.shpgetalbeeld, Teal), 0);
+  QCOMPARE(shownInColour(f.shpgetalbeeld, DarkTeal), 0);
   QVERIFY(anyShown(f.shpgetalbeeld));
   QVERIFY(!anyShown(f.shpeen) && !anyShown(f.shptwee));
   QVERIFY(!f.lblcijfer[0].visible() && !f.lblcijfer[1].visible());
@@ -78,7 +76,7 @@ void verifyReady(frmsleepsplits& f, int n) {
   QVERIFY(choiceShown(f, false));
   QVERIFY(f.cmdstart[0].visible());
   QCOMPARE(stackedShown(f), 1);
-  QCOMPARE(shownInColour(f.shpgetalbeeld, Teal), n);
+  QCOMPARE(shownInColour(f.shpgetalbeeld, DarkTeal), n);
   QCOMPARE(shownInColour(f.shpeen, Blue), 0);
   QCOMPARE(shownInColour(f.shptwee, Red), 0);
   QVERIFY(anyShown(f.shpeen) && anyShown(f.shptwee));
@@ -91,7 +89,7 @@ void verifyReady(frmsleepsplits& f, int n) {
 void verifyWalk(frmsleepsplits& f, int n, int left) {
   QVERIFY(choiceShown(f, false));
   QCOMPARE(stackedShown(f), 1);
-  QCOMPARE(shownInColour(f.shpgetalbeeld, Teal), n);
+  QCOMPARE(shownInColour(f.shpgetalbeeld, DarkTeal), n);
   QCOMPARE(shownInColour(f.shpeen, Blue), left);
   QCOMPARE(shownInColour(f.shptwee, Red), n - left);
   QVERIFY(f.lblcijfer[0].visible() && f.lblcijfer[1].visible());
@@ -140,7 +138,7 @@ class TestClickAndSplit : public QObject {
     Harness h;
     auto& f = h.show<frmsleepsplits>();
     press(f, f.cmdsplits10);
-    QCOMPARE(shownInColour(f.shpgetalbeeld, Teal), 10);
+    QCOMPARE(shownInColour(f.shpgetalbeeld, DarkTeal), 10);
     press(f, f.cmdstart[0]);
     QCOMPARE(shownInColour(f.shptwee, Red), 10);
     for (int step = 1; step <= 9; ++step) press(f, f.cmdstart[1]);

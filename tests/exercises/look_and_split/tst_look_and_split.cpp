@@ -12,10 +12,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 Pale = 0x0068E3EA;
-constexpr quint32 Orange = 0x00007EFD;
-constexpr quint32 Rust = 0x000040C0;
-
 const char* const kNumberNames[] = {"drie",  "vier", "vijf",  "zes",
                                     "zeven", "acht", "negen", "tien"};
 
@@ -59,7 +55,7 @@ void split(Harness& h, frmsplits1& f, int n, int first) {
 // No colour, stroke, frame or reward of a verdict is left.
 void verifyNoMarks(frmsplits1& f) {
   for (Label* part : {&f.lbleen, &f.lbleenb, &f.lblsplits1, &f.lbltwee, &f.lbltweeb, &f.lblsplits2})
-    QCOMPARE(part->backColor(), Pale);
+    QCOMPARE(part->backColor(), Straw);
   QCOMPARE(f.Line1.borderColor(), Black);
   QCOMPARE(f.Line2.borderColor(), Black);
   QVERIFY(!f.lineongelijk1.visible());
@@ -85,21 +81,22 @@ class TestLookAndSplit : public QObject {
     QTest::addColumn<quint32>("frame");
     QTest::addColumn<bool>("reward");
 
-    QTest::newRow("3 + 4: right") << 7 << 3 << 3 << 4 << Orange << Orange << false << Rust << true;
+    QTest::newRow("3 + 4: right") << 7 << 3 << 3 << 4 << Tangerine << Tangerine << false << Rust
+                                  << true;
     QTest::newRow("3 + 4 answered 4 + 3: swapped")
-        << 7 << 3 << 4 << 3 << Orange << Orange << false << Red << false;
+        << 7 << 3 << 4 << 3 << Tangerine << Tangerine << false << Red << false;
     QTest::newRow("3 + 4 answered 5 + 2: sum right, parts wrong")
-        << 7 << 3 << 5 << 2 << Orange << Orange << false << Red << false;
+        << 7 << 3 << 5 << 2 << Tangerine << Tangerine << false << Red << false;
     QTest::newRow("3 + 4 answered 3 + 2: second wrong")
-        << 7 << 3 << 3 << 2 << Pale << Red << true << Rust << false;
+        << 7 << 3 << 3 << 2 << Straw << Red << true << Rust << false;
     QTest::newRow("3 + 4 answered 2 + 4: first wrong")
-        << 7 << 3 << 2 << 4 << Red << Pale << true << Rust << false;
+        << 7 << 3 << 2 << 4 << Red << Straw << true << Rust << false;
     QTest::newRow("3 + 4 answered 1 + 2: both wrong")
         << 7 << 3 << 1 << 2 << Red << Red << true << Red << false;
     QTest::newRow("0 + 5: a drawn 0 answered 0")
-        << 5 << 0 << 0 << 5 << Orange << Orange << false << Rust << true;
+        << 5 << 0 << 0 << 5 << Tangerine << Tangerine << false << Rust << true;
     QTest::newRow("2 + 8 of ten: right")
-        << 10 << 2 << 2 << 8 << Orange << Orange << false << Rust << true;
+        << 10 << 2 << 2 << 8 << Tangerine << Tangerine << false << Rust << true;
   }
   void verdicts() {
     QFETCH(int, n);
@@ -120,7 +117,7 @@ class TestLookAndSplit : public QObject {
 
     // The first digit alone already shows whether it matches its dots.
     leftKey(f, x).click();
-    const quint32 afterFirst = x == a ? Pale : Red;
+    const quint32 afterFirst = x == a ? Straw : Red;
     for (Label* part : {&f.lbleen, &f.lbleenb, &f.lblsplits1})
       QCOMPARE(part->backColor(), afterFirst);
     QCOMPARE(f.Line1.borderColor(), x == a ? Black : Red);
@@ -132,8 +129,8 @@ class TestLookAndSplit : public QObject {
     for (Label* part : {&f.lbleen, &f.lbleenb, &f.lblsplits1}) QCOMPARE(part->backColor(), first);
     for (Label* part : {&f.lbltwee, &f.lbltweeb, &f.lblsplits2})
       QCOMPARE(part->backColor(), second);
-    QCOMPARE(f.Line1.borderColor(), first == Pale ? Black : first);
-    QCOMPARE(f.Line2.borderColor(), second == Pale ? Black : second);
+    QCOMPARE(f.Line1.borderColor(), first == Straw ? Black : first);
+    QCOMPARE(f.Line2.borderColor(), second == Straw ? Black : second);
     QCOMPARE(f.lineongelijk1.visible(), strokes);
     QCOMPARE(f.lineongelijk2.visible(), strokes);
     QCOMPARE(f.shprand.borderColor(), frame);

@@ -11,7 +11,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 DarkTeal = 0x006A6A00;
 
 // Chooses number n with the draws of `script`.
 void choose(Harness& h, frmsleepsplits2& f, int n, std::initializer_list<float> script) {

@@ -12,7 +12,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 DarkTeal = 0x006A6A00;
 
 // The draws that give the split a + ? = n at once.
 QList<float> drawsFor(int a, int n) {

@@ -11,10 +11,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 DarkTeal = 0x00626200;
-constexpr quint32 DotGreen = 0x0000FB00;
-constexpr quint32 Grey = 0x00808080;
-
 // Opens the screen and clicks START with the draw that gives `n`.
 frmsplitsrijenB& startWith(Harness& h, int n) {
   auto& form = h.program().form<frmsplitsrijenB>();
@@ -40,7 +36,7 @@ QList<int> visibleDots(frmsplitsrijenB& form) {
 QList<int> greenDots(frmsplitsrijenB& form) {
   QList<int> dots;
   for (int i = 0; i <= 10; ++i)
-    if (form.shpbol[i].backColor() == DotGreen) dots << i;
+    if (form.shpbol[i].backColor() == BrightGreen) dots << i;
   return dots;
 }
 
@@ -94,7 +90,7 @@ class TestSplitFriends : public QObject {
     // Every friend is judged right.
     for (int row = 0; row <= n; ++row) {
       typeAndCheck(form, row, QString::number(friends[row]));
-      QCOMPARE(form.txtsplis[row].backColor(), DarkTeal);
+      QCOMPARE(form.txtsplis[row].backColor(), DeepTeal);
     }
   }
 
@@ -105,7 +101,7 @@ class TestSplitFriends : public QObject {
     QTest::keyClicks(form.txtsplis[2].widget(), "3");
     QVERIFY(form.cmdeen[2].visible());
     form.cmdeen[2].click();
-    QCOMPARE(form.txtsplis[2].backColor(), DarkTeal);
+    QCOMPARE(form.txtsplis[2].backColor(), DeepTeal);
     QCOMPARE(form.txtsplis[2].foreColor(), White);
     QCOMPARE(form.vriendje, 3);
     QCOMPARE(form.lblmemo[0].caption(),
@@ -164,7 +160,7 @@ class TestSplitFriends : public QObject {
     QTest::keyClick(form.txtsplis[6].widget(), Qt::Key_Backspace);
     typeAndCheck(form, 6, typed);
     QCOMPARE(form.txtsplis[6].text(), judged);
-    QCOMPARE(form.txtsplis[6].backColor(), right ? DarkTeal : Red);
+    QCOMPARE(form.txtsplis[6].backColor(), right ? DeepTeal : Red);
     QCOMPARE(form.txtsplis[6].foreColor(), White);
     QCOMPARE(form.lblmemo[0].caption().isEmpty(), !right);
     QCOMPARE(visibleDots(form), range(1, 7));
@@ -195,7 +191,7 @@ class TestSplitFriends : public QObject {
     QCOMPARE(visibleDots(form), QList<int>());
     QCOMPARE(greenDots(form), QList<int>());
     QCOMPARE(form.lblmemo[0].caption(), list);
-    QCOMPARE(form.txtsplis[0].backColor(), DarkTeal);
+    QCOMPARE(form.txtsplis[0].backColor(), DeepTeal);
     QCOMPARE(form.txtsplis[0].foreColor(), White);
     QVERIFY(form.cmdeen[3].visible());
     QCOMPARE(form.txtsplis[3].foreColor(), Black);

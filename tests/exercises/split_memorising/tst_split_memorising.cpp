@@ -10,8 +10,6 @@ using namespace forms;
 
 namespace {
 
-constexpr quint32 DarkBlue = 0x00C00000;
-
 int runningTimers(frmsplits2& f) {
   int running = 0;
   for (int k = 0; k <= 11; ++k) running += f.tmr(k).enabled() ? 1 : 0;
@@ -21,7 +19,7 @@ int runningTimers(frmsplits2& f) {
 // Frame k has a red border exactly when k < red.
 bool redFrames(frmsplits2& f, int red) {
   for (int k = 0; k <= 9; ++k)
-    if (f.shpwaarde[k].borderColor() != (k < red ? Red : DarkBlue)) return false;
+    if (f.shpwaarde[k].borderColor() != (k < red ? Red : DeepBlue)) return false;
   return true;
 }
 

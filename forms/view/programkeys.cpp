@@ -1,4 +1,4 @@
-#include "forms/programkeys.h"
+#include "forms/view/programkeys.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

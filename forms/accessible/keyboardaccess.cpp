@@ -1,4 +1,4 @@
-#include "forms/keyboardaccess.h"
+#include "forms/accessible/keyboardaccess.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>

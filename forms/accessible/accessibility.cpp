@@ -1,13 +1,13 @@
-#include "forms/accessibility.h"
+#include "forms/accessible/accessibility.h"
 
 #include <QAccessibleWidget>
 
+#include "forms/accessible/keyboardaccess.h"
 #include "forms/commandbutton.h"
 #include "forms/drawing.h"
 #include "forms/form.h"
 #include "forms/frame.h"
 #include "forms/image.h"
-#include "forms/keyboardaccess.h"
 #include "forms/label.h"
 #include "forms/line.h"
 #include "forms/optionbutton.h"

@@ -1,4 +1,4 @@
-#include "forms/spoken.h"
+#include "forms/speech/spoken.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -16,20 +16,30 @@ struct Token {
   QString text;
 };
 
-bool isOperator(Kind kind) { return kind == Kind::Plus || kind == Kind::Minus || kind == Kind::Equals; }
-bool isMaths(Kind kind) { return kind == Kind::Number || kind == Kind::Unknown || isOperator(kind); }
+bool isOperator(Kind kind) {
+  return kind == Kind::Plus || kind == Kind::Minus || kind == Kind::Equals;
+}
+bool isMaths(Kind kind) {
+  return kind == Kind::Number || kind == Kind::Unknown || isOperator(kind);
+}
 
 std::vector<Token> tokens(const QString& line) {
-  static const QRegularExpression pattern(QStringLiteral(R"(\d+|[+=-]|[.?!,:;]|[^\s\d+=.?!,:;-]+)"));
+  static const QRegularExpression pattern(
+      QStringLiteral(R"(\d+|[+=-]|[.?!,:;]|[^\s\d+=.?!,:;-]+)"));
   std::vector<Token> result;
   for (const QRegularExpressionMatch& m : pattern.globalMatch(line)) {
     const QString t = m.captured();
     Kind kind = Kind::Word;
-    if (t.front().isDigit()) kind = Kind::Number;
-    else if (t == u"+") kind = Kind::Plus;
-    else if (t == u"-") kind = Kind::Minus;
-    else if (t == u"=") kind = Kind::Equals;
-    else if (t.size() == 1 && QStringLiteral(".?!,:;").contains(t)) kind = Kind::Mark;
+    if (t.front().isDigit())
+      kind = Kind::Number;
+    else if (t == u"+")
+      kind = Kind::Plus;
+    else if (t == u"-")
+      kind = Kind::Minus;
+    else if (t == u"=")
+      kind = Kind::Equals;
+    else if (t.size() == 1 && QStringLiteral(".?!,:;").contains(t))
+      kind = Kind::Mark;
     result.push_back({kind, t});
   }
   // A dot or question mark next to an operator stands for the part still to be found;
@@ -88,8 +98,10 @@ QStringList sumWords(const std::vector<Token>& run) {
   std::vector<std::vector<Token>> sides(1);
   for (const Token& t : run) {
     if (t.kind == Kind::Unknown) return {};
-    if (t.kind == Kind::Equals) sides.emplace_back();
-    else sides.back().push_back(t);
+    if (t.kind == Kind::Equals)
+      sides.emplace_back();
+    else
+      sides.back().push_back(t);
   }
   std::vector<long> values;
   for (const auto& side : sides) {
@@ -104,9 +116,12 @@ QStringList sumWords(const std::vector<Token>& run) {
     if (s > 0)
       words << (values[s] == values[s - 1] ? QStringLiteral("is") : QStringLiteral("is niet"));
     for (const Token& t : sides[s]) {
-      if (t.kind == Kind::Number) words << numberWord(t.text.toInt());
-      else if (t.kind == Kind::Plus) words << (split ? QStringLiteral("en") : QStringLiteral("plus"));
-      else words << QStringLiteral("min");
+      if (t.kind == Kind::Number)
+        words << numberWord(t.text.toInt());
+      else if (t.kind == Kind::Plus)
+        words << (split ? QStringLiteral("en") : QStringLiteral("plus"));
+      else
+        words << QStringLiteral("min");
     }
   }
   return words;
@@ -157,8 +172,8 @@ QString spokenLine(const QString& line, bool& sum) {
 }  // namespace
 
 QString numberWord(int n) {
-  static const char* const words[] = {"nul",  "\u00E9\u00E9n", "twee", "drie",  "vier", "vijf",
-                                      "zes",  "zeven",         "acht", "negen", "tien"};
+  static const char* const words[] = {"nul", "\u00E9\u00E9n", "twee", "drie",  "vier", "vijf",
+                                      "zes", "zeven",         "acht", "negen", "tien"};
   if (n >= 0 && n <= 10) return QString::fromUtf8(words[n]);
   return QString::number(n);
 }

@@ -1,4 +1,4 @@
-#include "forms/focusring.h"
+#include "forms/accessible/focusring.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "forms/dutchvoice.h"
+#include "forms/speech/dutchvoice.h"
 
 #include <espeak-ng/espeak_ng.h>
 

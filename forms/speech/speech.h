@@ -1,7 +1,8 @@
 #pragma once
 // Reading aloud: the program's speech service. A screen marks the labels whose captions
 // are read aloud in its layout (lblles.readAloud()) and says the few other things with
-// one call (say(text)); the service turns what is shown into Dutch words, speaks only
+// one call (say(text)); the service hears the marked controls through the control base
+// (it never is called by a control), turns what is shown into Dutch words, speaks only
 // what is visible and only while the switch "Voorlezen" is on, and speaks everything
 // that appeared in one turn of the event loop as one utterance that replaces the one
 // still being spoken. No call waits for the voice.
@@ -14,13 +15,13 @@
 #include <memory>
 #include <vector>
 
-#include "forms/speaker.h"
-#include "forms/label.h"
-#include "forms/programkeys.h"
+#include "forms/control.h"
+#include "forms/speech/speaker.h"
+#include "forms/view/programkeys.h"
 
 namespace forms {
 
-class Speech : public QObject {
+class Speech : public QObject, private CaptionListener {
   Q_OBJECT
 
  public:
@@ -39,10 +40,6 @@ class Speech : public QObject {
 
   // Says what a screen shows, in Dutch words (see spoken()).
   void say(const QString& shown);
-  // A label whose caption is read aloud when it appears or changes.
-  void readAloud(Label& label);
-  void captionChanged(Label& label, const QString& before);
-  void appeared(Label& label);
   // The program ends: silence now and from then on.
   void stop();
 
@@ -51,10 +48,14 @@ class Speech : public QObject {
 
  private:
   struct Pending {
-    QPointer<Label> label;  // null for a text said directly
-    QString before;             // the label's caption when this turn began
+    QPointer<Control> label;  // null for a text said directly
+    QString before;           // the label's caption when this turn began
     QString text;
   };
+  // A control whose caption is read aloud when it appears or changes.
+  void marked(Control& label) override;
+  void changed(Control& label, const QString& before) override;
+  void appeared(Control& label) override;
   void ready(const QString& problem);
   void switched(bool on);
   void queue(Pending pending);
@@ -70,13 +71,13 @@ class Speech : public QObject {
   QString m_problem;
   QString m_held;  // said before the speaker was ready
   std::vector<Pending> m_pending;
-  std::vector<QPointer<Label>> m_labels;  // read aloud, in layout order
-  std::vector<QPointer<QObject>> m_screens;   // screens watched for being shown
+  std::vector<QPointer<Control>> m_labels;   // read aloud, in layout order
+  std::vector<QPointer<QObject>> m_screens;  // screens watched for being shown
 };
 
 // What screens call: says a text the screen shows, or a row of its labels read left to
 // right as one line ("7" "=" "3" "+" "4"), through the program's speech service.
 void say(const QString& shown);
-void say(std::initializer_list<const Label*> row);
+void say(std::initializer_list<const Control*> row);
 
 }  // namespace forms

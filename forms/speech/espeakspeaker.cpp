@@ -1,4 +1,4 @@
-#include "forms/espeakspeaker.h"
+#include "forms/speech/espeakspeaker.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -8,7 +8,7 @@
 #include <QMediaDevices>
 #include <QMutexLocker>
 
-#include "forms/dutchvoice.h"
+#include "forms/speech/dutchvoice.h"
 
 namespace forms {
 
@@ -90,8 +90,8 @@ EspeakSpeaker::EspeakSpeaker() {
 EspeakSpeaker::~EspeakSpeaker() {
   ++m_generation;
   if (m_thread.isRunning()) {
-    QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->finish(); },
-                              Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [w = m_worker] { w->finish(); }, Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
   } else {
@@ -107,10 +107,15 @@ void EspeakSpeaker::start(std::function<void(const QString& problem)> ready) {
   Q_UNUSED(quiet);
   m_thread.start(QThread::LowPriority);
   // The answer goes back to the UI thread through the application object's event queue.
-  QMetaObject::invokeMethod(m_worker, [w = m_worker, ready = std::move(ready)] {
-    const QString problem = w->prepare();
-    QMetaObject::invokeMethod(QCoreApplication::instance(), [ready, problem] { ready(problem); }, Qt::QueuedConnection);
-  }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      m_worker,
+      [w = m_worker, ready = std::move(ready)] {
+        const QString problem = w->prepare();
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [ready, problem] { ready(problem); },
+            Qt::QueuedConnection);
+      },
+      Qt::QueuedConnection);
 }
 
 void EspeakSpeaker::speak(const QString& text) {
@@ -119,13 +124,14 @@ void EspeakSpeaker::speak(const QString& text) {
     m_text = text;
   }
   const quint64 generation = ++m_generation;
-  QMetaObject::invokeMethod(m_worker, [w = m_worker, generation] { w->sayLatest(generation); },
-                            Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      m_worker, [w = m_worker, generation] { w->sayLatest(generation); }, Qt::QueuedConnection);
 }
 
 void EspeakSpeaker::silence() {
   ++m_generation;
-  QMetaObject::invokeMethod(m_worker, [w = m_worker] { w->silence(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      m_worker, [w = m_worker] { w->silence(); }, Qt::QueuedConnection);
 }
 
 }  // namespace forms

@@ -1,4 +1,4 @@
-#include "forms/preferences.h"
+#include "forms/view/preferences.h"
 
 #include <QSettings>
 #include <cstdio>
@@ -6,12 +6,12 @@
 namespace forms {
 
 Preferences::Preferences() : m_settings(std::make_unique<QSettings>()) {
-  check("read");
+  check("gelezen");
 }
 
 Preferences::Preferences(const QString& file)
     : m_settings(std::make_unique<QSettings>(file, QSettings::IniFormat)) {
-  check("read");
+  check("gelezen");
 }
 
 Preferences::~Preferences() = default;
@@ -25,14 +25,15 @@ void Preferences::setValue(const QString& key, const QVariant& value) {
   if (m_settings->value(key) == value && m_settings->status() == QSettings::NoError) return;
   m_settings->setValue(key, value);
   m_settings->sync();
-  check("written");
+  check("geschreven");
 }
 
 void Preferences::check(const char* what) {
   m_failed = m_settings->status() != QSettings::NoError;
   if (!m_failed || m_reported) return;
   m_reported = true;
-  std::fprintf(stderr, "splitsen: the settings in %s could not be %s; using the defaults\n",
+  std::fprintf(stderr,
+               "splitsen: de instellingen in %s konden niet %s worden; de standaard geldt\n",
                qPrintable(m_settings->fileName()), what);
 }
 

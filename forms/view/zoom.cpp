@@ -1,4 +1,4 @@
-#include "forms/zoom.h"
+#include "forms/view/zoom.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "forms/pictures.h"
-#include "forms/preferences.h"
 #include "forms/program.h"
 #include "forms/units.h"
+#include "forms/view/preferences.h"
 
 namespace forms {
 

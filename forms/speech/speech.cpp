@@ -1,11 +1,11 @@
-#include "forms/speech.h"
+#include "forms/speech/speech.h"
 
 #include <QCoreApplication>
 #include <QSignalBlocker>
 
-#include "forms/spoken.h"
 #include "forms/form.h"
 #include "forms/program.h"
+#include "forms/speech/spoken.h"
 
 namespace forms {
 
@@ -24,7 +24,11 @@ QString added(const QString& before, const QString& now) {
   return now;
 }
 
-bool shownOnScreen(const Label& label) {
+QString captionOf(const Control& label) {
+  return label.property("Caption").toString();
+}
+
+bool shownOnScreen(const Control& label) {
   const QWidget* widget = label.widget();
   return label.visible() && widget && widget->isVisible();
 }
@@ -44,9 +48,12 @@ Speech::Speech(ProgramKeys& keys) : m_action(QStringLiteral("Voorlezen")) {
   keys.add(QKeyCombination(Qt::ControlModifier, Qt::Key_L), [this] {
     if (m_action.isEnabled()) m_action.toggle();
   });
+  Control::addListener(this);
 }
 
-Speech::~Speech() = default;
+Speech::~Speech() {
+  Control::removeListener(this);
+}
 
 void Speech::setSpeaker(std::unique_ptr<Speaker> speaker) {
   m_speaker = std::move(speaker);
@@ -98,7 +105,7 @@ void Speech::say(const QString& shown) {
   queue({nullptr, {}, shown});
 }
 
-void Speech::readAloud(Label& label) {
+void Speech::marked(Control& label) {
   m_labels.emplace_back(&label);
   QObject* screen = label.form();
   for (const auto& s : m_screens)
@@ -107,12 +114,12 @@ void Speech::readAloud(Label& label) {
   screen->installEventFilter(this);
 }
 
-void Speech::captionChanged(Label& label, const QString& before) {
+void Speech::changed(Control& label, const QString& before) {
   if (!m_action.isChecked() || m_stopped) return;
   queue({&label, before, {}});
 }
 
-void Speech::appeared(Label& label) {
+void Speech::appeared(Control& label) {
   if (!m_action.isChecked() || m_stopped) return;
   queue({&label, {}, {}});
 }
@@ -159,7 +166,7 @@ void Speech::flush() {
     QString shown = p.text;
     if (p.label) {
       if (!shownOnScreen(*p.label)) continue;
-      shown = added(p.before, p.label->caption());
+      shown = added(p.before, captionOf(*p.label));
     }
     const QString words = spoken(shown);
     if (words.isEmpty()) continue;
@@ -167,15 +174,19 @@ void Speech::flush() {
   }
   if (sentences.isEmpty()) return;
   const QString text = sentences.join(u' ');
-  if (m_ready) m_speaker->speak(text);
-  else if (m_starting) m_held = text;
+  if (m_ready)
+    m_speaker->speak(text);
+  else if (m_starting)
+    m_held = text;
 }
 
-void say(const QString& shown) { Program::current().speech().say(shown); }
+void say(const QString& shown) {
+  Program::current().speech().say(shown);
+}
 
-void say(std::initializer_list<const Label*> row) {
+void say(std::initializer_list<const Control*> row) {
   QStringList captions;
-  for (const Label* label : row) captions << label->caption();
+  for (const Control* label : row) captions << captionOf(*label);
   say(captions.join(u' '));
 }
 

@@ -9,7 +9,7 @@
 #include <atomic>
 #include <memory>
 
-#include "forms/speaker.h"
+#include "forms/speech/speaker.h"
 
 namespace forms {
 
