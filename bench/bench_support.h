@@ -2,6 +2,8 @@
 // Small helpers shared by the benchmark programs: a monotonic clock in nanoseconds,
 // medians and percentiles, a quiet offscreen platform, and waiting for a painted window.
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -13,7 +15,6 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <unistd.h>
 #include <vector>
 
 namespace bench {
@@ -104,8 +105,7 @@ class PaintWatch : public QObject {
   bool eventFilter(QObject* object, QEvent* event) override {
     if (event->type() == QEvent::Paint && m_target && object->isWidgetType()) {
       auto* widget = static_cast<QWidget*>(object);
-      if (widget == m_target || (m_anyInside && m_target->isAncestorOf(widget)))
-        m_painted = true;
+      if (widget == m_target || (m_anyInside && m_target->isAncestorOf(widget))) m_painted = true;
     }
     return false;
   }

@@ -16,30 +16,32 @@
 // Prints one table (figure, value, target, pass) and a last line "N passed, M failed".
 // Runs on Qt's offscreen platform with a 1920 x 1080 display (another platform when
 // QT_QPA_PLATFORM names one), with settings of its own (an empty XDG_CONFIG_HOME), so that
-// the program fits its zoom to that display as on a first start. Arguments name the parts to run (startup, opening, idle,
-// timelines, closing; all by default); "--opening" is the child mode of the opening part.
+// the program fits its zoom to that display as on a first start. Arguments name the parts to run
+// (startup, opening, idle, timelines, closing; all by default); "--opening" is the child mode of
+// the opening part.
 
-#include <QApplication>
-#include <QEventLoop>
-#include <QFile>
-#include <QLabel>
-#include <QScreen>
-#include <QTemporaryDir>
-#include <QHash>
-#include <QMap>
-#include <QTimer>
-#include <cstdio>
-#include <functional>
-#include <map>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QHash>
+#include <QLabel>
+#include <QMap>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+#include <map>
+
 #include "app/all_screens.h"
 #include "bench/bench_support.h"
-#include "shell/mdiform2.h"
 #include "forms/program.h"
+#include "shell/mdiform2.h"
 
 extern char** environ;
 
@@ -92,8 +94,8 @@ void printTable(const std::vector<Row>& rows) {
     w2 = std::max(w2, static_cast<int>(r.target.size()));
   }
   auto line = [&](const QString& a, const QString& b, const QString& c, const QString& d) {
-    std::printf("%s  %s  %s  %s\n", qPrintable(a.leftJustified(w0)), qPrintable(b.leftJustified(w1)),
-                qPrintable(c.leftJustified(w2)), qPrintable(d));
+    std::printf("%s  %s  %s  %s\n", qPrintable(a.leftJustified(w0)),
+                qPrintable(b.leftJustified(w1)), qPrintable(c.leftJustified(w2)), qPrintable(d));
   };
   line(QStringLiteral("figure"), QStringLiteral("value"), QStringLiteral("target"),
        QStringLiteral("pass"));
@@ -188,15 +190,22 @@ void measureStartup(std::vector<Row>& rows) {
     }
   }
   const double ts = median(timeS), tb = median(timeB), ms_ = median(memS), mb = median(memB);
-  std::printf("start-up: %s widgets; splitsen %.1f ms %.1f MB, bare %.1f ms %.1f MB (medians of %d)\n",
-              qPrintable(widgets), ts, ms_, tb, mb, StartupRounds);
+  std::printf(
+      "start-up: %s widgets; splitsen %.1f ms %.1f MB, bare %.1f ms %.1f MB (medians of %d)\n",
+      qPrintable(widgets), ts, ms_, tb, mb, StartupRounds);
   const double timeRatio = tb > 0 ? ts / tb : 0;
   const double memRatio = mb > 0 ? ms_ / mb : 0;
   rows.push_back({QStringLiteral("start-up to painted welcome, splitsen / bare"),
-                  QStringLiteral("%1x (%2 / %3 ms)").arg(timeRatio, 0, 'f', 2).arg(ts, 0, 'f', 1).arg(tb, 0, 'f', 1),
+                  QStringLiteral("%1x (%2 / %3 ms)")
+                      .arg(timeRatio, 0, 'f', 2)
+                      .arg(ts, 0, 'f', 1)
+                      .arg(tb, 0, 'f', 1),
                   QStringLiteral("<= 1.30x"), ok && timeRatio > 0 && timeRatio <= 1.3});
   rows.push_back({QStringLiteral("start-up peak memory, splitsen / bare"),
-                  QStringLiteral("%1x (%2 / %3 MB)").arg(memRatio, 0, 'f', 2).arg(ms_, 0, 'f', 1).arg(mb, 0, 'f', 1),
+                  QStringLiteral("%1x (%2 / %3 MB)")
+                      .arg(memRatio, 0, 'f', 2)
+                      .arg(ms_, 0, 'f', 1)
+                      .arg(mb, 0, 'f', 1),
                   QStringLiteral("<= 1.50x"), ok && memRatio > 0 && memRatio <= 1.5});
 
   // Fitted to the display against the layout's own size, alternately.
@@ -213,7 +222,10 @@ void measureStartup(std::vector<Row>& rows) {
   const double tf = median(fitted), t1 = median(one);
   const double zoomRatio = t1 > 0 ? tf / t1 : 0;
   rows.push_back({QStringLiteral("start-up at the fitted zoom / at zoom 1"),
-                  QStringLiteral("%1x (%2 / %3 ms)").arg(zoomRatio, 0, 'f', 2).arg(tf, 0, 'f', 1).arg(t1, 0, 'f', 1),
+                  QStringLiteral("%1x (%2 / %3 ms)")
+                      .arg(zoomRatio, 0, 'f', 2)
+                      .arg(tf, 0, 'f', 1)
+                      .arg(t1, 0, 'f', 1),
                   QStringLiteral("<= 1.10x"), ok && zoomRatio > 0 && zoomRatio <= 1.1});
 }
 
@@ -236,7 +248,9 @@ void runUntil(qint64 deadlineNs) {
   if (left > 0) runFor(static_cast<int>((left + 999'999) / 1'000'000));
 }
 
-double msSince(qint64 startNs) { return static_cast<double>(monotonicNs() - startNs) / 1e6; }
+double msSince(qint64 startNs) {
+  return static_cast<double>(monotonicNs() - startNs) / 1e6;
+}
 
 // ---------------------------------------------------------------- opening (child mode)
 
@@ -258,7 +272,8 @@ double showBare(bench::PaintWatch& watch, int widgets, QSize size) {
   window.resize(size);
   for (int i = 1; i < widgets; ++i) {
     auto* label = new QLabel(QStringLiteral("Label %1").arg(i), &window);
-    label->setGeometry(4 + 90 * (i % 10), 4 + 22 * (i / 10) % std::max(22, size.height() - 24), 86, 20);
+    label->setGeometry(4 + 90 * (i % 10), 4 + 22 * (i / 10) % std::max(22, size.height() - 24), 86,
+                       20);
   }
   watch.watch(&window);
   window.show();
@@ -325,7 +340,8 @@ void measureOpening(std::vector<Row>& rows) {
   QStringList order;
   bool ok = true;
   for (int run = 0; run < OpeningRuns; ++run) {
-    const ChildRun r = runChild(QCoreApplication::applicationFilePath(), {QStringLiteral("--opening")});
+    const ChildRun r =
+        runChild(QCoreApplication::applicationFilePath(), {QStringLiteral("--opening")});
     ok = ok && r.ok;
     for (const QString& line : r.lines) {
       const QStringList parts = line.split(QLatin1Char(' '));
@@ -341,19 +357,26 @@ void measureOpening(std::vector<Row>& rows) {
   for (const QString& name : order) {
     const double f = median(firsts[name]), l = median(laters[name]), b = median(bares[name]);
     const double ratio = b > 0 ? f / b : 1e9;
-    std::printf("opening %-22s first Show %7.2f ms (bare window %6.2f ms, %4.2fx), later Show %6.2f ms "
-                "(medians of %d runs)\n",
-                qPrintable(name), f, b, ratio, l, static_cast<int>(firsts[name].size()));
-    if (ratio > worstRatio) worstRatio = ratio, worstFirst = f, worstBare = b, worstFirstName = name;
+    std::printf(
+        "opening %-22s first Show %7.2f ms (bare window %6.2f ms, %4.2fx), later Show %6.2f ms "
+        "(medians of %d runs)\n",
+        qPrintable(name), f, b, ratio, l, static_cast<int>(firsts[name].size()));
+    if (ratio > worstRatio)
+      worstRatio = ratio, worstFirst = f, worstBare = b, worstFirstName = name;
     if (l > worstLater) worstLater = l, worstLaterName = name;
   }
   ok = ok && order.size() == 12;
   // Against a bare window in the same process, so that the figure holds on any machine.
-  rows.push_back({QStringLiteral("first Show / bare window, slowest of %1 screens (%2)").arg(order.size()).arg(worstFirstName),
-                  QStringLiteral("%1x (%2 / %3 ms)").arg(worstRatio, 0, 'f', 2).arg(worstFirst, 0, 'f', 2).arg(worstBare, 0, 'f', 2),
+  rows.push_back({QStringLiteral("first Show / bare window, slowest of %1 screens (%2)")
+                      .arg(order.size())
+                      .arg(worstFirstName),
+                  QStringLiteral("%1x (%2 / %3 ms)")
+                      .arg(worstRatio, 0, 'f', 2)
+                      .arg(worstFirst, 0, 'f', 2)
+                      .arg(worstBare, 0, 'f', 2),
                   QStringLiteral("<= 3.00x"), ok && worstRatio <= 3.0});
-  rows.push_back({QStringLiteral("later Show, slowest screen (%1)").arg(worstLaterName), ms(worstLater),
-                  QStringLiteral("<= 2 ms"), ok && worstLater <= 2.0});
+  rows.push_back({QStringLiteral("later Show, slowest screen (%1)").arg(worstLaterName),
+                  ms(worstLater), QStringLiteral("<= 2 ms"), ok && worstLater <= 2.0});
 }
 
 // ---------------------------------------------------------------- timelines
@@ -434,8 +457,9 @@ void measureBallRun(forms::Form& machine, bench::PaintWatch& watch, std::vector<
 
 void measureWalk(forms::Form& memorising, std::vector<Row>& rows) {
   static std::vector<Tick> log;  // outlives the run: the wrapped handlers stay
-  recordTicks(memorising, {QStringLiteral("tmr0"), QStringLiteral("tmr1"), QStringLiteral("tmr2"),
-                           QStringLiteral("tmr3")},
+  recordTicks(memorising,
+              {QStringLiteral("tmr0"), QStringLiteral("tmr1"), QStringLiteral("tmr2"),
+               QStringLiteral("tmr3")},
               log);
   auto* option = memorising.findChild<forms::OptionButton*>(QStringLiteral("opt3"));
   if (!option) qFatal("no opt3");
@@ -512,7 +536,8 @@ void measureZoomChange(forms::Program& program, forms::Form& chooser, bench::Pai
   const char* busiestButton = nullptr;
   qsizetype most = -1;
   for (const auto& [screen, chooserButton] : Exercises) {
-    const qsizetype n = program.form(QString::fromLatin1(screen)).findChildren<forms::Control*>().size();
+    const qsizetype n =
+        program.form(QString::fromLatin1(screen)).findChildren<forms::Control*>().size();
     if (n > most) most = n, busiest = screen, busiestButton = chooserButton;
   }
   button(chooser, busiestButton).click();
@@ -533,11 +558,13 @@ void measureZoomChange(forms::Program& program, forms::Form& chooser, bench::Pai
   const double worst = *std::max_element(times.begin(), times.end());
   std::printf("zoom change of %s (%lld controls): median %.2f ms, worst %.2f ms\n", busiest,
               static_cast<long long>(most), change, worst);
-  rows.push_back({QStringLiteral("zoom change to painted, busiest screen (%1)").arg(QLatin1String(busiest)),
-                  ms(change), QStringLiteral("<= 16 ms"), change <= 16.0});
+  rows.push_back(
+      {QStringLiteral("zoom change to painted, busiest screen (%1)").arg(QLatin1String(busiest)),
+       ms(change), QStringLiteral("<= 16 ms"), change <= 16.0});
   const double rate = wakeUps(IdleMs, QStringLiteral("after zoom changes")) * 1000.0 / IdleMs;
-  rows.push_back({QStringLiteral("idle wake-ups after zoom changes (%1 open)").arg(QLatin1String(busiest)),
-                  QStringLiteral("%1 /s").arg(rate, 0, 'f', 1), QStringLiteral("0 /s"), rate == 0.0});
+  rows.push_back(
+      {QStringLiteral("idle wake-ups after zoom changes (%1 open)").arg(QLatin1String(busiest)),
+       QStringLiteral("%1 /s").arg(rate, 0, 'f', 1), QStringLiteral("0 /s"), rate == 0.0});
   form.Hide();
   chooser.Show();
 }
@@ -559,42 +586,42 @@ int runInProcess(std::vector<Row>& rows) {
   forms::Form& chooser = program.form(QStringLiteral("frmkiesbasis"));
   runFor(500);
   if (part("idle")) {
-  const double chooserRate = wakeUps(IdleMs, QStringLiteral("chooser")) * 1000.0 / IdleMs;
-  rows.push_back({QStringLiteral("idle wake-ups, chooser open"),
-                  QStringLiteral("%1 /s").arg(chooserRate, 0, 'f', 1), QStringLiteral("0 /s"),
-                  chooserRate == 0.0});
+    const double chooserRate = wakeUps(IdleMs, QStringLiteral("chooser")) * 1000.0 / IdleMs;
+    rows.push_back({QStringLiteral("idle wake-ups, chooser open"),
+                    QStringLiteral("%1 /s").arg(chooserRate, 0, 'f', 1), QStringLiteral("0 /s"),
+                    chooserRate == 0.0});
 
-  double worstRate = -1;
-  QString worstName;
-  for (const auto& [screen, chooserButton] : Exercises) {
-    button(chooser, chooserButton).click();
-    forms::Form& exercise = program.form(QString::fromLatin1(screen));
-    runFor(500);
-    const double rate = wakeUps(IdleMs, QString::fromLatin1(screen)) * 1000.0 / IdleMs;
-    std::printf("idle %-16s %.1f wake-ups/s\n", screen, rate);
-    if (rate > worstRate) worstRate = rate, worstName = QString::fromLatin1(screen);
-    exercise.Hide();
-    chooser.Show();
-  }
-  rows.push_back({QStringLiteral("idle wake-ups, each exercise open (worst: %1)").arg(worstName),
-                  QStringLiteral("%1 /s").arg(worstRate, 0, 'f', 1), QStringLiteral("0 /s"),
-                  worstRate == 0.0});
-  measureZoomChange(program, chooser, watch, rows);
+    double worstRate = -1;
+    QString worstName;
+    for (const auto& [screen, chooserButton] : Exercises) {
+      button(chooser, chooserButton).click();
+      forms::Form& exercise = program.form(QString::fromLatin1(screen));
+      runFor(500);
+      const double rate = wakeUps(IdleMs, QString::fromLatin1(screen)) * 1000.0 / IdleMs;
+      std::printf("idle %-16s %.1f wake-ups/s\n", screen, rate);
+      if (rate > worstRate) worstRate = rate, worstName = QString::fromLatin1(screen);
+      exercise.Hide();
+      chooser.Show();
+    }
+    rows.push_back({QStringLiteral("idle wake-ups, each exercise open (worst: %1)").arg(worstName),
+                    QStringLiteral("%1 /s").arg(worstRate, 0, 'f', 1), QStringLiteral("0 /s"),
+                    worstRate == 0.0});
+    measureZoomChange(program, chooser, watch, rows);
   }
 
   if (part("timelines")) {
-  button(chooser, "cmdbrugmin").click();
-  forms::Form& machine = program.form(QStringLiteral("frmsplitsmachine"));
-  runFor(300);
-  measureBallRun(machine, watch, rows);
-  machine.Hide();
-  chooser.Show();
+    button(chooser, "cmdbrugmin").click();
+    forms::Form& machine = program.form(QStringLiteral("frmsplitsmachine"));
+    runFor(300);
+    measureBallRun(machine, watch, rows);
+    machine.Hide();
+    chooser.Show();
 
-  button(chooser, "cmdsplits").click();
-  forms::Form& memorising = program.form(QStringLiteral("frmsplits2"));
-  runFor(300);
-  measureWalk(memorising, rows);
-  button(memorising, "cmdstop2").click();  // back to the chooser
+    button(chooser, "cmdsplits").click();
+    forms::Form& memorising = program.form(QStringLiteral("frmsplits2"));
+    runFor(300);
+    measureWalk(memorising, rows);
+    button(memorising, "cmdstop2").click();  // back to the chooser
   }
   if (!part("closing")) return 0;
 

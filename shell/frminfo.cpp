@@ -27,18 +27,21 @@ frminfo::frminfo() : Form(Name, Kind::Child, QString(), 10185, 5925, 0x006F6F6F)
   };
   for (int i = 0; i <= 6; ++i) {
     const bool title = i == 0;
-    Label1[i].at(1320, title ? 240 : 840 + 420 * (i - 1), 4440, title ? 555 : 375)
+    Label1[i]
+        .at(1320, title ? 240 : 840 + 420 * (i - 1), 4440, title ? 555 : 375)
         .colours(0x00C0FFFF, title ? 0x00800000 : 0x00400000)
-        .font({"Arial", title ? 24.0 : 11.25, title}).align(Align::Centre)
+        .font({"Arial", title ? 24.0 : 11.25, title})
+        .align(Align::Centre)
         .caption(QString::fromUtf8(credits[i]));
   }
   Image1[0].at(240, 360, 960, 960).picture(pictures::logo()).tooltip(pictures::logoTooltip());
   Image1[1].at(5880, 360, 960, 960).picture(asset("telraam"));
   Image1[2].at(240, 2760, 960, 960).picture(asset("boeken"));
-  Image1[3].at(5880, 2760, 960, 960).picture(asset("ster"))
-      .tooltip(pictures::logoTooltip());
-  lblgeld.at(1560, 4440, 7080, 735).colours(0x00800000, White)
-      .font({"MS Sans Serif", 12, true}).align(Align::Centre);
+  Image1[3].at(5880, 2760, 960, 960).picture(asset("ster")).tooltip(pictures::logoTooltip());
+  lblgeld.at(1560, 4440, 7080, 735)
+      .colours(0x00800000, White)
+      .font({"MS Sans Serif", 12, true})
+      .align(Align::Centre);
   StatusBar1.at(0, 5550, 10185, 375).panels({6600, 3465});
   ProgressBar1.at(3240, 5280, 2775, 255);
 

@@ -51,21 +51,29 @@ frmkiesbasis::frmkiesbasis()
     const char* screen = e.screen;
     e.button.Click = [this, screen] { openExercise(screen); };
   }
-  cmdstop.at(240, 6840, 1455, 855).colour(0x00000080).picture(pictures::stop()).leaves()
+  cmdstop.at(240, 6840, 1455, 855)
+      .colour(0x00000080)
+      .picture(pictures::stop())
+      .leaves()
       .tooltip("STOP");
 
   imgbord.at(6480, 120, 5310, 3750).picture(asset("bord"));
-  lblbord.at(6840, 480, 4575, 3015).colours(0x00008000, White)
-      .font({"MS Sans Serif", 12}).align(Align::Centre).fitCaption().readAloud();
+  lblbord.at(6840, 480, 4575, 3015)
+      .colours(0x00008000, White)
+      .font({"MS Sans Serif", 12})
+      .align(Align::Centre)
+      .fitCaption()
+      .readAloud();
 
   imgmeisje.at(120, 120, 3000, 6465).picture(asset("meisje")).name("meisje met een kroon");
   imgwit.at(120, 2280, 3180, 4125).picture(asset("wit")).name("jongen").hidden();
   imgchinees.at(720, 480, 2250, 5820).picture(asset("chinees")).name("meisje").hidden();
   imgkleur.at(-240, 1440, 3750, 4155).picture(asset("kleur")).name("jongen die zwaait").hidden();
-  imgkleur2.at(720, 1560, 1500, 4785).picture(asset("kleur2")).name("man met een tulband")
+  imgkleur2.at(720, 1560, 1500, 4785).picture(asset("kleur2")).name("man met een tulband").hidden();
+  imgkleur3.at(120, 240, 3405, 6000)
+      .picture(asset("kleur3"))
+      .name("vrouw in een kleurrijke jurk")
       .hidden();
-  imgkleur3.at(120, 240, 3405, 6000).picture(asset("kleur3"))
-      .name("vrouw in een kleurrijke jurk").hidden();
   Image2.at(3000, 6360, 480, 420).picture(pictures::logo()).tooltip(pictures::logoTooltip());
   stacking({&imgbord, &lblbord});
 
@@ -93,12 +101,11 @@ QString frmkiesbasis::descriptionOf(const QString& button) {
   if (button == "cmdsplits")
     return lines({" splitsing", "", " zeg elke splitsing hardop ", "memoriseer elke splitsing "});
   if (button == "cmdsplits1")
-    return lines({" kijk en splits", "", " kies welk getal je wilt splitsen ",
-                  "je ziet het getal splitsen in twee delen ",
-                  "  klik voor elk deel op het juiste cijfer ", "",
-                  " de splitsing wordt geschreven ", " je krijgt ook de voorstelling met + ",
-                  " Kies om hetzelfde getal te splitsen ", "",
-                  " of kies om een ander getal te splitsen "});
+    return lines(
+        {" kijk en splits", "", " kies welk getal je wilt splitsen ",
+         "je ziet het getal splitsen in twee delen ", "  klik voor elk deel op het juiste cijfer ",
+         "", " de splitsing wordt geschreven ", " je krijgt ook de voorstelling met + ",
+         " Kies om hetzelfde getal te splitsen ", "", " of kies om een ander getal te splitsen "});
   if (button == "cmdmin22")
     return lines({" splitsingen ", "", "kijk hoe elk getalbeeld gesplitst wordt"});
   if (button == "cmdbrugmin")
@@ -106,7 +113,8 @@ QString frmkiesbasis::descriptionOf(const QString& button) {
                   " typ het cijfer van het verborgen aantal ", " klik op de auto als controle ",
                   " start opnieuw en oefen hetzelfde cijfer  ", "",
                   " klik stop en kies een ander cijfer "});
-  if (button == "cmdflits") return lines({" splitsingen ", "", "automatiseren ", "", "memoriseren"});
+  if (button == "cmdflits")
+    return lines({" splitsingen ", "", "automatiseren ", "", "memoriseren"});
   if (button == "cmdsplitsrij")
     return lines({" splitsen", "", " klik en je ziet een getal ",
                   "vul het vriendje van het linkse getal in ", "  controleer ", "",
@@ -118,9 +126,13 @@ QString frmkiesbasis::descriptionOf(const QString& button) {
   return QString();
 }
 
-void frmkiesbasis::Form_Load() { centre(); }
+void frmkiesbasis::Form_Load() {
+  centre();
+}
 
-void frmkiesbasis::Form_MouseMove() { lblbord.setCaption(backgroundText()); }
+void frmkiesbasis::Form_MouseMove() {
+  lblbord.setCaption(backgroundText());
+}
 
 void frmkiesbasis::describe(const char* button) {
   lblbord.setCaption(descriptionOf(QString::fromLatin1(button)));

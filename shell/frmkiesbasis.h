@@ -50,5 +50,7 @@ class frmkiesbasis : public forms::Form {
 };
 
 namespace screens {
-inline frmkiesbasis& frmkiesbasis() { return forms::Program::current().form<::frmkiesbasis>(); }
+inline frmkiesbasis& frmkiesbasis() {
+  return forms::Program::current().form<::frmkiesbasis>();
+}
 }  // namespace screens

@@ -29,5 +29,7 @@ class frmmecenaat1 : public forms::Form {
 };
 
 namespace screens {
-inline frmmecenaat1& frmmecenaat1() { return forms::Program::current().form<::frmmecenaat1>(); }
+inline frmmecenaat1& frmmecenaat1() {
+  return forms::Program::current().form<::frmmecenaat1>();
+}
 }  // namespace screens

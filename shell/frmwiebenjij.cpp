@@ -21,14 +21,24 @@ const Font NameFont{"MS Sans Serif", 14, true};
 
 frmwiebenjij::frmwiebenjij()
     : Form(Name, Kind::Free, QStringLiteral("Wie ben jij?"), 11880, 7935, Cream) {
-  lblvraag.at(360, 240, 11160, 780).colours(Cream, Navy)
-      .font({"MS Sans Serif", 24, true}).align(Align::Centre).caption("Wie ben jij?");
-  lbluitleg.at(360, 1020, 11160, 420).colours(Cream, Navy)
-      .font({"MS Sans Serif", 12, true}).align(Align::Centre).caption("Klik op je eigen naam.");
+  lblvraag.at(360, 240, 11160, 780)
+      .colours(Cream, Navy)
+      .font({"MS Sans Serif", 24, true})
+      .align(Align::Centre)
+      .caption("Wie ben jij?");
+  lbluitleg.at(360, 1020, 11160, 420)
+      .colours(Cream, Navy)
+      .font({"MS Sans Serif", 12, true})
+      .align(Align::Centre)
+      .caption("Klik op je eigen naam.");
   for (auto& [index, button] : cmdkind)
-    button->at(AreaLeft, AreaTop, MaxButtonWidth, MaxButtonHeight).colour(White)
-        .font(NameFont).hidden();
-  cmdniet.at(8880, 7200, 2640, 495).colour(White).font({"MS Sans Serif", 9.75, true})
+    button->at(AreaLeft, AreaTop, MaxButtonWidth, MaxButtonHeight)
+        .colour(White)
+        .font(NameFont)
+        .hidden();
+  cmdniet.at(8880, 7200, 2640, 495)
+      .colour(White)
+      .font({"MS Sans Serif", 9.75, true})
       .caption("Ik sta er niet bij");
 
   cmdkind.Click = [this](int index) { cmdkind_Click(index); };
@@ -43,7 +53,8 @@ void frmwiebenjij::vulknoppen() {
   namen.clear();
   for (int i = 0; i < aantal; ++i) {
     namen << kinderen[i].name;
-    cmdkind[i].picture(Picture::svg(record::pictureResource(kinderen[i].picture)))
+    cmdkind[i]
+        .picture(Picture::svg(record::pictureResource(kinderen[i].picture)))
         .name(kinderen[i].name);
   }
   for (int i = 0; i <= cmdkind.highest(); ++i) cmdkind[i].setVisible(i < aantal);

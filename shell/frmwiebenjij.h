@@ -43,5 +43,7 @@ class frmwiebenjij : public forms::Form {
 };
 
 namespace screens {
-inline frmwiebenjij& frmwiebenjij() { return forms::Program::current().form<::frmwiebenjij>(); }
+inline frmwiebenjij& frmwiebenjij() {
+  return forms::Program::current().form<::frmwiebenjij>();
+}
 }  // namespace screens

@@ -1,9 +1,9 @@
 #include "exercises/click_and_split/frmsleepsplits.h"
 
+#include "record/recorder.h"
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
-#include "record/recorder.h"
 
 using namespace forms;
 

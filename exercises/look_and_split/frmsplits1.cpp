@@ -1,8 +1,8 @@
 #include "exercises/look_and_split/frmsplits1.h"
 
+#include "record/recorder.h"
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
-#include "record/recorder.h"
 
 using namespace forms;
 
@@ -84,10 +84,7 @@ frmsplits1::frmsplits1()
   const Font groot{"Arial", 48}, cijfer{"Arial", 24}, teken{"Arial", 27.75};
   const auto arial = [](Label& label, int left, int top, int width, int height,
                         const Font& font) -> Label& {
-    return label.at(left, top, width, height)
-        .colours(Straw, Black)
-        .font(font)
-        .align(Align::Centre);
+    return label.at(left, top, width, height).colours(Straw, Black).font(font).align(Align::Centre);
   };
   arial(lblstartgetal, 9120, 240, 1335, 975, groot);
   arial(lblsplits1, 8280, 2400, 1335, 975, groot);
@@ -105,10 +102,7 @@ frmsplits1::frmsplits1()
   arial(lblgetal1, 1440, 5640, 735, 615, cijfer).align(Align::Left);
   arial(lblplus2, 5040, 5640, 375, 495, teken).caption("+").hidden();
   arial(lblgetal2, 5520, 5640, 735, 615, cijfer).align(Align::Left);
-  lblhint.at(5520, 120, 735, 495)
-      .colours(Straw, Black)
-      .font({"MS Sans Serif", 13.5})
-      .hidden();
+  lblhint.at(5520, 120, 735, 495).colours(Straw, Black).font({"MS Sans Serif", 13.5}).hidden();
   lblmult1.at(120, 7200, 735, 735)
       .colours(0x00C0FFFF, Black)
       .font({"MS Sans Serif", 13.5})
@@ -399,8 +393,9 @@ void frmsplits1::cmdrechts_Click(const CommandButton& key) {
   lbltweeb.setCaption(key.caption());
   toonplussen();
   controleerrechts();
-  record::answer(Name, deel1 + deel2, deel1, lblgetal1.caption() + "+" + lblgetal2.caption(),
-                 lblgetal1.caption() == lblmult1.caption() && lblgetal2.caption() == lblmult2.caption());
+  record::answer(
+      Name, deel1 + deel2, deel1, lblgetal1.caption() + "+" + lblgetal2.caption(),
+      lblgetal1.caption() == lblmult1.caption() && lblgetal2.caption() == lblmult2.caption());
   cmdallesweg.setVisible(true);
   cmdkies.setVisible(true);
   verbergrechts();

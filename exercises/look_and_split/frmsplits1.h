@@ -113,12 +113,12 @@ class frmsplits1 : public forms::Form {
  private:
   // The number buttons and pictures of 3 .. 10, and the two rows of digit keys 0 .. 10.
   const std::array<forms::CommandButton*, 8> getalknoppen{&cmddrie,  &cmdvier, &cmdvijf,  &cmdzes,
-                                                       &cmdzeven, &cmdacht, &cmdnegen, &cmdtien};
+                                                          &cmdzeven, &cmdacht, &cmdnegen, &cmdtien};
   const std::array<forms::Image*, 8> prenten{&imgdrie,  &imgvier, &imgvijf,  &imgzes,
-                                          &imgzeven, &imgacht, &imgnegen, &imgtien};
+                                             &imgzeven, &imgacht, &imgnegen, &imgtien};
   const std::array<forms::CommandButton*, 11> links{&cmdlinks0, &cmdlinks1, &cmdlinks2, &cmdlinks3,
-                                                 &cmdlinks4, &cmdlinks5, &cmdlinks6, &cmdlinks7,
-                                                 &cmdlinks8, &cmdlinks9, &cmdlinks10};
+                                                    &cmdlinks4, &cmdlinks5, &cmdlinks6, &cmdlinks7,
+                                                    &cmdlinks8, &cmdlinks9, &cmdlinks10};
   const std::array<forms::CommandButton*, 11> rechts{
       &cmdrechts0, &cmdrechts1, &cmdrechts2, &cmdrechts3, &cmdrechts4, &cmdrechts5,
       &cmdrechts6, &cmdrechts7, &cmdrechts8, &cmdrechts9, &cmdrechts10};

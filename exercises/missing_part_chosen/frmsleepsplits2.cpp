@@ -2,10 +2,10 @@
 
 #include <vector>
 
+#include "record/recorder.h"
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
-#include "record/recorder.h"
 
 using namespace forms;
 
@@ -31,8 +31,11 @@ frmsleepsplits2::frmsleepsplits2()
     shptwee[i].hidden();
   }
 
-  lblcontrole.at(240, 0, 13215, 855).colours(LightBlue, DarkGreen).font({"Arial", 36})
-      .align(Align::Centre).readAloud();
+  lblcontrole.at(240, 0, 13215, 855)
+      .colours(LightBlue, DarkGreen)
+      .font({"Arial", 36})
+      .align(Align::Centre)
+      .readAloud();
   lbltop[0].at(9840, 1200, 2415, 615);
   lbltop[1].at(9840, 2520, 1095, 615);
   lbltop[2].at(11280, 2520, 1095, 615);
@@ -45,23 +48,48 @@ frmsleepsplits2::frmsleepsplits2()
   lblcijfer[0].at(2520, 6600, 1575, 1095).colours(Blue, White);
   lblcijfer[1].at(7080, 6600, 1575, 1095).colours(Red, White);
   for (int i = 0; i <= 1; ++i) lblcijfer[i].font({"Arial", 48}).align(Align::Centre);
-  lblkies.at(960, 6720, 975, 495).caption("kies").colours(White, Navy)
-      .font({"MS Sans Serif", 18}).align(Align::Centre).hidden().readAloud();
-  Label1.at(9720, 6960, 1335, 735).caption("nieuw cijfer kiezen").colours(LightYellow, Black)
-      .font({"MS Sans Serif", 12}).align(Align::Centre);
+  lblkies.at(960, 6720, 975, 495)
+      .caption("kies")
+      .colours(White, Navy)
+      .font({"MS Sans Serif", 18})
+      .align(Align::Centre)
+      .hidden()
+      .readAloud();
+  Label1.at(9720, 6960, 1335, 735)
+      .caption("nieuw cijfer kiezen")
+      .colours(LightYellow, Black)
+      .font({"MS Sans Serif", 12})
+      .align(Align::Centre);
 
-  txtantwoord.at(7080, 6600, 1575, 1095).font({"Arial", 48}).align(Align::Centre)
-      .name("het ontbrekende deel").enterPresses(cmdcontroleer).hidden();
+  txtantwoord.at(7080, 6600, 1575, 1095)
+      .font({"Arial", 48})
+      .align(Align::Centre)
+      .name("het ontbrekende deel")
+      .enterPresses(cmdcontroleer)
+      .hidden();
 
   for (int n = 2; n <= 10; ++n)
-    cmdsplits(n).at(120 + 1240 * (n - 2), 8040, 1095, 735).colour(Purple).caption(Str(n))
-        .font({"MS Sans Serif", 24}).tooltip("splits " + Str(n));
-  cmdcontroleer.at(4320, 6840, 2535, 855).colour(Orange).picture(pictures::wizard())
-      .tooltip("controleer").hidden();
-  cmdstart.at(4320, 6840, 2535, 855).colour(Purple).picture(pictures::start())
-      .tooltip("zelfde cijfer oefenen").hidden();
-  cmdreeks.at(11160, 6840, 1455, 855).colour(0x00FF8080).picture(pictures::start())
-      .tooltip("nieuwe reeks").hidden();
+    cmdsplits(n)
+        .at(120 + 1240 * (n - 2), 8040, 1095, 735)
+        .colour(Purple)
+        .caption(Str(n))
+        .font({"MS Sans Serif", 24})
+        .tooltip("splits " + Str(n));
+  cmdcontroleer.at(4320, 6840, 2535, 855)
+      .colour(Orange)
+      .picture(pictures::wizard())
+      .tooltip("controleer")
+      .hidden();
+  cmdstart.at(4320, 6840, 2535, 855)
+      .colour(Purple)
+      .picture(pictures::start())
+      .tooltip("zelfde cijfer oefenen")
+      .hidden();
+  cmdreeks.at(11160, 6840, 1455, 855)
+      .colour(0x00FF8080)
+      .picture(pictures::start())
+      .tooltip("nieuwe reeks")
+      .hidden();
   cmdstop.at(11280, 8040, 1455, 735).colour(DarkRed).picture(pictures::stop()).leaves();
 
   Shape1.at(0, 0, 13935, 855).filled(LightBlue).noBorder();
@@ -72,7 +100,8 @@ frmsleepsplits2::frmsleepsplits2()
   Shape7.at(9600, 960, 3135, 2655).kind(ShapeKind::RoundedRectangle).filled(DarkTeal).noBorder();
   Shape8.at(9600, 6720, 3255, 1095).outline(0x00FF8080, 3);
   Shape2.at(840, 6600, 1215, 1215).filled(White).noBorder().hidden();
-  imgpijl.at(960, 7200, 975, 555).picture(Picture::svg(":/assets/frmsleepsplits2/pijl.svg"))
+  imgpijl.at(960, 7200, 975, 555)
+      .picture(Picture::svg(":/assets/frmsleepsplits2/pijl.svg"))
       .hidden();
   Image1.at(8520, 6240, 480, 420).picture(pictures::logo()).tooltip(pictures::logoTooltip());
 
@@ -104,9 +133,8 @@ frmsleepsplits2::frmsleepsplits2()
 }
 
 CommandButton& frmsleepsplits2::cmdsplits(int n) {
-  CommandButton* const buttons[] = {&cmdsplits2, &cmdsplits3, &cmdsplits4,
-                                    &cmdsplits5, &cmdsplits6, &cmdsplits7,
-                                    &cmdsplits8, &cmdsplits9, &cmdsplits10};
+  CommandButton* const buttons[] = {&cmdsplits2, &cmdsplits3, &cmdsplits4, &cmdsplits5, &cmdsplits6,
+                                    &cmdsplits7, &cmdsplits8, &cmdsplits9, &cmdsplits10};
   return *buttons[n - 2];
 }
 
@@ -300,7 +328,9 @@ void frmsleepsplits2::cmdcontroleer_Click() {
   cmdreeks.setVisible(true);
 }
 
-void frmsleepsplits2::zelfdegetal() { splitsgetal(gekozengetal); }
+void frmsleepsplits2::zelfdegetal() {
+  splitsgetal(gekozengetal);
+}
 
 // The same number again, with a new split.
 void frmsleepsplits2::cmdstart_Click() {

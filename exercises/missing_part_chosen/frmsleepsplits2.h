@@ -89,5 +89,7 @@ class frmsleepsplits2 : public forms::Form {
 };
 
 namespace screens {
-inline frmsleepsplits2& frmsleepsplits2() { return forms::Program::current().form<::frmsleepsplits2>(); }
+inline frmsleepsplits2& frmsleepsplits2() {
+  return forms::Program::current().form<::frmsleepsplits2>();
+}
 }  // namespace screens

@@ -2,10 +2,10 @@
 
 #include <vector>
 
+#include "record/recorder.h"
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
-#include "record/recorder.h"
 
 using namespace forms;
 
@@ -27,8 +27,11 @@ frmsleepsplits3::frmsleepsplits3()
   layGrid(shpgetalbeeld, {3360, 1200, 1200, 1080});
   for (int i = 1; i <= 10; ++i) shpgetalbeeld[i].hidden();
 
-  lblcontrole.at(240, 0, 13215, 855).colours(LightBlue, DarkGreen).font({"Arial", 36})
-      .align(Align::Centre).readAloud();
+  lblcontrole.at(240, 0, 13215, 855)
+      .colours(LightBlue, DarkGreen)
+      .font({"Arial", 36})
+      .align(Align::Centre)
+      .readAloud();
   lbltop[0].at(5280, 3720, 1575, 1095);
   lbltop[1].at(4200, 6360, 1575, 1095);
   lbltop[2].at(6600, 6360, 1575, 1095).hidden();
@@ -37,25 +40,44 @@ frmsleepsplits3::frmsleepsplits3()
     l->colours(DarkTeal, White).font({"Arial", 48}).align(Align::Centre);
   lnelinks[3].from(5880, 4920).to(5040, 5880).pen(White, 6);
   lnelinks[2].from(6360, 4920).to(7200, 5880).pen(White, 6);
-  txtantwoord.at(6600, 6360, 1575, 1200).font({"Arial", 48}).align(Align::Centre)
-      .name("het ontbrekende deel").enterPresses(cmdcontroleer).hidden();
+  txtantwoord.at(6600, 6360, 1575, 1200)
+      .font({"Arial", 48})
+      .align(Align::Centre)
+      .name("het ontbrekende deel")
+      .enterPresses(cmdcontroleer)
+      .hidden();
   const int counterLefts[] = {9480, 10620, 11760};
   Label* const counters[] = {&lblgemaakt, &lbljuist, &lblfout};
   Label* const captions[] = {&lblgem, &lbljui, &lblfou};
   const char* const captionTexts[] = {"gemaakt", "juist", "fout"};
   for (int k = 0; k < 3; ++k) {
-    counters[k]->at(counterLefts[k], 1080, 975, 615).colours(LightGrey, Black)
-        .font({"MS Sans Serif", 24}).align(Align::Centre);
-    captions[k]->at(counterLefts[k], 1680, 975, 495).caption(captionTexts[k])
-        .colours(LightGrey, DeepBlue).font({"MS Sans Serif", 9.75, true}).align(Align::Centre);
+    counters[k]
+        ->at(counterLefts[k], 1080, 975, 615)
+        .colours(LightGrey, Black)
+        .font({"MS Sans Serif", 24})
+        .align(Align::Centre);
+    captions[k]
+        ->at(counterLefts[k], 1680, 975, 495)
+        .caption(captionTexts[k])
+        .colours(LightGrey, DeepBlue)
+        .font({"MS Sans Serif", 9.75, true})
+        .align(Align::Centre);
   }
   txtmult3.at(0, 0, 975, 495).text("Text1").hidden();
 
-  cmdstart.at(6840, 7920, 1455, 735).colour(Purple).picture(pictures::start())
+  cmdstart.at(6840, 7920, 1455, 735)
+      .colour(Purple)
+      .picture(pictures::start())
       .tooltip("alle splitsingen ");
-  cmdcontroleer.at(6840, 7920, 1455, 735).colour(Orange).picture(pictures::wizard())
-      .tooltip("controleer").hidden();
-  cmdhulp.at(4200, 7920, 1455, 735).colour(Red).picture(pictures::wizard()).tooltip("help me")
+  cmdcontroleer.at(6840, 7920, 1455, 735)
+      .colour(Orange)
+      .picture(pictures::wizard())
+      .tooltip("controleer")
+      .hidden();
+  cmdhulp.at(4200, 7920, 1455, 735)
+      .colour(Red)
+      .picture(pictures::wizard())
+      .tooltip("help me")
       .hidden();
   cmdstop.at(11280, 7920, 1455, 735).colour(DarkRed).picture(pictures::stop()).leaves();
 
@@ -118,9 +140,13 @@ void frmsleepsplits3::toonscore() {
   lblfout.setCaption(Str(aantalgemaakt - aantaljuist));
 }
 
-void frmsleepsplits3::Form_Load() { opstarten(); }
+void frmsleepsplits3::Form_Load() {
+  opstarten();
+}
 
-void frmsleepsplits3::Form_Activate() { opstarten(); }
+void frmsleepsplits3::Form_Activate() {
+  opstarten();
+}
 
 void frmsleepsplits3::cmdstart_Click() {
   beginstand();

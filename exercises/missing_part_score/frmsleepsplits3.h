@@ -66,5 +66,7 @@ class frmsleepsplits3 : public forms::Form {
 };
 
 namespace screens {
-inline frmsleepsplits3& frmsleepsplits3() { return forms::Program::current().form<::frmsleepsplits3>(); }
+inline frmsleepsplits3& frmsleepsplits3() {
+  return forms::Program::current().form<::frmsleepsplits3>();
+}
 }  // namespace screens

@@ -1,8 +1,8 @@
 #include "exercises/number_image_splitting/frmsplitsbeeldB.h"
 
+#include "record/recorder.h"
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
-#include "record/recorder.h"
 
 using namespace forms;
 
@@ -72,7 +72,9 @@ std::vector<std::unique_ptr<CommandButton>> frmsplitsbeeldB::maakSplitsknoppen()
 frmsplitsbeeldB::frmsplitsbeeldB()
     : Form(Name, Kind::Free, QStringLiteral("SPLITSEN VAN GETALBEELDEN"), 11880, 7920, 0x00D6D6D6) {
   // The instruction panel and the split diagram.
-  lblles.at(9120, 120, 2655, 4935).colours(Teal, White).font({"Arial", 14.25, false, true})
+  lblles.at(9120, 120, 2655, 4935)
+      .colours(Teal, White)
+      .font({"Arial", 14.25, false, true})
       .readAloud();
   lblstartgetal.at(9960, 2880, 975, 735).colours(Teal, White).font({"Arial", 26.25});
   lblsplits1.at(9120, 4200, 975, 735).colours(Teal, White).font({"Arial", 24});
@@ -139,7 +141,10 @@ frmsplitsbeeldB::frmsplitsbeeldB()
     splitsknoppen[i]->Click = [this, &s] { cmdsplitsing_Click(s); };
   }
 
-  cmdstop2.at(9840, 5040, 1095, 855).colour(DarkRed).picture(pictures::stop()).leaves()
+  cmdstop2.at(9840, 5040, 1095, 855)
+      .colour(DarkRed)
+      .picture(pictures::stop())
+      .leaves()
       .tooltip("stop !");
 
   // Decoration.

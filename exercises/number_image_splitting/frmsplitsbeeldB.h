@@ -116,5 +116,7 @@ class frmsplitsbeeldB : public forms::Form {
 };
 
 namespace screens {
-inline frmsplitsbeeldB& frmsplitsbeeldB() { return forms::Program::current().form<::frmsplitsbeeldB>(); }
+inline frmsplitsbeeldB& frmsplitsbeeldB() {
+  return forms::Program::current().form<::frmsplitsbeeldB>();
+}
 }  // namespace screens

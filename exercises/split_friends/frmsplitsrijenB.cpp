@@ -2,10 +2,10 @@
 
 #include <QStringList>
 
+#include "record/recorder.h"
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
-#include "record/recorder.h"
 
 using namespace forms;
 
@@ -27,26 +27,46 @@ frmsplitsrijenB::frmsplitsrijenB()
   Shape4.at(8520, 0, 3375, 7815).filled(Orange).noBorder();
 
   cmdstart.at(2040, 6600, 1575, 915).colour(Purple).picture(pictures::start()).name("start");
-  cmdstop.at(120, 6600, 1575, 915).colour(DarkRed).picture(pictures::stop()).leaves()
+  cmdstop.at(120, 6600, 1575, 915)
+      .colour(DarkRed)
+      .picture(pictures::stop())
+      .leaves()
       .tooltip("stop !");
   lblgetal.at(4680, 120, 2175, 735).colours(Orange, Black).font({"Arial", 36}).align(Align::Centre);
   const Picture check = Picture::svg(QStringLiteral(":/assets/frmsplitsrijenB/controle.svg"));
   for (int i = 0; i <= 9; ++i) {
     const int top = 1320 + 600 * i;
-    lblsplits[i].at(4320, top, 615, 615).colours(Orange, Black).border().font(Big)
-        .align(Align::Centre).hidden();
-    txtsplis[i].at(6360, top, 615, 615).colours(White, Black).font(Big).align(Align::Centre)
-        .name("vriendje, rij " + Str(i + 1)).enterPresses(cmdeen[i]).hidden();
-    cmdeen[i].at(7560, top, 735, 615).picture(check).name("controleer rij " + Str(i + 1))
+    lblsplits[i]
+        .at(4320, top, 615, 615)
+        .colours(Orange, Black)
+        .border()
+        .font(Big)
+        .align(Align::Centre)
         .hidden();
+    txtsplis[i]
+        .at(6360, top, 615, 615)
+        .colours(White, Black)
+        .font(Big)
+        .align(Align::Centre)
+        .name("vriendje, rij " + Str(i + 1))
+        .enterPresses(cmdeen[i])
+        .hidden();
+    cmdeen[i].at(7560, top, 735, 615).picture(check).name("controleer rij " + Str(i + 1)).hidden();
   }
-  lblmemo[0].at(9000, 720, 2535, 5655).colours(Orange, Black).font(Big).align(Align::Centre)
+  lblmemo[0]
+      .at(9000, 720, 2535, 5655)
+      .colours(Orange, Black)
+      .font(Big)
+      .align(Align::Centre)
       .readAloud();
   // Two rows of five dots, filled column by column: odd members on top.
   shpbol[0].at(0, 6840, 375, 375).kind(ShapeKind::Circle).filled(Grey).hidden();
   for (int i = 1; i <= 10; ++i)
-    shpbol[i].at(Stippen.leftOf(i), Stippen.topOf(i), 375, 375)
-        .kind(ShapeKind::Circle).filled(Grey).hidden();
+    shpbol[i]
+        .at(Stippen.leftOf(i), Stippen.topOf(i), 375, 375)
+        .kind(ShapeKind::Circle)
+        .filled(Grey)
+        .hidden();
   // Arrows from the number down to the left column and to the answer column.
   Line1.from(4560, 360).to(4560, 1320).pen(Black, 3).hidden();
   Line2.from(4200, 1080).to(4560, 1320).pen(Black, 3).hidden();
@@ -164,4 +184,6 @@ void frmsplitsrijenB::cmdstop_Click() {
   Hide();
 }
 
-void frmsplitsrijenB::Form_Load() { centre(); }
+void frmsplitsrijenB::Form_Load() {
+  centre();
+}

@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "record/recorder.h"
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
-#include "record/recorder.h"
 
 using namespace forms;
 
@@ -40,19 +40,19 @@ Picture getalbeeld(int n) {
   return Picture::svg(QStringLiteral(":/assets/frmsplitsmachine/getalbeeld%1.svg").arg(n));
 }
 
-constexpr CommandButton frmsplitsmachine::* NumberButtons[] = {
+constexpr CommandButton frmsplitsmachine::*NumberButtons[] = {
     &frmsplitsmachine::cmd3, &frmsplitsmachine::cmd4, &frmsplitsmachine::cmd5,
     &frmsplitsmachine::cmd6, &frmsplitsmachine::cmd7, &frmsplitsmachine::cmd8,
     &frmsplitsmachine::cmd9, &frmsplitsmachine::cmd10};
-constexpr CommandButton frmsplitsmachine::* StartButtons[] = {
+constexpr CommandButton frmsplitsmachine::*StartButtons[] = {
     &frmsplitsmachine::cmdnieuw3, &frmsplitsmachine::cmdnieuw4, &frmsplitsmachine::cmdnieuw5,
     &frmsplitsmachine::cmdnieuw6, &frmsplitsmachine::cmdnieuw7, &frmsplitsmachine::cmdnieuw8,
     &frmsplitsmachine::cmdnieuw9, &frmsplitsmachine::cmdnieuw10};
-constexpr Image frmsplitsmachine::* NumberImages[] = {
+constexpr Image frmsplitsmachine::*NumberImages[] = {
     &frmsplitsmachine::imgbeeld3, &frmsplitsmachine::imgbeeld4, &frmsplitsmachine::imgbeeld5,
     &frmsplitsmachine::imgbeeld6, &frmsplitsmachine::imgbeeld7, &frmsplitsmachine::imgbeeld8,
     &frmsplitsmachine::imgbeeld9, &frmsplitsmachine::imgbeeld10};
-constexpr Timer frmsplitsmachine::* BallTimers[] = {
+constexpr Timer frmsplitsmachine::*BallTimers[] = {
     &frmsplitsmachine::tmr1, &frmsplitsmachine::tmr2, &frmsplitsmachine::tmr3,
     &frmsplitsmachine::tmr4, &frmsplitsmachine::tmr5, &frmsplitsmachine::tmr6,
     &frmsplitsmachine::tmr7, &frmsplitsmachine::tmr8, &frmsplitsmachine::tmr9,
@@ -64,28 +64,51 @@ frmsplitsmachine::frmsplitsmachine()
     : Form(Name, Kind::Free, QStringLiteral("SPLITSMACHINE"), 12000, 7920, SoftGrey) {
   // Buttons and the answer box.
   for (int N = 3; N <= 10; ++N) {
-    cmd(N).at(10680, 240 + 840 * (N - 3), 1095, 615).colour(LightOrange)
-        .font({"MS Sans Serif", 24, true}).caption(Str(N));
-    cmdnieuw(N).at(1200, 6120, 1335, 975).colour(Purple).picture(pictures::start())
-        .tooltip("START").hidden();
+    cmd(N)
+        .at(10680, 240 + 840 * (N - 3), 1095, 615)
+        .colour(LightOrange)
+        .font({"MS Sans Serif", 24, true})
+        .caption(Str(N));
+    cmdnieuw(N)
+        .at(1200, 6120, 1335, 975)
+        .colour(Purple)
+        .picture(pictures::start())
+        .tooltip("START")
+        .hidden();
   }
-  cmdcontrole.at(1200, 6120, 1335, 975).colour(LightGreen).picture(pictures::car())
-      .tooltip("CONTROLE").hidden();
+  cmdcontrole.at(1200, 6120, 1335, 975)
+      .colour(LightGreen)
+      .picture(pictures::car())
+      .tooltip("CONTROLE")
+      .hidden();
   cmdstop.at(10560, 6960, 1215, 855).colour(DarkRed).picture(pictures::stop()).leaves();
   cmdstop1.at(10560, 6960, 1335, 855).colour(LightRed).picture(pictures::stop()).leaves();
   // Disabled until a number is chosen: there is nothing to answer before that.
-  txtmult2.at(2160, 4680, 855, 735).font({"MS Sans Serif", 26, true}).align(Align::Centre)
-      .name("het verborgen aantal").disabled();
+  txtmult2.at(2160, 4680, 855, 735)
+      .font({"MS Sans Serif", 26, true})
+      .align(Align::Centre)
+      .name("het verborgen aantal")
+      .disabled();
 
   // Labels.
-  lblcijfer.at(1560, 3240, 855, 735).colours(Teal, White).font({"MS Sans Serif", 26, true})
+  lblcijfer.at(1560, 3240, 855, 735)
+      .colours(Teal, White)
+      .font({"MS Sans Serif", 26, true})
       .align(Align::Centre);
-  lblmult1.at(840, 4680, 855, 735).colours(Teal, White).font({"MS Sans Serif", 26, true})
+  lblmult1.at(840, 4680, 855, 735)
+      .colours(Teal, White)
+      .font({"MS Sans Serif", 26, true})
       .align(Align::Centre);
-  lblles2.at(240, 6120, 3255, 975).colours(Teal, White).font({"MS Sans Serif", 18, true})
-      .align(Align::Centre).readAloud();
-  lblles.at(3960, 6840, 6495, 975).colours(Teal, White).font({"MS Sans Serif", 18, true})
-      .align(Align::Centre).readAloud();
+  lblles2.at(240, 6120, 3255, 975)
+      .colours(Teal, White)
+      .font({"MS Sans Serif", 18, true})
+      .align(Align::Centre)
+      .readAloud();
+  lblles.at(3960, 6840, 6495, 975)
+      .colours(Teal, White)
+      .font({"MS Sans Serif", 18, true})
+      .align(Align::Centre)
+      .readAloud();
 
   // Lines and shapes.
   Line15.from(1920, 3960).to(1320, 4680).pen(Teal, 5);
@@ -107,9 +130,13 @@ frmsplitsmachine::frmsplitsmachine()
   shpbaklinks.at(4920, 5400, 1695, 1215).filled(Teal).noBorder();
   shpbakrechts.at(7800, 5400, 1695, 1215).filled(Teal).noBorder();
   Shape1.at(10560, 120, 1335, 6735).kind(ShapeKind::RoundedRectangle).filled(Rust).noBorder();
-  Shape2.at(240, 3120, 3495, 2535).kind(ShapeKind::RoundedRectangle).filled(PaleGrey)
+  Shape2.at(240, 3120, 3495, 2535)
+      .kind(ShapeKind::RoundedRectangle)
+      .filled(PaleGrey)
       .outline(Teal, 4);
-  Shape4.at(120, 5760, 3495, 1695).kind(ShapeKind::RoundedRectangle).filled(DarkGrey)
+  Shape4.at(120, 5760, 3495, 1695)
+      .kind(ShapeKind::RoundedRectangle)
+      .filled(DarkGrey)
       .outline(Teal, 4);
   Shape3.at(3960, 120, 6495, 7695).filled(White).noBorder();
 
@@ -164,10 +191,18 @@ frmsplitsmachine::frmsplitsmachine()
   cmdstop.Click = [this] { cmdstop_Click(); };
 }
 
-CommandButton& frmsplitsmachine::cmd(int N) { return this->*NumberButtons[N - 3]; }
-CommandButton& frmsplitsmachine::cmdnieuw(int N) { return this->*StartButtons[N - 3]; }
-Image& frmsplitsmachine::imgbeeld(int N) { return this->*NumberImages[N - 3]; }
-Timer& frmsplitsmachine::tmr(int k) { return this->*BallTimers[k - 1]; }
+CommandButton& frmsplitsmachine::cmd(int N) {
+  return this->*NumberButtons[N - 3];
+}
+CommandButton& frmsplitsmachine::cmdnieuw(int N) {
+  return this->*StartButtons[N - 3];
+}
+Image& frmsplitsmachine::imgbeeld(int N) {
+  return this->*NumberImages[N - 3];
+}
+Timer& frmsplitsmachine::tmr(int k) {
+  return this->*BallTimers[k - 1];
+}
 
 // ---------------------------------------------------------------- procedures
 
@@ -273,7 +308,7 @@ void frmsplitsmachine::balleninzet(int N) {
   for (int k = 1; k <= N; ++k) tmr(k).setEnabled(true);
   tmreinde.setEnabled(true);
   tmrbak1.setEnabled(true);
-  toonlinks();  // still under the left lid
+  toonlinks();          // still under the left lid
   record::ready(Name);  // the lid may already be open
 }
 
@@ -284,7 +319,9 @@ void frmsplitsmachine::Form_Load() {
   lblles2.setCaption("kies een cijfer");
 }
 
-void frmsplitsmachine::Form_Activate() { lblles2.setCaption("kies een cijfer"); }
+void frmsplitsmachine::Form_Activate() {
+  lblles2.setCaption("kies een cijfer");
+}
 
 void frmsplitsmachine::cmdN_Click(int N) {
   cijfersuit();
@@ -313,8 +350,8 @@ void frmsplitsmachine::tmrk_Timer(int k) {
 void frmsplitsmachine::tmrbak1_Timer() {
   if (shpbaklinks.visible()) record::ready(Name);  // the first tick shows the question
   shpbaklinks.setVisible(false);
-  lblles.setCaption(Str(getal) + " = " + Str(deel) + " + . " + CrLf + Str(deel) + " + .  = " +
-                    Str(getal));
+  lblles.setCaption(Str(getal) + " = " + Str(deel) + " + . " + CrLf + Str(deel) +
+                    " + .  = " + Str(getal));
 }
 
 void frmsplitsmachine::tmreinde_Timer() {
@@ -322,7 +359,9 @@ void frmsplitsmachine::tmreinde_Timer() {
   for (int i = 10; i <= 20; ++i) imgbol[i].setVisible(false);
 }
 
-void frmsplitsmachine::tmroogopen_Timer() { imgoogopen.setVisible(true); }
+void frmsplitsmachine::tmroogopen_Timer() {
+  imgoogopen.setVisible(true);
+}
 
 void frmsplitsmachine::cmdcontrole_Click() {
   if (txtmult2.text() == "") txtmult2.setText("0");

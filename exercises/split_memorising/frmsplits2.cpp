@@ -1,8 +1,8 @@
 #include "exercises/split_memorising/frmsplits2.h"
 
+#include "record/recorder.h"
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
-#include "record/recorder.h"
 
 using namespace forms;
 
@@ -31,44 +31,73 @@ Picture numberPicture(int n) {
 
 frmsplits2::frmsplits2()
     : Form(Name, Kind::Free, QStringLiteral("Splits "), 11880, 7770, 0x00D6D6D6) {
-  frtoonsplits.at(8520, 240, 3015, 6495).colours(Teal, White)
-      .font({"MS Sans Serif", 8.25, true}).caption("LEER ");
-  lblsplits.at(240, 240, 1575, 495).colours(DeepBlue, White)
-      .font({"MS Sans Serif", 13.5, true}).align(Align::Centre);
-  lblkeuze.at(1920, 240, 975, 375).colours(White, DeepBlue)
-      .font({"MS Sans Serif", 12, true}).align(Align::Centre).caption("KIES");
+  frtoonsplits.at(8520, 240, 3015, 6495)
+      .colours(Teal, White)
+      .font({"MS Sans Serif", 8.25, true})
+      .caption("LEER ");
+  lblsplits.at(240, 240, 1575, 495)
+      .colours(DeepBlue, White)
+      .font({"MS Sans Serif", 13.5, true})
+      .align(Align::Centre);
+  lblkeuze.at(1920, 240, 975, 375)
+      .colours(White, DeepBlue)
+      .font({"MS Sans Serif", 12, true})
+      .align(Align::Centre)
+      .caption("KIES");
   Image3.at(1920, 600, 975, 555).picture(Picture::svg(":/assets/frmsplits2/pijl.svg"));
   for (int n = 2; n <= 10; ++n)
-    cmd(n).at(2160, 1440 + 480 * (n - 2), 615, 495).colour(n == 2 ? 0x00FFFF00 : 0x00FFFF80)
-        .picture(numberPicture(n)).name(Str(n));
+    cmd(n)
+        .at(2160, 1440 + 480 * (n - 2), 615, 495)
+        .colour(n == 2 ? 0x00FFFF00 : 0x00FFFF80)
+        .picture(numberPicture(n))
+        .name(Str(n));
   for (auto& [k, box] : txtcijfersplits)
-    box->at(240, 960 + 480 * k, 1575, k == 9 ? 480 : 495).colours(LightBlue, Black)
-        .align(Align::Centre).font({"MS Sans Serif", 13.5, true})
-        .name("splitsing " + Str(k + 1)).disabled();
+    box->at(240, 960 + 480 * k, 1575, k == 9 ? 480 : 495)
+        .colours(LightBlue, Black)
+        .align(Align::Centre)
+        .font({"MS Sans Serif", 13.5, true})
+        .name("splitsing " + Str(k + 1))
+        .disabled();
 
-  frsplits.at(480, 240, 7575, 6495).colours(LightBlue, 0x00800000)
-      .font({"MS Sans Serif", 8.25, true}).caption("SPLITS");
+  frsplits.at(480, 240, 7575, 6495)
+      .colours(LightBlue, 0x00800000)
+      .font({"MS Sans Serif", 8.25, true})
+      .caption("SPLITS");
   for (int k = 0; k <= 9; ++k) {
     const int column = 1140 * (k / 2);
     const bool top = k % 2 == 0;
     shpwaarde[k].at(240 + column, top ? 360 : 1320, 735, 735).outline(DeepBlue, 3);
-    imgwaarde[k].at(360 + column, top ? 480 : 1440, 480, 480)
-        .picture(animal(k));
+    imgwaarde[k].at(360 + column, top ? 480 : 1440, 480, 480).picture(animal(k));
   }
-  lblbord.at(0, 2280, 7575, 1215).colours(Teal, White)
-      .font({"Arial", 48, true, true}).align(Align::Centre);
-  Shape1.at(120, 3600, 7215, 735).kind(ShapeKind::RoundedRectangle).filled(LightBlue)
+  lblbord.at(0, 2280, 7575, 1215)
+      .colours(Teal, White)
+      .font({"Arial", 48, true, true})
+      .align(Align::Centre);
+  Shape1.at(120, 3600, 7215, 735)
+      .kind(ShapeKind::RoundedRectangle)
+      .filled(LightBlue)
       .outline(DeepBlue, 3);
   for (int n = 2; n <= 10; ++n)
-    opt(n).at(240 + 795 * (n - 2), 3720, 495, 495).colours(DeepBlue, White)
-        .font({"MS Sans Serif", 8.25, true}).caption(Str(n));
-  lblinfor.at(0, 4680, 7575, 735).colours(0x00FF8080, 0x00400000)
-      .font({"MS Sans Serif", 18}).align(Align::Centre)
-      .caption("Klik een cijfer, kijk en zeg mee ").readAloud();
-  lblsplits2.at(2760, 5400, 1575, 1095).colours(DeepBlue, White)
-      .font({"Arial", 48, true}).align(Align::Centre);
+    opt(n)
+        .at(240 + 795 * (n - 2), 3720, 495, 495)
+        .colours(DeepBlue, White)
+        .font({"MS Sans Serif", 8.25, true})
+        .caption(Str(n));
+  lblinfor.at(0, 4680, 7575, 735)
+      .colours(0x00FF8080, 0x00400000)
+      .font({"MS Sans Serif", 18})
+      .align(Align::Centre)
+      .caption("Klik een cijfer, kijk en zeg mee ")
+      .readAloud();
+  lblsplits2.at(2760, 5400, 1575, 1095)
+      .colours(DeepBlue, White)
+      .font({"Arial", 48, true})
+      .align(Align::Centre);
 
-  cmdstop2.at(9120, 6840, 855, 855).colour(0x00000080).picture(pictures::stop()).leaves()
+  cmdstop2.at(9120, 6840, 855, 855)
+      .colour(0x00000080)
+      .picture(pictures::stop())
+      .leaves()
       .tooltip("stop !");
   Image1.at(10560, 7080, 480, 420).picture(pictures::logo()).tooltip(pictures::logoTooltip());
   Shape2.at(360, 0, 11415, 135).filled(DarkPurple).noBorder();
@@ -89,14 +118,12 @@ frmsplits2::frmsplits2()
 }
 
 CommandButton& frmsplits2::cmd(int n) {
-  CommandButton* const buttons[] = {&cmd2, &cmd3, &cmd4, &cmd5, &cmd6,
-                                    &cmd7, &cmd8, &cmd9, &cmd10};
+  CommandButton* const buttons[] = {&cmd2, &cmd3, &cmd4, &cmd5, &cmd6, &cmd7, &cmd8, &cmd9, &cmd10};
   return *buttons[n - 2];
 }
 
 OptionButton& frmsplits2::opt(int n) {
-  OptionButton* const options[] = {&opt2, &opt3, &opt4, &opt5, &opt6,
-                                   &opt7, &opt8, &opt9, &opt10};
+  OptionButton* const options[] = {&opt2, &opt3, &opt4, &opt5, &opt6, &opt7, &opt8, &opt9, &opt10};
   return *options[n - 2];
 }
 

@@ -2,10 +2,10 @@
 
 #include <QStringList>
 
+#include "record/recorder.h"
 #include "shell/common_pictures.h"
 #include "shell/frmkiesbasis.h"
 #include "shell/number_image.h"
-#include "record/recorder.h"
 
 using namespace forms;
 
@@ -31,43 +31,75 @@ frmsplitsrijenA::frmsplitsrijenA()
   for (int i = 0; i <= 10; ++i) {
     const int left = i == 0 ? 120 : keyLefts[(i - 1) % 5];
     const int top = i == 0 ? 2400 : (i <= 5 ? 3000 : 3600);
-    cmdgetal[i].at(left, top, 615, 495).colour(Orange)
-        .font({"MS Sans Serif", 13.5, true}).caption(Str(i));
+    cmdgetal[i]
+        .at(left, top, 615, 495)
+        .colour(Orange)
+        .font({"MS Sans Serif", 13.5, true})
+        .caption(Str(i));
   }
   // The split buttons: a grid of three columns; the last row has no middle button.
   const int startBoxes[11][2] = {{4440, 3840}, {5640, 3840}, {6840, 3840}, {4440, 4680},
                                  {5640, 4680}, {6840, 4680}, {4440, 5520}, {5640, 5520},
                                  {6840, 5520}, {4440, 6360}, {6840, 6360}};
   for (int i = 0; i <= 10; ++i)
-    cmdstart[i].at(startBoxes[i][0], startBoxes[i][1], 1095, 675).colour(Purple)
-        .picture(pictures::start()).name("splitsing " + Str(i + 1)).hidden();
-  cmdstop.at(120, 6600, 1575, 915).colour(DarkRed).picture(pictures::stop()).leaves()
+    cmdstart[i]
+        .at(startBoxes[i][0], startBoxes[i][1], 1095, 675)
+        .colour(Purple)
+        .picture(pictures::start())
+        .name("splitsing " + Str(i + 1))
+        .hidden();
+  cmdstop.at(120, 6600, 1575, 915)
+      .colour(DarkRed)
+      .picture(pictures::stop())
+      .leaves()
       .tooltip("stop !");
 
   // The ten-dot frame: two rows of five, filled column by column; dot 0 is never shown.
   shpbol[0].at(0, 6840, 375, 375).kind(ShapeKind::Circle).filled(Grey).hidden();
   for (int i = 1; i <= 10; ++i)
-    shpbol[i].at(Stippen.leftOf(i), Stippen.topOf(i), 375, 375)
-        .kind(ShapeKind::Circle).filled(Grey);
+    shpbol[i]
+        .at(Stippen.leftOf(i), Stippen.topOf(i), 375, 375)
+        .kind(ShapeKind::Circle)
+        .filled(Grey);
 
   // The split diagram: the number on top, two legs, the two parts below.
-  lblstartgetal.at(5400, 1440, 975, 735).colours(Teal, White).border().align(Align::Centre)
+  lblstartgetal.at(5400, 1440, 975, 735)
+      .colours(Teal, White)
+      .border()
+      .align(Align::Centre)
       .font({"Arial", 26.25});
-  lblsplits1.at(4560, 2760, 975, 735).colours(Teal, White).border().align(Align::Centre)
+  lblsplits1.at(4560, 2760, 975, 735)
+      .colours(Teal, White)
+      .border()
+      .align(Align::Centre)
       .font({"Arial", 24});
-  lblsplits2.at(6240, 2760, 975, 735).colours(Teal, White).border().align(Align::Centre)
+  lblsplits2.at(6240, 2760, 975, 735)
+      .colours(Teal, White)
+      .border()
+      .align(Align::Centre)
       .font({"Arial", 24});
   Line8.from(5760, 1680).to(5040, 2760).pen(White, 6);
   Line7.from(6000, 1680).to(6720, 2760).pen(White, 6);
 
-  lblmemo[0].at(8760, 960, 2895, 6135).colours(Orange, Black).align(Align::Centre)
-      .font({"Arial", 21.75}).readAloud();
-  lblkies.at(600, 4680, 2535, 615).colours(LightYellow, Black).align(Align::Centre)
-      .font({"MS Sans Serif", 18}).caption("kies en klik").readAloud();
-  Label1.at(4800, 7200, 2535, 615).colours(LightGreen, Black).align(Align::Centre)
-      .font({"MS Sans Serif", 18}).caption("klik en splits").readAloud();
-  lblgetal.at(4680, 120, 2175, 735).colours(Orange, Black).align(Align::Centre)
-      .font({"Arial", 36});
+  lblmemo[0]
+      .at(8760, 960, 2895, 6135)
+      .colours(Orange, Black)
+      .align(Align::Centre)
+      .font({"Arial", 21.75})
+      .readAloud();
+  lblkies.at(600, 4680, 2535, 615)
+      .colours(LightYellow, Black)
+      .align(Align::Centre)
+      .font({"MS Sans Serif", 18})
+      .caption("kies en klik")
+      .readAloud();
+  Label1.at(4800, 7200, 2535, 615)
+      .colours(LightGreen, Black)
+      .align(Align::Centre)
+      .font({"MS Sans Serif", 18})
+      .caption("klik en splits")
+      .readAloud();
+  lblgetal.at(4680, 120, 2175, 735).colours(Orange, Black).align(Align::Centre).font({"Arial", 36});
   Image2.at(11280, 7320, 480, 420).picture(pictures::logo()).tooltip(pictures::logoTooltip());
 
   // The legs start under the number's box and end at the parts' boxes.

@@ -42,7 +42,7 @@ class frmsplitsrijenA : public forms::Form {
     int deel2 = 0;
   };
 
-  int getal = 0;                         // the chosen number, 0 .. 10
+  int getal = 0;                          // the chosen number, 0 .. 10
   std::array<Splitsing, 11> splitsrij{};  // entry k = (k, getal - k), written by button k
 
  protected:
@@ -57,5 +57,7 @@ class frmsplitsrijenA : public forms::Form {
 };
 
 namespace screens {
-inline frmsplitsrijenA& frmsplitsrijenA() { return forms::Program::current().form<::frmsplitsrijenA>(); }
+inline frmsplitsrijenA& frmsplitsrijenA() {
+  return forms::Program::current().form<::frmsplitsrijenA>();
+}
 }  // namespace screens

@@ -58,8 +58,8 @@ class TestFitDisplay : public QObject {
                                                    .arg(display.height())));
       const double share =
           std::max(double(r.width()) / display.width(), double(r.height()) / display.height());
-      qInfo("%-16s %4dx%-4d at %4d,%-4d uses %.0f %%", qPrintable(name), r.width(), r.height(), r.x(), r.y(),
-            share * 100);
+      qInfo("%-16s %4dx%-4d at %4d,%-4d uses %.0f %%", qPrintable(name), r.width(), r.height(),
+            r.x(), r.y(), share * 100);
       if (share > largestShare) {
         largestShare = share;
         largest = name;

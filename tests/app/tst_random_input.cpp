@@ -7,6 +7,8 @@
 // is said once the program has ended. Reproducible from the seed; the event count comes from
 // SPLITSEN_RANDOM_EVENTS (default 100000), the seed from SPLITSEN_RANDOM_SEED.
 
+#include <malloc.h>
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QRandomGenerator>
@@ -15,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
-#include <malloc.h>
 
 #include "app/all_screens.h"
 #include "record/recorder.h"
@@ -33,12 +34,21 @@ qint64 envNumber(const char* name, qint64 fallback) {
   return ok ? v : fallback;
 }
 
-const QStringList kTyped = {
-    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "a", "x", " ", "07", " 7",
-    "4,0", "4.0", "1e400", "nan", "inf", "-1", "99999", "\u0663", "\u00BD", "\u00E9",
-    QString(5000, QLatin1Char('7')), QString(), "12abc", "\t", "\U0001F600"};
+const QStringList kTyped = {"0",         "1",      "2",
+                            "3",         "4",      "5",
+                            "6",         "7",      "8",
+                            "9",         "10",     "a",
+                            "x",         " ",      "07",
+                            " 7",        "4,0",    "4.0",
+                            "1e400",     "nan",    "inf",
+                            "-1",        "99999",  "\u0663",
+                            "\u00BD",    "\u00E9", QString(5000, QLatin1Char('7')),
+                            QString(),   "12abc",  "\t",
+                            "\U0001F600"};
 
-bool isUsable(QWidget* w) { return w && w->isVisible() && w->isEnabled(); }
+bool isUsable(QWidget* w) {
+  return w && w->isVisible() && w->isEnabled();
+}
 
 // Everything the child can click: buttons, options, images with a click, text boxes.
 std::vector<Control*> clickables(Program& program) {
@@ -102,7 +112,7 @@ class TestRandomInput : public QObject {
     FakeSpeaker* speaker = nullptr;
     int sessions = 0;
     int zoomChanges = 0;
-    qsizetype heard = 0;      // utterances of this session checked so far
+    qsizetype heard = 0;       // utterances of this session checked so far
     qsizetype utterances = 0;  // of all sessions
     int practiceEvents = 0;    // events after which adaptive practice was on screen
   };
@@ -147,7 +157,8 @@ class TestRandomInput : public QObject {
             .arg(zoom());
       if (form->kind() == Form::Kind::Main || !form->isVisible()) continue;
       // Edges are rounded where they fall, so the size in pixels depends on the place too.
-      const QRect zoomed = toPixels(form->left(), form->top(), form->clientWidth(), form->clientHeight());
+      const QRect zoomed =
+          toPixels(form->left(), form->top(), form->clientWidth(), form->clientHeight());
       if (form->QWidget::size() != zoomed.size())
         return QStringLiteral("%1 is %2x%3 px at zoom %4")
             .arg(form->objectName())
@@ -252,7 +263,8 @@ class TestRandomInput : public QObject {
         for (auto it = sum.globalMatch(caption); it.hasNext();) {
           const auto m = it.next();
           if (m.captured(1).toInt() + m.captured(2).toInt() != m.captured(3).toInt())
-            return QStringLiteral("%1.%2 does not add up: \"%3\"").arg(rule.screen, rule.label, caption);
+            return QStringLiteral("%1.%2 does not add up: \"%3\"")
+                .arg(rule.screen, rule.label, caption);
         }
         // And every complete split: N = a + b.
         static const QRegularExpression split(QStringLiteral("^(\\d+) = (\\d+) \\+ (\\d+)$"));
@@ -340,7 +352,7 @@ class TestRandomInput : public QObject {
   // with a data folder that cannot be made: the child never notices the difference.
   void childCanNeverBreakTheProgram_data() {
     QTest::addColumn<QString>("folder");
-    QTest::addColumn<int>("share");  // of SPLITSEN_RANDOM_EVENTS, in percent
+    QTest::addColumn<int>("share");    // of SPLITSEN_RANDOM_EVENTS, in percent
     QTest::addColumn<bool>("server");  // a school server is named that is not there
     QTest::newRow("recording on") << "writable" << 100 << false;
     QTest::newRow("unwritable data folder") << "unwritable" << 25 << false;
@@ -365,7 +377,8 @@ class TestRandomInput : public QObject {
     record::start(options);
     record::status();  // the file is opened in the background: the class list goes in after
     if (record::Database* db = record::database())
-      for (const char* name : {"Noor", "Daan", "Zoë"}) db->addChild({QString::fromUtf8(name), QStringLiteral("kat")});
+      for (const char* name : {"Noor", "Daan", "Zoë"})
+        db->addChild({QString::fromUtf8(name), QStringLiteral("kat")});
     QRandomGenerator random(seed);
     Run run;
     newSession(run, seed);
@@ -410,8 +423,8 @@ class TestRandomInput : public QObject {
           static_cast<long long>(run.utterances));
     // Zoom changes and new sessions must not pile up renderings or screens.
     const size_t heapAtEnd = mallinfo2().uordblks;
-    qInfo("heap in use: %zu KiB after warm-up (event %lld), %zu KiB at the end", heapAfterWarmUp / 1024,
-          warmUp, heapAtEnd / 1024);
+    qInfo("heap in use: %zu KiB after warm-up (event %lld), %zu KiB at the end",
+          heapAfterWarmUp / 1024, warmUp, heapAtEnd / 1024);
     QVERIFY2(heapAtEnd < heapAfterWarmUp + 64 * 1024 * 1024, "the heap grew by more than 64 MiB");
   }
 

@@ -23,8 +23,12 @@ class frmprobe : public Form {
   frmprobe() : Form(Name, Kind::Free, "probe", 6000, 4000, White) {
     txt.at(120, 120, 1200, 495);
     txt.Change = [this] { changes << txt.text(); };
-    tmr1.Tick = [this] { ticks << QStringLiteral("tmr1@%1").arg(Program::current().clock().now()); };
-    tmr2.Tick = [this] { ticks << QStringLiteral("tmr2@%1").arg(Program::current().clock().now()); };
+    tmr1.Tick = [this] {
+      ticks << QStringLiteral("tmr1@%1").arg(Program::current().clock().now());
+    };
+    tmr2.Tick = [this] {
+      ticks << QStringLiteral("tmr2@%1").arg(Program::current().clock().now());
+    };
     opt1.at(120, 720, 1200, 300).caption("1");
     opt2.at(120, 1080, 1200, 300).caption("2");
     opt1.Click = [this] { clicks << "opt1"; };

@@ -67,32 +67,25 @@ class TestReadingAloud : public QObject {
     QTest::addColumn<std::function<void(frmprobe&)>>("handler");
     QTest::addColumn<QStringList>("said");
     using H = std::function<void(frmprobe&)>;
-    QTest::newRow("a sum appears")
-        << H([](frmprobe& f) { f.lblsom.setCaption("3 + 4 = 7"); })
-        << QStringList{"drie plus vier is zeven."};
-    QTest::newRow("two labels, in the order they changed")
-        << H([](frmprobe& f) {
-             f.lblsom.setCaption("7 = 3 + 4");
-             f.lblles.setCaption("dat is goed !");
-           })
-        << QStringList{"zeven is drie en vier. dat is goed!"};
-    QTest::newRow("emptied, then written: the final caption")
-        << H([](frmprobe& f) {
-             f.lblles.setCaption("");
-             f.lblles.setCaption("kies een ander" + CrLf + " cijfer ");
-           })
-        << QStringList{"kies een ander, cijfer."};
-    QTest::newRow("written back as it was: said again")
-        << H([](frmprobe& f) {
-             f.lblles.setCaption("");
-             f.lblles.setCaption("kies een cijfer");
-           })
-        << QStringList{"kies een cijfer."};
-    QTest::newRow("unknown part: silent") << H([](frmprobe& f) {
-      f.lblsom.setCaption("7 = 3 + . " + CrLf + "3 + .  = 7");
-    }) << QStringList();
-    QTest::newRow("emptied: silent") << H([](frmprobe& f) { f.lblles.setCaption(""); })
-                                     << QStringList();
+    QTest::newRow("a sum appears") << H([](frmprobe& f) { f.lblsom.setCaption("3 + 4 = 7"); })
+                                   << QStringList{"drie plus vier is zeven."};
+    QTest::newRow("two labels, in the order they changed") << H([](frmprobe& f) {
+      f.lblsom.setCaption("7 = 3 + 4");
+      f.lblles.setCaption("dat is goed !");
+    }) << QStringList{"zeven is drie en vier. dat is goed!"};
+    QTest::newRow("emptied, then written: the final caption") << H([](frmprobe& f) {
+      f.lblles.setCaption("");
+      f.lblles.setCaption("kies een ander" + CrLf + " cijfer ");
+    }) << QStringList{"kies een ander, cijfer."};
+    QTest::newRow("written back as it was: said again") << H([](frmprobe& f) {
+      f.lblles.setCaption("");
+      f.lblles.setCaption("kies een cijfer");
+    }) << QStringList{"kies een cijfer."};
+    QTest::newRow("unknown part: silent")
+        << H([](frmprobe& f) { f.lblsom.setCaption("7 = 3 + . " + CrLf + "3 + .  = 7"); })
+        << QStringList();
+    QTest::newRow("emptied: silent")
+        << H([](frmprobe& f) { f.lblles.setCaption(""); }) << QStringList();
     QTest::newRow("label not read aloud: silent")
         << H([](frmprobe& f) { f.lblstil.setCaption("3 + 4 = 7"); }) << QStringList();
     QTest::newRow("hidden label: silent") << H([](frmprobe& f) {
@@ -103,27 +96,21 @@ class TestReadingAloud : public QObject {
       f.frame.setVisible(false);
       f.lblkader.setCaption("3 + 4 = 7");
     }) << QStringList();
-    QTest::newRow("label that appears")
-        << H([](frmprobe& f) {
-             f.lblsom.setVisible(false);
-             f.lblsom.setCaption("5 = 5 + 0");
-             QCoreApplication::sendPostedEvents();
-             f.lblsom.setVisible(true);
-           })
-        << QStringList{"vijf is vijf en nul."};
-    QTest::newRow("a list that grows: only the new line")
-        << H([](frmprobe& f) {
-             f.lblsom.setCaption("5 = 0 + 5");
-             QCoreApplication::sendPostedEvents();
-             f.lblsom.setCaption("5 = 0 + 5" + CrLf + "5 = 1 + 4");
-           })
-        << QStringList{"vijf is nul en vijf.", "vijf is één en vier."};
-    QTest::newRow("a text said directly joins the turn")
-        << H([](frmprobe& f) {
-             f.lblsom.setCaption("3 + 4 = 7");
-             Program::current().speech().say(" 3  +  4 ");
-           })
-        << QStringList{"drie plus vier is zeven. drie en vier."};
+    QTest::newRow("label that appears") << H([](frmprobe& f) {
+      f.lblsom.setVisible(false);
+      f.lblsom.setCaption("5 = 5 + 0");
+      QCoreApplication::sendPostedEvents();
+      f.lblsom.setVisible(true);
+    }) << QStringList{"vijf is vijf en nul."};
+    QTest::newRow("a list that grows: only the new line") << H([](frmprobe& f) {
+      f.lblsom.setCaption("5 = 0 + 5");
+      QCoreApplication::sendPostedEvents();
+      f.lblsom.setCaption("5 = 0 + 5" + CrLf + "5 = 1 + 4");
+    }) << QStringList{"vijf is nul en vijf.", "vijf is één en vier."};
+    QTest::newRow("a text said directly joins the turn") << H([](frmprobe& f) {
+      f.lblsom.setCaption("3 + 4 = 7");
+      Program::current().speech().say(" 3  +  4 ");
+    }) << QStringList{"drie plus vier is zeven. drie en vier."};
     QTest::newRow("screen hidden in the same turn: silent") << H([](frmprobe& f) {
       f.lblsom.setCaption("3 + 4 = 7");
       f.Hide();
@@ -177,7 +164,8 @@ class TestReadingAloud : public QObject {
   void withoutVoiceOrSoundTheSwitchIsDisabledAndSaysWhy_data() {
     QTest::addColumn<QString>("problem");
     QTest::newRow("no sound device") << "deze computer heeft geen geluidsuitgang.";
-    QTest::newRow("no Dutch voice") << "er is geen Nederlandse stem geïnstalleerd (espeak-ng-data).";
+    QTest::newRow("no Dutch voice")
+        << "er is geen Nederlandse stem geïnstalleerd (espeak-ng-data).";
   }
   void withoutVoiceOrSoundTheSwitchIsDisabledAndSaysWhy() {
     QFETCH(QString, problem);
@@ -196,7 +184,7 @@ class TestReadingAloud : public QObject {
     pressCtrlL(&f);
     f.lblsom.setCaption("3 + 4 = 7");
     QCOMPARE(fake.said(), QStringList());
-    QCOMPARE(f.lblsom.caption(), "3 + 4 = 7");  // the screen goes on as ever
+    QCOMPARE(f.lblsom.caption(), "3 + 4 = 7");                       // the screen goes on as ever
     QVERIFY(h.program().preferences().value("voorlezen").toBool());  // kept for one with sound
   }
 

@@ -11,7 +11,6 @@ using namespace forms;
 
 namespace {
 
-
 // Chooses number n with the draws of `script`.
 void choose(Harness& h, frmsleepsplits2& f, int n, std::initializer_list<float> script) {
   h.random().then(script);

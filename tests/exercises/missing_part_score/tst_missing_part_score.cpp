@@ -12,7 +12,6 @@ using namespace forms;
 
 namespace {
 
-
 // The draws that give the split a + ? = n at once.
 QList<float> drawsFor(int a, int n) {
   return {drawFor(a - 1, 10), drawFor(n - 1, 10)};
