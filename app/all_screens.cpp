@@ -63,7 +63,9 @@ void startSplitsen(forms::Program& program, const Options& options,
   QString why;
   recording.server = options.server ? options.server : record::configuredServer(&why);
   if (!why.isEmpty())
-    std::fprintf(stderr, "splitsen: server/connection in splitsen.conf: %s\n",
+    std::fprintf(stderr,
+                 "splitsen: de schoolserver in splitsen.conf (server/connection) "
+                 "wordt niet gebruikt: %s\n",
                  why.toLocal8Bit().constData());
   record::start(recording);
   QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { record::stop(); });
