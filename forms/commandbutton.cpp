@@ -11,34 +11,31 @@
 #include "forms/accessible/accessibility.h"
 #include "forms/accessible/focusring.h"
 #include "forms/drawing.h"
+#include "forms/painted.h"
 
 namespace forms {
 
-class ButtonWidget : public QAbstractButton {
+class ButtonWidget : public Painted<CommandButton, QAbstractButton> {
  public:
-  ButtonWidget(CommandButton* button, QWidget* parent) : QAbstractButton(parent), m_button(button) {
-    setAttribute(Qt::WA_NoMousePropagation);
-    setMouseTracking(true);
+  ButtonWidget(CommandButton* button, QWidget* parent) : Painted(button, parent, Mouse::Kept) {
     setFocusPolicy(Qt::StrongFocus);
-    connect(this, &QAbstractButton::clicked, this, [this] { m_button->click(); });
+    connect(this, &QAbstractButton::clicked, this, [this] { m_control->click(); });
   }
 
  protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
+  void paint(QPainter& p, const QRectF& area) override {
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                      QPainter::SmoothPixmapTransform);
     const bool sunken = isDown();
-    const QRectF area = layoutArea(p, this);
-    p.fillRect(area, toQColor(m_button->m_back));
+    p.fillRect(area, toQColor(m_control->m_back));
     QRectF inner = area.adjusted(2, 2, -2, -2);
     if (sunken) inner.translate(1, 1);
 
-    const QString caption = displayText(m_button->m_caption);
-    const QFont font = toQFont(m_button->m_font);
+    const QString caption = displayText(m_control->m_caption);
+    const QFont font = toQFont(m_control->m_font);
     QRectF pictureBox = inner;
     QRectF textBox = inner;
-    if (!m_button->m_picture.isNull() && !caption.isEmpty()) {
+    if (!m_control->m_picture.isNull() && !caption.isEmpty()) {
       const int lines = static_cast<int>(caption.count(QLatin1Char('\n'))) + 1;
       // Drawn at the zoom, a line is hinted a little taller than measured here: a layout
       // pixel of room per line keeps the first and last line whole.
@@ -47,9 +44,9 @@ class ButtonWidget : public QAbstractButton {
       textBox = QRectF(inner.left(), inner.bottom() - textHeight, inner.width(), textHeight);
       pictureBox = QRectF(inner.left(), inner.top(), inner.width(), inner.height() - textHeight);
     }
-    if (!m_button->m_picture.isNull()) {
+    if (!m_control->m_picture.isNull()) {
       if (!isEnabled()) p.setOpacity(0.35);
-      paintPicture(p, m_button->m_picture, pictureBox);
+      paintPicture(p, m_control->m_picture, pictureBox);
       p.setOpacity(1.0);
     }
     if (!caption.isEmpty()) {
@@ -70,7 +67,7 @@ class ButtonWidget : public QAbstractButton {
     if (hasFocus()) paintFocusRing(p, area);
   }
   void mouseMoveEvent(QMouseEvent* e) override {
-    Control::raise(m_button->MouseMove);
+    Control::raise(m_control->MouseMove);
     QAbstractButton::mouseMoveEvent(e);
     e->accept();
   }
@@ -86,16 +83,10 @@ class ButtonWidget : public QAbstractButton {
 
  private:
   friend class CommandButton;
-  CommandButton* m_button;
 };
 
-CommandButton::CommandButton(Container* container, const char* name) : BoxControl(container, name) {
+CommandButton::CommandButton(Container* container, const char* name) : Fluent(container, name) {
   attach(new ButtonWidget(this, container->surface()));
-}
-
-CommandButton& CommandButton::at(int left, int top, int width, int height) {
-  Move(left, top, width, height);
-  return *this;
 }
 
 CommandButton& CommandButton::colour(quint32 back) {
@@ -104,40 +95,9 @@ CommandButton& CommandButton::colour(quint32 back) {
   return *this;
 }
 
-CommandButton& CommandButton::font(const Font& font) {
-  m_font = font;
-  return *this;
-}
-
-CommandButton& CommandButton::caption(const QString& text) {
-  setCaption(text);
-  return *this;
-}
-
 CommandButton& CommandButton::picture(const Picture& picture) {
   m_picture = picture;
   widget()->update();
-  return *this;
-}
-
-CommandButton& CommandButton::tooltip(const QString& text) {
-  m_tooltip = text;
-  widget()->setToolTip(text);
-  return *this;
-}
-
-CommandButton& CommandButton::hidden() {
-  setVisible(false);
-  return *this;
-}
-
-CommandButton& CommandButton::disabled() {
-  setEnabled(false);
-  return *this;
-}
-
-CommandButton& CommandButton::name(const QString& text) {
-  widget()->setAccessibleName(text);
   return *this;
 }
 

@@ -2,13 +2,14 @@
 // A command button: caption and/or picture, Click and MouseMove.
 
 #include "forms/control.h"
+#include "forms/fluent.h"
 #include "forms/font.h"
 #include "forms/pictures.h"
 #include "forms/units.h"
 
 namespace forms {
 
-class CommandButton : public BoxControl {
+class CommandButton : public Fluent<CommandButton> {
   Q_OBJECT
   Q_PROPERTY(QString Caption READ caption WRITE setCaption)
   Q_PROPERTY(bool Enabled READ enabled WRITE setEnabled)
@@ -17,19 +18,14 @@ class CommandButton : public BoxControl {
 
  public:
   CommandButton(Container* container, const char* name);
-  CommandButton& at(int left, int top, int width, int height);
+  // Layout, besides at, font, caption, tooltip, hidden, disabled and name (for a
+  // picture-only button: what it does).
+  using Fluent::caption;
   CommandButton& colour(quint32 back);
-  CommandButton& font(const Font& font);
-  CommandButton& caption(const QString& text);
   CommandButton& picture(const Picture& picture);
-  CommandButton& tooltip(const QString& text);
-  CommandButton& hidden();
-  CommandButton& disabled();
   // A way out of the screen (its stop button): the focus never starts on it.
   CommandButton& leaves();
   bool leavesScreen() const { return m_leaves; }
-  // The name assistive technology gives a picture-only button (what it does).
-  CommandButton& name(const QString& text);
 
   QString caption() const { return m_caption; }
   void setCaption(const QString& text);
@@ -48,6 +44,7 @@ class CommandButton : public BoxControl {
 
  private:
   friend class ButtonWidget;
+  friend class Fluent<CommandButton>;
   QString m_caption;
   QString m_tooltip;
   quint32 m_back = ButtonFace;

@@ -4,12 +4,13 @@
 
 #include "forms/container.h"
 #include "forms/control.h"
+#include "forms/fluent.h"
 #include "forms/font.h"
 #include "forms/units.h"
 
 namespace forms {
 
-class Frame : public BoxControl, public Container {
+class Frame : public Fluent<Frame>, public Container {
   Q_OBJECT
   Q_PROPERTY(QString Caption READ caption)
   Q_PROPERTY(uint BackColor READ backColor)
@@ -17,11 +18,8 @@ class Frame : public BoxControl, public Container {
 
  public:
   Frame(Container* container, const char* name);
-  Frame& at(int left, int top, int width, int height);
-  Frame& colours(quint32 back, quint32 fore);
-  Frame& font(const Font& font);
-  Frame& caption(const QString& text);
-  Frame& hidden();
+  // Layout: at, colours, font, caption and hidden.
+  using Fluent::caption;
   QString caption() const { return m_caption; }
   quint32 backColor() const { return m_back; }
   quint32 foreColor() const { return m_fore; }
@@ -33,6 +31,8 @@ class Frame : public BoxControl, public Container {
 
  private:
   friend class FrameWidget;
+  friend class Fluent<Frame>;
+  void setCaption(const QString& text) { m_caption = text; }
   QString m_caption;
   quint32 m_back = ButtonFace;
   quint32 m_fore = Black;

@@ -5,24 +5,19 @@
 
 #include "forms/accessible/focusring.h"
 #include "forms/drawing.h"
+#include "forms/painted.h"
 
 namespace forms {
 
-class ImageWidget : public QWidget {
+class ImageWidget : public Painted<Image> {
  public:
-  ImageWidget(Image* image, QWidget* parent) : QWidget(parent), m_image(image) {
-    setAttribute(Qt::WA_NoMousePropagation);
-    setMouseTracking(true);
-  }
+  ImageWidget(Image* image, QWidget* parent) : Painted(image, parent, Mouse::Kept) {}
 
  protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    const QRectF area = layoutArea(p, this);
-    paintPicture(p, m_image->m_picture, area);
+  void paint(QPainter& p, const QRectF& area) override {
+    paintPicture(p, m_control->m_picture, area);
     if (hasFocus()) paintFocusRing(p, area);
   }
-  void mouseMoveEvent(QMouseEvent* e) override { e->accept(); }
   void mousePressEvent(QMouseEvent* e) override {
     m_pressed = e->button() == Qt::LeftButton;
     e->accept();
@@ -31,44 +26,22 @@ class ImageWidget : public QWidget {
     e->accept();
     if (m_pressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
       m_pressed = false;
-      m_image->click();
+      m_control->click();
     }
     m_pressed = false;
   }
 
  private:
-  Image* m_image;
   bool m_pressed = false;
 };
 
-Image::Image(Container* container, const char* name) : BoxControl(container, name) {
+Image::Image(Container* container, const char* name) : Fluent(container, name) {
   attach(new ImageWidget(this, container->surface()));
-}
-
-Image& Image::at(int left, int top, int width, int height) {
-  Move(left, top, width, height);
-  return *this;
 }
 
 Image& Image::picture(const Picture& picture) {
   m_picture = picture;
   widget()->update();
-  return *this;
-}
-
-Image& Image::tooltip(const QString& text) {
-  m_tooltip = text;
-  widget()->setToolTip(text);
-  return *this;
-}
-
-Image& Image::hidden() {
-  setVisible(false);
-  return *this;
-}
-
-Image& Image::name(const QString& text) {
-  widget()->setAccessibleName(text);
   return *this;
 }
 

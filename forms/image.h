@@ -2,22 +2,20 @@
 // An image: a picture fitted into its box; it may take clicks.
 
 #include "forms/control.h"
+#include "forms/fluent.h"
 #include "forms/pictures.h"
 
 namespace forms {
 
-class Image : public BoxControl {
+class Image : public Fluent<Image> {
   Q_OBJECT
   Q_PROPERTY(QString ToolTipText READ toolTipText)
 
  public:
   Image(Container* container, const char* name);
-  Image& at(int left, int top, int width, int height);
+  // Layout, besides at, tooltip, hidden and name (for a picture that takes clicks: what
+  // it shows).
   Image& picture(const Picture& picture);
-  Image& tooltip(const QString& text);
-  Image& hidden();
-  // The name assistive technology gives a picture that takes clicks (what it shows).
-  Image& name(const QString& text);
   QString toolTipText() const { return m_tooltip; }
   // Whether a click does anything: a Click handler of its own or of its array.
   bool takesClicks() const;
@@ -28,6 +26,7 @@ class Image : public BoxControl {
 
  private:
   friend class ImageWidget;
+  friend class Fluent<Image>;
   Picture m_picture;
   QString m_tooltip;
 };

@@ -7,6 +7,7 @@
 
 #include "forms/accessible/accessibility.h"
 #include "forms/drawing.h"
+#include "forms/painted.h"
 
 namespace forms {
 
@@ -14,25 +15,20 @@ namespace {
 constexpr double MinimumPoints = 6;
 }  // namespace
 
-class LabelWidget : public QWidget {
+class LabelWidget : public Painted<Label> {
  public:
-  LabelWidget(Label* label, QWidget* parent) : QWidget(parent), m_label(label) {
-    setAttribute(Qt::WA_NoMousePropagation);
-    setMouseTracking(true);
-  }
+  LabelWidget(Label* label, QWidget* parent) : Painted(label, parent, Mouse::Kept) {}
 
  protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    const QRectF area = layoutArea(p, this);
-    if (m_label->m_opaque) p.fillRect(area, toQColor(m_label->m_back));
-    if (m_label->m_border) {
+  void paint(QPainter& p, const QRectF& area) override {
+    if (m_control->m_opaque) p.fillRect(area, toQColor(m_control->m_back));
+    if (m_control->m_border) {
       p.setPen(QPen(Qt::black, 1));
       p.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
     }
     const QRectF inner = layOut(p, area);
-    p.setPen(toQColor(m_label->m_fore));
-    p.drawText(inner, flags(), displayText(m_label->m_caption));
+    p.setPen(toQColor(m_control->m_fore));
+    p.drawText(inner, flags(), displayText(m_control->m_caption));
   }
 
  public:
@@ -40,50 +36,26 @@ class LabelWidget : public QWidget {
   // A label that fits its caption steps its font down until every line is whole.
   QRectF layOut(QPainter& p, const QRectF& area) const {
     QRectF inner = area;
-    if (m_label->m_border) inner.adjust(2, 1, -2, -1);
-    Font font = m_label->m_font;
+    if (m_control->m_border) inner.adjust(2, 1, -2, -1);
+    Font font = m_control->m_font;
     p.setFont(toQFont(font));
-    const QString text = displayText(m_label->m_caption);
-    while (m_label->m_fit && font.size > MinimumPoints &&
+    const QString text = displayText(m_control->m_caption);
+    while (m_control->m_fit && font.size > MinimumPoints &&
            p.boundingRect(inner, flags(), text).height() > inner.height()) {
       font.size -= 0.25;
       p.setFont(toQFont(font));
     }
     return inner;
   }
-  int flags() const { return toQt(m_label->m_align) | Qt::AlignTop | Qt::TextWordWrap; }
-
- protected:
-  void mouseMoveEvent(QMouseEvent* e) override { e->accept(); }
-  void mousePressEvent(QMouseEvent* e) override { e->accept(); }
-
- private:
-  Label* m_label;
+  int flags() const { return toQt(m_control->m_align) | Qt::AlignTop | Qt::TextWordWrap; }
 };
 
-Label::Label(Container* container, const char* name) : BoxControl(container, name) {
+Label::Label(Container* container, const char* name) : Fluent(container, name) {
   attach(new LabelWidget(this, container->surface()));
-}
-
-Label& Label::at(int left, int top, int width, int height) {
-  Move(left, top, width, height);
-  return *this;
-}
-
-Label& Label::colours(quint32 back, quint32 fore) {
-  m_back = back;
-  m_fore = fore;
-  m_opaque = true;
-  return *this;
 }
 
 Label& Label::transparent() {
   m_opaque = false;
-  return *this;
-}
-
-Label& Label::font(const Font& font) {
-  m_font = font;
   return *this;
 }
 
@@ -94,11 +66,6 @@ Label& Label::align(Align align) {
 
 Label& Label::border() {
   m_border = true;
-  return *this;
-}
-
-Label& Label::caption(const QString& text) {
-  setCaption(text);
   return *this;
 }
 
@@ -115,11 +82,6 @@ QRectF Label::captionBounds() const {
   QPainter p(&canvas);
   const QRectF inner = label->layOut(p, layoutArea(p, label));
   return p.boundingRect(inner, label->flags(), displayText(m_caption));
-}
-
-Label& Label::hidden() {
-  setVisible(false);
-  return *this;
 }
 
 Label& Label::readAloud() {

@@ -4,12 +4,13 @@
 #include <QRectF>
 
 #include "forms/control.h"
+#include "forms/fluent.h"
 #include "forms/font.h"
 #include "forms/units.h"
 
 namespace forms {
 
-class Label : public BoxControl {
+class Label : public Fluent<Label> {
   Q_OBJECT
   Q_PROPERTY(QString Caption READ caption WRITE setCaption)
   Q_PROPERTY(uint BackColor READ backColor WRITE setBackColor)
@@ -17,15 +18,11 @@ class Label : public BoxControl {
 
  public:
   Label(Container* container, const char* name);
-  // Layout.
-  Label& at(int left, int top, int width, int height);
-  Label& colours(quint32 back, quint32 fore);
+  // Layout, besides at, colours, font, caption and hidden.
+  using Fluent::caption;
   Label& transparent();
-  Label& font(const Font& font);
   Label& align(Align align);
   Label& border();
-  Label& caption(const QString& text);
-  Label& hidden();
   // A caption too long for the box is written smaller, so that every line is whole.
   Label& fitCaption();
   // The caption is read aloud when it appears or changes (while reading aloud is on).
@@ -43,6 +40,8 @@ class Label : public BoxControl {
 
  private:
   friend class LabelWidget;
+  friend class Fluent<Label>;
+  void coloursSet() { m_opaque = true; }
   QString m_caption;
   quint32 m_back = ButtonFace;
   quint32 m_fore = Black;

@@ -4,33 +4,31 @@
 #include <algorithm>
 #include <cmath>
 
+#include "forms/painted.h"
+
 namespace forms {
 
-class LineWidget : public QWidget {
+class LineWidget : public Painted<Line> {
  public:
-  LineWidget(Line* line, QWidget* parent) : QWidget(parent), m_line(line) {
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-  }
+  LineWidget(Line* line, QWidget* parent) : Painted(line, parent, Mouse::PassedOn) {}
 
  protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
+  void paint(QPainter& p, const QRectF&) override {
+    p.resetTransform();
     p.setRenderHint(QPainter::Antialiasing);
     // Drawn in screen pixels: the end points and the width at the zoom, from the twips.
     const double scale = zoom() / TwipsPerPixel;
-    QPen pen(toQColor(m_line->m_colour), m_line->m_width * zoom(), Qt::SolidLine, Qt::RoundCap);
+    QPen pen(toQColor(m_control->m_colour), m_control->m_width * zoom(), Qt::SolidLine,
+             Qt::RoundCap);
     p.setPen(pen);
     const QPointF origin = QPointF(pos());
-    const QPointF a(m_line->m_x1 * scale, m_line->m_y1 * scale);
-    const QPointF b(m_line->m_x2 * scale, m_line->m_y2 * scale);
+    const QPointF a(m_control->m_x1 * scale, m_control->m_y1 * scale);
+    const QPointF b(m_control->m_x2 * scale, m_control->m_y2 * scale);
     p.drawLine(a - origin, b - origin);
   }
-
- private:
-  Line* m_line;
 };
 
-Line::Line(Container* container, const char* name) : Control(container, name) {
+Line::Line(Container* container, const char* name) : Fluent(container, name) {
   attach(new LineWidget(this, container->surface()));
 }
 
@@ -52,11 +50,6 @@ Line& Line::pen(quint32 colour, int widthInPixels) {
   m_colour = colour;
   m_width = widthInPixels;
   place();
-  return *this;
-}
-
-Line& Line::hidden() {
-  setVisible(false);
   return *this;
 }
 

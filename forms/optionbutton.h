@@ -2,12 +2,13 @@
 // An option button: the options of one container form a group.
 
 #include "forms/control.h"
+#include "forms/fluent.h"
 #include "forms/font.h"
 #include "forms/units.h"
 
 namespace forms {
 
-class OptionButton : public BoxControl {
+class OptionButton : public Fluent<OptionButton> {
   Q_OBJECT
   Q_PROPERTY(bool Value READ value WRITE setValue)
   Q_PROPERTY(bool Enabled READ enabled WRITE setEnabled)
@@ -17,10 +18,8 @@ class OptionButton : public BoxControl {
 
  public:
   OptionButton(Container* container, const char* name);
-  OptionButton& at(int left, int top, int width, int height);
-  OptionButton& colours(quint32 back, quint32 fore);
-  OptionButton& font(const Font& font);
-  OptionButton& caption(const QString& text);
+  // Layout: at, colours, font and caption.
+  using Fluent::caption;
 
   bool value() const { return m_value; }
   // True selects this option, clears the others of its container and raises Click
@@ -39,6 +38,8 @@ class OptionButton : public BoxControl {
 
  private:
   friend class OptionWidget;
+  friend class Fluent<OptionButton>;
+  void setCaption(const QString& text) { m_caption = text; }
   void select();
   QString m_caption;
   quint32 m_back = ButtonFace;

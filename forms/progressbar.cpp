@@ -16,16 +16,11 @@ class ProgressWidget : public QProgressBar {
   }
 };
 
-ProgressBar::ProgressBar(Container* container, const char* name) : BoxControl(container, name) {
+ProgressBar::ProgressBar(Container* container, const char* name) : Fluent(container, name) {
   attach(new ProgressWidget(container->surface()));
   auto* bar = static_cast<QProgressBar*>(widget());
   bar->setRange(m_min, m_max);
   bar->setValue(m_value);
-}
-
-ProgressBar& ProgressBar::at(int left, int top, int width, int height) {
-  Move(left, top, width, height);
-  return *this;
 }
 
 void ProgressBar::setMin(int v) {

@@ -2,10 +2,11 @@
 // A progress bar, which can be moved onto another control's window.
 
 #include "forms/control.h"
+#include "forms/fluent.h"
 
 namespace forms {
 
-class ProgressBar : public BoxControl {
+class ProgressBar : public Fluent<ProgressBar> {
   Q_OBJECT
   Q_PROPERTY(int Min READ min WRITE setMin)
   Q_PROPERTY(int Max READ max WRITE setMax)
@@ -13,7 +14,6 @@ class ProgressBar : public BoxControl {
 
  public:
   ProgressBar(Container* container, const char* name);
-  ProgressBar& at(int left, int top, int width, int height);
   int min() const { return m_min; }
   void setMin(int v);
   int max() const { return m_max; }

@@ -4,37 +4,34 @@
 #include <algorithm>
 
 #include "forms/drawing.h"
+#include "forms/painted.h"
 
 namespace forms {
 
-class ShapeWidget : public QWidget {
+class ShapeWidget : public Painted<Shape> {
  public:
-  ShapeWidget(Shape* shape, QWidget* parent) : QWidget(parent), m_shape(shape) {
-    // Shapes take no mouse events: the form or the control underneath gets them.
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-  }
+  // Shapes take no mouse events: the form or the control underneath gets them.
+  ShapeWidget(Shape* shape, QWidget* parent) : Painted(shape, parent, Mouse::PassedOn) {}
 
  protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    const int bw = m_shape->m_borderWidth;
-    const QRectF outer = layoutArea(p, this);
+  void paint(QPainter& p, const QRectF& outer) override {
+    const int bw = m_control->m_borderWidth;
     QRectF r = outer.adjusted(bw / 2.0, bw / 2.0, -bw / 2.0, -bw / 2.0);
-    if (m_shape->m_kind == ShapeKind::Circle) {
+    if (m_control->m_kind == ShapeKind::Circle) {
       const qreal d = std::min(r.width(), r.height());
       r = QRectF(r.center().x() - d / 2, r.center().y() - d / 2, d, d);
     }
-    const bool antialias = m_shape->m_kind != ShapeKind::Rectangle;
+    const bool antialias = m_control->m_kind != ShapeKind::Rectangle;
     p.setRenderHint(QPainter::Antialiasing, antialias);
-    p.setBrush(m_shape->m_filled ? QBrush(toQColor(m_shape->m_back)) : Qt::NoBrush);
+    p.setBrush(m_control->m_filled ? QBrush(toQColor(m_control->m_back)) : Qt::NoBrush);
     if (bw > 0) {
-      QPen pen(toQColor(m_shape->m_border), bw);
+      QPen pen(toQColor(m_control->m_border), bw);
       pen.setJoinStyle(Qt::MiterJoin);
       p.setPen(pen);
     } else {
       p.setPen(Qt::NoPen);
     }
-    switch (m_shape->m_kind) {
+    switch (m_control->m_kind) {
       case ShapeKind::Rectangle:
         if (bw > 0)
           p.drawRect(r);
@@ -51,18 +48,10 @@ class ShapeWidget : public QWidget {
         break;
     }
   }
-
- private:
-  Shape* m_shape;
 };
 
-Shape::Shape(Container* container, const char* name) : BoxControl(container, name) {
+Shape::Shape(Container* container, const char* name) : Fluent(container, name) {
   attach(new ShapeWidget(this, container->surface()));
-}
-
-Shape& Shape::at(int left, int top, int width, int height) {
-  Move(left, top, width, height);
-  return *this;
 }
 
 Shape& Shape::kind(ShapeKind kind) {
@@ -84,11 +73,6 @@ Shape& Shape::outline(quint32 colour, int widthInPixels) {
 
 Shape& Shape::noBorder() {
   m_borderWidth = 0;
-  return *this;
-}
-
-Shape& Shape::hidden() {
-  setVisible(false);
   return *this;
 }
 

@@ -5,22 +5,20 @@
 #include <algorithm>
 
 #include "forms/drawing.h"
+#include "forms/painted.h"
 
 namespace forms {
 
-class StatusWidget : public QWidget {
+class StatusWidget : public Painted<StatusBar> {
  public:
-  StatusWidget(StatusBar* bar, QWidget* parent) : QWidget(parent), m_bar(bar) {
-    setAttribute(Qt::WA_NoMousePropagation);
-  }
+  StatusWidget(StatusBar* bar, QWidget* parent) : Painted(bar, parent, Mouse::Kept) {}
 
  protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.fillRect(layoutArea(p, this), QColor(240, 240, 240));
-    p.setFont(toQFont(m_bar->m_font));
-    for (int i = 0; i < m_bar->panelCount(); ++i) {
-      const QRect r = m_bar->panelRect(i);
+  void paint(QPainter& p, const QRectF& area) override {
+    p.fillRect(area, QColor(240, 240, 240));
+    p.setFont(toQFont(m_control->m_font));
+    for (int i = 0; i < m_control->panelCount(); ++i) {
+      const QRect r = m_control->panelRect(i);
       p.setPen(QColor(160, 160, 160));
       p.drawLine(r.topLeft(), r.topRight());
       p.drawLine(r.topLeft(), r.bottomLeft());
@@ -31,27 +29,14 @@ class StatusWidget : public QWidget {
       p.save();
       p.setClipRect(r.adjusted(2, 1, -2, -1));
       p.drawText(r.adjusted(3, 0, -2, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                 m_bar->m_panels[static_cast<size_t>(i)].text);
+                 m_control->m_panels[static_cast<size_t>(i)].text);
       p.restore();
     }
   }
-
- private:
-  StatusBar* m_bar;
 };
 
-StatusBar::StatusBar(Container* container, const char* name) : BoxControl(container, name) {
+StatusBar::StatusBar(Container* container, const char* name) : Fluent(container, name) {
   attach(new StatusWidget(this, container->surface()));
-}
-
-StatusBar& StatusBar::at(int left, int top, int width, int height) {
-  Move(left, top, width, height);
-  return *this;
-}
-
-StatusBar& StatusBar::font(const Font& font) {
-  m_font = font;
-  return *this;
 }
 
 StatusBar& StatusBar::panels(std::initializer_list<int> widthsInTwips) {

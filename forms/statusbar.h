@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "forms/control.h"
+#include "forms/fluent.h"
 #include "forms/font.h"
 #include "forms/units.h"
 
 namespace forms {
 
-class StatusBar : public BoxControl {
+class StatusBar : public Fluent<StatusBar> {
   Q_OBJECT
 
  public:
@@ -20,8 +21,6 @@ class StatusBar : public BoxControl {
     int width = 0;  // twips
   };
   StatusBar(Container* container, const char* name);
-  StatusBar& at(int left, int top, int width, int height);
-  StatusBar& font(const Font& font);
   StatusBar& panels(std::initializer_list<int> widthsInTwips);
   bool isWindowed() const override { return true; }
 
@@ -42,6 +41,7 @@ class StatusBar : public BoxControl {
 
  private:
   friend class StatusWidget;
+  friend class Fluent<StatusBar>;
   std::vector<Panel> m_panels;
   Font m_font;
 };

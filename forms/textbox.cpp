@@ -8,30 +8,29 @@
 #include "forms/accessible/focusring.h"
 #include "forms/commandbutton.h"
 #include "forms/drawing.h"
+#include "forms/painted.h"
 
 namespace forms {
 
-class TextBoxWidget : public QLineEdit {
+class TextBoxWidget : public Painted<TextBox, QLineEdit> {
  public:
-  TextBoxWidget(TextBox* box, QWidget* parent) : QLineEdit(parent), m_box(box) {
-    setAttribute(Qt::WA_NoMousePropagation);
-    setMouseTracking(true);
+  TextBoxWidget(TextBox* box, QWidget* parent) : Painted(box, parent, Mouse::Kept) {
     // Every change of the text raises Change at once: typing, code, and an assistive
     // technology that writes the text.
-    connect(this, &QLineEdit::textChanged, this, [this] { Control::raise(m_box->Change); });
+    connect(this, &QLineEdit::textChanged, this, [this] { Control::raise(m_control->Change); });
   }
 
  protected:
   void mousePressEvent(QMouseEvent* e) override {
     QLineEdit::mousePressEvent(e);
     e->accept();
-    if (e->button() == Qt::LeftButton) Control::raise(m_box->Click);
+    if (e->button() == Qt::LeftButton) Control::raise(m_control->Click);
   }
   void keyPressEvent(QKeyEvent* e) override {
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    if (enter && m_box->m_enterButton && !e->isAutoRepeat()) {
+    if (enter && m_control->m_enterButton && !e->isAutoRepeat()) {
       e->accept();
-      m_box->m_enterButton->click();
+      m_control->m_enterButton->click();
       return;
     }
     QLineEdit::keyPressEvent(e);
@@ -40,31 +39,21 @@ class TextBoxWidget : public QLineEdit {
     QLineEdit::mouseMoveEvent(e);
     e->accept();
   }
+  // The line edit draws itself; the focus ring goes over it.
   void paintEvent(QPaintEvent* e) override {
     QLineEdit::paintEvent(e);
-    if (!hasFocus()) return;
-    QPainter p(this);
-    paintFocusRing(p, layoutArea(p, this));
+    if (hasFocus()) Painted::paintEvent(e);
   }
-
- private:
-  TextBox* m_box;
+  void paint(QPainter& p, const QRectF& area) override { paintFocusRing(p, area); }
 };
 
-TextBox::TextBox(Container* container, const char* name) : BoxControl(container, name) {
+TextBox::TextBox(Container* container, const char* name) : Fluent(container, name) {
   attach(new TextBoxWidget(this, container->surface()));
   applyColours();
 }
 
-TextBox& TextBox::at(int left, int top, int width, int height) {
-  Move(left, top, width, height);
-  return *this;
-}
-
-TextBox& TextBox::font(const Font& font) {
-  m_font = font;
-  widget()->setFont(toQFont(font, zoom()));
-  return *this;
+void TextBox::fontSet() {
+  widget()->setFont(toQFont(m_font, zoom()));
 }
 
 void TextBox::relayout() {
@@ -77,30 +66,8 @@ TextBox& TextBox::align(Align align) {
   return *this;
 }
 
-TextBox& TextBox::colours(quint32 back, quint32 fore) {
-  m_back = back;
-  m_fore = fore;
-  applyColours();
-  return *this;
-}
-
 TextBox& TextBox::text(const QString& text) {
   static_cast<QLineEdit*>(widget())->setText(text);
-  return *this;
-}
-
-TextBox& TextBox::hidden() {
-  setVisible(false);
-  return *this;
-}
-
-TextBox& TextBox::disabled() {
-  setEnabled(false);
-  return *this;
-}
-
-TextBox& TextBox::name(const QString& text) {
-  widget()->setAccessibleName(text);
   return *this;
 }
 

@@ -2,6 +2,7 @@
 // A text box: one line of text, Change on every change, Click.
 
 #include "forms/control.h"
+#include "forms/fluent.h"
 #include "forms/font.h"
 #include "forms/units.h"
 
@@ -9,7 +10,7 @@ namespace forms {
 
 class CommandButton;
 
-class TextBox : public BoxControl {
+class TextBox : public Fluent<TextBox> {
   Q_OBJECT
   Q_PROPERTY(QString Text READ text WRITE setText)
   Q_PROPERTY(bool Enabled READ enabled WRITE setEnabled)
@@ -18,15 +19,9 @@ class TextBox : public BoxControl {
 
  public:
   TextBox(Container* container, const char* name);
-  TextBox& at(int left, int top, int width, int height);
-  TextBox& font(const Font& font);
+  // Layout, besides at, font, colours, hidden, disabled and name (what the box asks for).
   TextBox& align(Align align);
-  TextBox& colours(quint32 back, quint32 fore);
   TextBox& text(const QString& text);
-  TextBox& hidden();
-  TextBox& disabled();
-  // The name assistive technology gives the box: what it asks for.
-  TextBox& name(const QString& text);
   // Enter in the box presses this button, as a click on it does (while it can be clicked).
   TextBox& enterPresses(CommandButton& button);
 
@@ -50,6 +45,9 @@ class TextBox : public BoxControl {
 
  private:
   friend class TextBoxWidget;
+  friend class Fluent<TextBox>;
+  void fontSet();
+  void coloursSet() { applyColours(); }
   void applyColours();
   quint32 m_back = White;
   quint32 m_fore = Black;
