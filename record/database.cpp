@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QStorageInfo>
+#include <algorithm>
 
 #include "record/migrations.h"
 #include "record/practicestore.h"
@@ -380,13 +381,46 @@ void Database::forEachVerdict(const QString& child,
   }
 }
 
+Summary Database::summary(const QString& child, Thresholds thresholds) {
+  Summary summary(thresholds);
+  if (!m_open) return summary;
+  QSqlQuery counts(m_db);
+  counts.setForwardOnly(true);
+  counts.prepare(QStringLiteral("SELECT number, shown, sum(right_count), sum(wrong_count)"
+                                " FROM split_counts") +
+                 childFilter(child, " WHERE") + QStringLiteral(" GROUP BY number, shown"));
+  if (!child.isNull()) counts.addBindValue(child);
+  if (!counts.exec()) return summary;
+  // A split's last answers through its index, newest first.
+  QSqlQuery last(m_db);
+  last.setForwardOnly(true);
+  last.prepare(QStringLiteral("SELECT CASE WHEN right THEN coalesce(ms, -2) ELSE -1 END"
+                              " FROM answers WHERE right IS NOT NULL") +
+               childFilter(child, " AND") +
+               QStringLiteral(" AND number = ? AND shown = ? ORDER BY id DESC LIMIT ?"));
+  std::vector<qint64> recent;
+  while (counts.next()) {
+    const int number = counts.value(0).toInt(), shown = counts.value(1).toInt();
+    if (!Summary::inGrid(number, shown)) continue;
+    if (!child.isNull()) last.addBindValue(child);
+    last.addBindValue(number);
+    last.addBindValue(shown);
+    last.addBindValue(summary.thresholds().recent);
+    recent.clear();
+    if (last.exec())
+      while (last.next()) recent.push_back(last.value(0).toLongLong());
+    std::reverse(recent.begin(), recent.end());
+    summary.addCounted(number, shown, counts.value(2).toInt(), counts.value(3).toInt(), recent);
+  }
+  return summary;
+}
+
 std::vector<Database::DayCount> Database::perDay(const QString& child) {
   std::vector<DayCount> result;
   if (!m_open) return result;
   QSqlQuery query(m_db);
   query.setForwardOnly(true);
-  query.prepare(QStringLiteral("SELECT substr(time, 1, 10) AS day, exercise, count(*)"
-                               " FROM answers") +
+  query.prepare(QStringLiteral("SELECT day, exercise, sum(count) FROM day_counts") +
                 childFilter(child, " WHERE") +
                 QStringLiteral(" GROUP BY day, exercise ORDER BY day DESC, exercise"));
   if (!child.isNull()) query.addBindValue(child);
@@ -401,7 +435,7 @@ QStringList Database::childrenInRecord() {
   QStringList names;
   if (!m_open) return names;
   QSqlQuery query(m_db);
-  if (!query.exec(QStringLiteral("SELECT DISTINCT child FROM answers WHERE child <> ''"
+  if (!query.exec(QStringLiteral("SELECT DISTINCT child FROM day_counts WHERE child <> ''"
                                  " ORDER BY child COLLATE NOCASE")))
     return names;
   while (query.next()) names << query.value(0).toString();

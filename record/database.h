@@ -11,6 +11,7 @@
 
 #include "record/entry.h"
 #include "record/status.h"
+#include "record/summary.h"
 #include "school/answer.h"
 
 namespace record {
@@ -62,6 +63,10 @@ class Database {
   // The judged answers only, oldest first: number, shown part, right, ms (-1 unknown).
   void forEachVerdict(const QString& child,
                       const std::function<void(int, int, bool, qint64)>& visit);
+  // How well each split is known, as adding every verdict to a Summary would find it,
+  // read from the counts the record keeps and each split's last answers (not finished:
+  // the caller adds what adaptive practice knows first).
+  Summary summary(const QString& child, Thresholds thresholds = {});
   struct DayCount {
     QString day;  // yyyy-MM-dd
     QString exercise;

@@ -107,11 +107,71 @@ bool toVersion7(QSqlDatabase& db) {
   return true;
 }
 
+// What one answer adds to the counts of version 8 (`sign` +1), or takes from them (-1);
+// `row` is NEW or OLD in a trigger. A verdict is right as the overview reads it: judged
+// right, with a time that is not the marker -1.
+QString counted(const char* row, int sign) {
+  const QString r = QLatin1String(row);
+  const QString right =
+      QStringLiteral("(CASE WHEN %1.right THEN coalesce(%1.ms, -2) ELSE -1 END <> -1)").arg(r);
+  const QString day = QStringLiteral("substr(%1.time, 1, 10)").arg(r);
+  const QString s = sign > 0 ? QStringLiteral("+") : QStringLiteral("-");
+  return QStringLiteral(
+             "INSERT INTO day_counts VALUES (%1.child, %2, %1.exercise, %3 1)"
+             " ON CONFLICT (child, day, exercise) DO UPDATE SET count = count + excluded.count;"
+             "DELETE FROM day_counts WHERE count = 0 AND child = %1.child AND day = %2"
+             " AND exercise = %1.exercise;"
+             "INSERT INTO split_counts SELECT %1.child, %1.number, %1.shown, %3 %4, %3 (NOT %4)"
+             " WHERE %1.right IS NOT NULL AND %1.shown BETWEEN 0 AND 63"
+             " ON CONFLICT (child, number, shown) DO UPDATE SET"
+             " right_count = right_count + excluded.right_count,"
+             " wrong_count = wrong_count + excluded.wrong_count;"
+             "DELETE FROM split_counts WHERE right_count = 0 AND wrong_count = 0"
+             " AND child = %1.child AND number = %1.number AND shown = %1.shown;")
+      .arg(r, day, s, right);
+}
+
+// 8: the teacher's overview without reading every answer. Per child the number of answers
+// per day and exercise, and of right and wrong verdicts per split, kept by triggers (so
+// that every writer keeps them, whatever it changes); two indexes find a split's last
+// answers, for one child or for everyone.
+bool toVersion8(QSqlDatabase& db) {
+  return run(db,
+             "CREATE TABLE day_counts ("
+             " child TEXT NOT NULL, day TEXT NOT NULL, exercise TEXT NOT NULL,"
+             " count INTEGER NOT NULL, PRIMARY KEY (child, day, exercise)) WITHOUT ROWID") &&
+         run(db,
+             "INSERT INTO day_counts SELECT child, substr(time, 1, 10), exercise, count(*)"
+             " FROM answers GROUP BY 1, 2, 3") &&
+         run(db,
+             "CREATE TABLE split_counts ("
+             " child TEXT NOT NULL, number INTEGER NOT NULL, shown INTEGER NOT NULL,"
+             " right_count INTEGER NOT NULL, wrong_count INTEGER NOT NULL,"
+             " PRIMARY KEY (child, number, shown)) WITHOUT ROWID") &&
+         run(db,
+             "INSERT INTO split_counts SELECT child, number, shown, sum(verdict), sum(NOT verdict)"
+             " FROM (SELECT child, number, shown,"
+             " CASE WHEN right THEN coalesce(ms, -2) ELSE -1 END <> -1 AS verdict FROM answers"
+             " WHERE right IS NOT NULL AND shown BETWEEN 0 AND 63) GROUP BY 1, 2, 3") &&
+         run(db, QStringLiteral("CREATE TRIGGER answers_counted AFTER INSERT ON answers BEGIN ") +
+                     counted("NEW", +1) + QStringLiteral(" END")) &&
+         run(db, QStringLiteral("CREATE TRIGGER answers_uncounted AFTER DELETE ON answers BEGIN ") +
+                     counted("OLD", -1) + QStringLiteral(" END")) &&
+         run(db,
+             QStringLiteral("CREATE TRIGGER answers_recounted AFTER UPDATE OF"
+                            " time, child, exercise, number, shown, right, ms ON answers BEGIN ") +
+                 counted("OLD", -1) + counted("NEW", +1) + QStringLiteral(" END")) &&
+         run(db,
+             "CREATE INDEX answers_recent_by_child ON answers (child, number, shown)"
+             " WHERE right IS NOT NULL") &&
+         run(db, "CREATE INDEX answers_recent ON answers (number, shown) WHERE right IS NOT NULL");
+}
+
 }  // namespace
 
 const std::vector<MigrationStep>& migrationSteps() {
   static const std::vector<MigrationStep> steps = {toVersion1, toVersion2, toVersion3, toVersion4,
-                                                   toVersion5, toVersion6, toVersion7};
+                                                   toVersion5, toVersion6, toVersion7, toVersion8};
   return steps;
 }
 

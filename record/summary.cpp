@@ -17,8 +17,22 @@ void Summary::add(int number, int shown, bool right, qint64 ms) {
   SplitCell& c = m_cells[i];
   ++c.answers;
   (right ? c.right : c.wrong) += 1;
-  Recent& r = m_recent[i];
-  r.ms[static_cast<size_t>(r.next)] = right ? (ms >= 0 ? ms : -2) : -1;
+  remember(m_recent[i], right ? (ms >= 0 ? ms : -2) : -1);
+}
+
+void Summary::addCounted(int number, int shown, int right, int wrong,
+                         const std::vector<qint64>& last) {
+  if (!inGrid(number, shown)) return;
+  const auto i = static_cast<size_t>(index(number, shown));
+  SplitCell& c = m_cells[i];
+  c.answers += right + wrong;
+  c.right += right;
+  c.wrong += wrong;
+  for (const qint64 ms : last) remember(m_recent[i], ms);
+}
+
+void Summary::remember(Recent& r, qint64 ms) const {
+  r.ms[static_cast<size_t>(r.next)] = ms;
   r.next = (r.next + 1) % m_thresholds.recent;
   r.count = std::min(r.count + 1, m_thresholds.recent);
 }

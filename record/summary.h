@@ -36,6 +36,9 @@ class Summary {
   explicit Summary(Thresholds thresholds = {});
   // Answers oldest first; those outside the grid are left out.
   void add(int number, int shown, bool right, qint64 ms);
+  // A split whose answers were counted elsewhere: its right and wrong verdicts, and its
+  // last ones oldest first as times (-1 wrong, -2 right without a time).
+  void addCounted(int number, int shown, int right, int wrong, const std::vector<qint64>& last);
   // Decides each cell once every answer has been added.
   void finish();
 
@@ -54,6 +57,7 @@ class Summary {
     int count = 0;
   };
   static int index(int number, int part) { return number * (Highest + 1) + part; }
+  void remember(Recent& r, qint64 ms) const;
 
   Thresholds m_thresholds;
   std::vector<SplitCell> m_cells;

@@ -317,9 +317,7 @@ void TeacherView::refresh() {
       for (const record::Child& c : db->children()) read->names << c.name;
       for (const QString& name : db->childrenInRecord())
         if (!read->names.contains(name)) read->names << name;
-      db->forEachVerdict(child, [&](int n, int part, bool right, qint64 ms) {
-        read->summary.add(n, part, right, ms);
-      });
+      read->summary = db->summary(child);
       read->days = db->perDay(child);
     }
     read->summary.finish();

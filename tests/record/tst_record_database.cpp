@@ -318,6 +318,102 @@ class RecordDatabaseTest : public QObject {
     QVERIFY(db.childrenInRecord().isEmpty());
     QCOMPARE(db.children().size(), 1);  // wiping the record keeps the class list
   }
+
+  // The overview reads kept counts and each split's last answers; whatever happened to the
+  // record, it must find what counting every answer one by one finds.
+  void the_overview_agrees_with_every_answer_data() {
+    QTest::addColumn<QString>("history");
+    for (const char* h : {"answered", "upgraded from version 7", "renamed", "one child wiped",
+                          "everyone wiped, then answered"})
+      QTest::newRow(h) << QString::fromLatin1(h);
+  }
+  void the_overview_agrees_with_every_answer() {
+    QFETCH(QString, history);
+    const QStringList names{"Ada", "ada", "Bo", ""};  // names differ in case only, or none
+    QRandomGenerator draw(2026);
+    std::vector<Entry> entries;
+    for (int i = 0; i < 1500; ++i) {
+      const int number = draw.bounded(1, 12);  // 1 and 11 lie outside the grid
+      Entry e = answer(number, draw.bounded(0, number + 1), "x", draw.bounded(4) != 0,
+                       draw.bounded(5) == 0 ? -1 : draw.bounded(500, 9000),
+                       names[draw.bounded(int(names.size()))]);
+      e.time = QStringLiteral("2026-03-%1T09:00:00.000+01:00")
+                   .arg(draw.bounded(1, 5), 2, 10, QLatin1Char('0'));
+      if (draw.bounded(10) == 0) e.right.reset();  // shown, not judged
+      if (draw.bounded(7) == 0) e.ms.reset();
+      if (draw.bounded(2) == 0) e.exercise = QStringLiteral("frmsplits2");
+      entries.push_back(e);
+    }
+    if (history == "upgraded from version 7") {
+      QVERIFY(makeOldRecord(file(), 7));
+      QStringList inserts;
+      for (const Entry& e : entries)
+        inserts
+            << QStringLiteral(
+                   "INSERT INTO answers (time, child, exercise, number, shown, given, right, ms)"
+                   " VALUES ('%1', '%2', '%3', %4, %5, 'x', %6, %7)")
+                   .arg(e.time, e.child, e.exercise)
+                   .arg(e.number)
+                   .arg(e.shown.value())
+                   .arg(e.right ? QString::number(*e.right) : QStringLiteral("NULL"),
+                        e.ms ? QString::number(*e.ms) : QStringLiteral("NULL"));
+      QVERIFY(exec(file(), inserts));
+    }
+    Database db(file(), QStringLiteral("t"));
+    QVERIFY(db.open(true).on);
+    if (history != "upgraded from version 7") QCOMPARE(db.insert(entries), Failure::None);
+    if (history == "renamed") QCOMPARE(db.renameChild("Bo", "Bob"), Failure::None);
+    if (history == "one child wiped") QCOMPARE(db.wipe("ada"), Failure::None);
+    if (history == "everyone wiped, then answered") {
+      QCOMPARE(db.wipe(QString()), Failure::None);
+      QCOMPARE(db.insert({entries.begin(), entries.begin() + 100}), Failure::None);
+    }
+
+    for (const QString& child : QStringList{QString(), "Ada", "ada", "Bo", "Bob", ""}) {
+      Summary expected;
+      // Newest day first, then the exercises in order, as the overview lists them.
+      auto order = [](const std::pair<QString, QString>& a, const std::pair<QString, QString>& b) {
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+      };
+      std::map<std::pair<QString, QString>, int, decltype(order)> days(order);
+      db.forEachVerdict(child, [&](int n, int shown, bool right, qint64 ms) {
+        expected.add(n, shown, right, ms);
+      });
+      db.forEachEntry(child, [&](const Entry& e) { ++days[{e.time.left(10), e.exercise}]; });
+      Summary read = db.summary(child);
+      expected.finish();
+      read.finish();
+      for (int n = Summary::Lowest; n <= Summary::Highest; ++n)
+        for (int part = 0; part <= n; ++part) {
+          const SplitCell &a = read.cell(n, part), &b = expected.cell(n, part);
+          QVERIFY2(a.answers == b.answers && a.right == b.right && a.wrong == b.wrong &&
+                       a.recentWrong == b.recentWrong && a.recentCount == b.recentCount &&
+                       a.medianMs == b.medianMs && a.knowledge == b.knowledge,
+                   qPrintable(QStringLiteral("%1 = %2 + %3 for '%4'")
+                                  .arg(n)
+                                  .arg(part)
+                                  .arg(n - part)
+                                  .arg(child)));
+        }
+      const auto perDay = db.perDay(child);
+      QCOMPARE(perDay.size(), days.size());
+      size_t i = 0;
+      for (const auto& [key, count] : days) {
+        QCOMPARE(perDay[i].day, key.first);
+        QCOMPARE(perDay[i].exercise, key.second);
+        QCOMPARE(perDay[i].count, count);
+        ++i;
+      }
+    }
+    QStringList inRecord;
+    db.forEachEntry(QString(), [&](const Entry& e) {
+      if (!e.child.isEmpty() && !inRecord.contains(e.child)) inRecord << e.child;
+    });
+    QStringList read = db.childrenInRecord();
+    read.sort();
+    inRecord.sort();
+    QCOMPARE(read, inRecord);
+  }
 };
 
 QTEST_GUILESS_MAIN(RecordDatabaseTest)
