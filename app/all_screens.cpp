@@ -15,13 +15,11 @@
 #include "exercises/split_memorising/frmsplits2.h"
 #include "exercises/split_series/frmsplitsrijenA.h"
 #include "forms/program.h"
-#include "shell/mdiform2.h"
-#ifdef SPLITSEN_VOICE
-#include "forms/speech/espeakspeaker.h"
-#endif
+#include "forms/speech/modulespeaker.h"
 #include "record/location.h"
 #include "record/recorder.h"
 #include "record/sync.h"
+#include "shell/mdiform2.h"
 #include "shell/screens.h"
 
 void registerAllScreens(forms::Program& program) {
@@ -40,7 +38,7 @@ void registerAllScreens(forms::Program& program) {
 
 std::unique_ptr<forms::Speaker> dutchSpeaker() {
 #ifdef SPLITSEN_VOICE
-  return std::make_unique<forms::EspeakSpeaker>();
+  return std::make_unique<forms::ModuleSpeaker>();
 #else
   return nullptr;
 #endif

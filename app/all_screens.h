@@ -12,8 +12,8 @@ class Program;
 
 void registerAllScreens(forms::Program& program);
 
-// The voice that reads aloud: espeak-ng's Dutch voice, or none where the program was
-// built without it.
+// The voice that reads aloud: espeak-ng's Dutch voice, loaded from its module when first
+// heard, or none where the program was built without it.
 std::unique_ptr<forms::Speaker> dutchSpeaker();
 
 // Starts the program as a child sees it: the application's names, every screen, End
