@@ -2,12 +2,14 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QStorageInfo>
+#include <QThread>
 #include <algorithm>
 
 #include "record/migrations.h"
@@ -220,12 +222,21 @@ Failure Database::connectAndMigrate(QString* detail) {
   if (const Failure f = version(&v); f != Failure::None) return f;
   if (v > schemaVersion()) return Failure::Newer;
   QSqlQuery query(m_db);
-  for (const QString& pragma :
-       {QStringLiteral("PRAGMA journal_mode = WAL"), QStringLiteral("PRAGMA synchronous = FULL")}) {
-    if (!query.exec(pragma)) {
+  // A file not yet in WAL mode must be had alone to switch it. When another program opens
+  // it at the same moment, SQLite answers busy at once instead of waiting, so the switch
+  // is tried again for as long as a statement would wait.
+  QElapsedTimer waiting;
+  waiting.start();
+  while (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL"))) {
+    if (classify(query.lastError()) != Failure::Busy || waiting.elapsed() >= m_busyTimeoutMs) {
       *detail = query.lastError().text();
       return lastFailure(query.lastError());
     }
+    QThread::msleep(10);
+  }
+  if (!query.exec(QStringLiteral("PRAGMA synchronous = FULL"))) {
+    *detail = query.lastError().text();
+    return lastFailure(query.lastError());
   }
   if (m_maxPageCount > 0 &&
       !query.exec(QStringLiteral("PRAGMA max_page_count = %1").arg(m_maxPageCount)))

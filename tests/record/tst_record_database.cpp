@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <thread>
 
 #include "record/database.h"
 #include "record/migrations.h"
@@ -287,6 +288,28 @@ class RecordDatabaseTest : public QObject {
     QTRY_VERIFY(writer.current().on);  // by itself
     writer.flush();
     QCOMPARE(scalar(copy, "SELECT count(*) FROM answers").toInt(), 11);
+  }
+
+  // Two programs starting at once on a record of an earlier version: both open it, one
+  // after the other (SQLite answers the switch to WAL with busy at once, without waiting).
+  void two_threads_open_an_old_record_at_once() {
+    for (int round = 0; round < 300; ++round) {
+      init();
+      makeVersion(1 + round % 7);
+      Status a, b;
+      std::thread ta([&] {
+        Database db(file(), QStringLiteral("ta"));
+        a = db.open(true);
+      });
+      std::thread tb([&] {
+        Database db(file(), QStringLiteral("tb"));
+        b = db.open(true);
+      });
+      ta.join();
+      tb.join();
+      QVERIFY2(a.on, qPrintable(a.why));
+      QVERIFY2(b.on, qPrintable(b.why));
+    }
   }
 
   void two_connections_share_the_file() {
