@@ -200,13 +200,13 @@ void measureStartup(std::vector<Row>& rows) {
                       .arg(timeRatio, 0, 'f', 2)
                       .arg(ts, 0, 'f', 1)
                       .arg(tb, 0, 'f', 1),
-                  QStringLiteral("<= 1.30x"), ok && timeRatio > 0 && timeRatio <= 1.3});
+                  QStringLiteral("<= 1.10x"), ok && timeRatio > 0 && timeRatio <= 1.1});
   rows.push_back({QStringLiteral("start-up peak memory, splitsen / bare"),
                   QStringLiteral("%1x (%2 / %3 MB)")
                       .arg(memRatio, 0, 'f', 2)
                       .arg(ms_, 0, 'f', 1)
                       .arg(mb, 0, 'f', 1),
-                  QStringLiteral("<= 1.50x"), ok && memRatio > 0 && memRatio <= 1.5});
+                  QStringLiteral("<= 1.20x"), ok && memRatio > 0 && memRatio <= 1.2});
 
   // Fitted to the display against the layout's own size, alternately.
   const QStringList atOne = {QStringLiteral("--zoom=1")};
