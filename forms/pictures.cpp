@@ -78,25 +78,26 @@ int Picture::cacheSize() {
   return static_cast<int>(renderedCache().size());
 }
 
-QPixmap Picture::pixmap(QSize size, qreal devicePixelRatio) const {
+QPixmap Picture::pixmap(QSize size, qreal scale, qreal deviceRatio) const {
   if (!m_source || size.isEmpty()) return {};
   auto& cache = renderedCache();
-  const QString cacheKey = QStringLiteral("%1|%2x%3|%4")
+  const QString cacheKey = QStringLiteral("%1|%2x%3|%4|%5")
                                .arg(m_source->key)
                                .arg(size.width())
                                .arg(size.height())
-                               .arg(devicePixelRatio);
+                               .arg(scale)
+                               .arg(deviceRatio);
   if (auto it = cache.constFind(cacheKey); it != cache.constEnd()) return it.value();
 
-  const QSize pixels(std::max(1, static_cast<int>(std::ceil(size.width() * devicePixelRatio))),
-                     std::max(1, static_cast<int>(std::ceil(size.height() * devicePixelRatio))));
+  const QSize pixels(std::max(1, static_cast<int>(std::ceil(size.width() * scale))),
+                     std::max(1, static_cast<int>(std::ceil(size.height() * scale))));
   QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   {
     QPainter p(&image);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                      QPainter::SmoothPixmapTransform);
-    p.scale(devicePixelRatio, devicePixelRatio);
+    p.scale(scale, scale);
     const QRectF box(QPointF(0, 0), QSizeF(size));
     switch (m_source->kind) {
       case Source::Kind::Svg:
@@ -108,7 +109,7 @@ QPixmap Picture::pixmap(QSize size, qreal devicePixelRatio) const {
     }
   }
   QPixmap pixmap = QPixmap::fromImage(image);
-  pixmap.setDevicePixelRatio(devicePixelRatio);
+  pixmap.setDevicePixelRatio(deviceRatio);
   cache.insert(cacheKey, pixmap);
   return pixmap;
 }
@@ -123,12 +124,20 @@ void paintPicture(QPainter& painter, const Picture& picture, const QRectF& box) 
     fitted.setHeight(fitted.width() / ratio);
   // Rendered for the pixels it covers on the device: the painter's own scale (the zoom)
   // times the device's pixel ratio, so no picture is ever enlarged from a smaller one.
-  const qreal scale = painter.device()->devicePixelRatioF() * painter.worldTransform().m11();
+  const QTransform world = painter.worldTransform();
+  const qreal deviceRatio = painter.device()->devicePixelRatioF();
   const QSize size(std::max(1, qRound(fitted.width())), std::max(1, qRound(fitted.height())));
-  const QPixmap pixmap = picture.pixmap(size, scale);
-  const QPointF topLeft(box.x() + (box.width() - size.width()) / 2.0,
-                        box.y() + (box.height() - size.height()) / 2.0);
-  painter.drawPixmap(topLeft, pixmap);
+  const QPixmap pixmap = picture.pixmap(size, deviceRatio * world.m11(), deviceRatio);
+  const QPointF topLeft = world.map(QPointF(box.x() + (box.width() - size.width()) / 2.0,
+                                            box.y() + (box.height() - size.height()) / 2.0));
+  // Put down at a whole device pixel without the zoom's scale: a plain copy of the
+  // rendered pixels, where a scaled or shifted one would be resampled on every paint.
+  painter.save();
+  painter.resetTransform();
+  painter.drawPixmap(QPointF(std::round(topLeft.x() * deviceRatio) / deviceRatio,
+                             std::round(topLeft.y() * deviceRatio) / deviceRatio),
+                     pixmap);
+  painter.restore();
 }
 
 }  // namespace forms

@@ -29,9 +29,10 @@ class Picture {
   // on every screen ("stop"); empty for the others.
   Picture named(const QString& name) const;
   QString name() const { return m_name; }
-  // The picture fitted into a box of `size` device-independent pixels, keeping its
-  // aspect ratio, at `devicePixelRatio`.
-  QPixmap pixmap(QSize size, qreal devicePixelRatio) const;
+  // The picture fitted into a box of `size` pixels, keeping its aspect ratio, rendered
+  // with `scale` device pixels per pixel; the pixmap itself says `deviceRatio`, the
+  // device's own ratio, so that it is put down pixel for pixel.
+  QPixmap pixmap(QSize size, qreal scale, qreal deviceRatio = 1.0) const;
   // The picture's own aspect ratio (width / height); 1 for drawn ones.
   qreal aspectRatio() const;
 
