@@ -18,6 +18,7 @@ namespace forms {
 class ButtonWidget : public Painted<CommandButton, QAbstractButton> {
  public:
   ButtonWidget(CommandButton* button, QWidget* parent) : Painted(button, parent, Mouse::Kept) {
+    fillsBox(true);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QAbstractButton::clicked, this, [this] { m_control->click(); });
   }

@@ -46,6 +46,8 @@ Form::Form(const char* name, Kind kind, const QString& caption, int width, int h
       m_back(backColor) {
   setObjectName(QString::fromLatin1(name));
   setMouseTracking(true);
+  // The screen fills its whole box (paintEvent), so nothing beneath it is painted first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
   if (kind != Kind::Child) setWindowTitle(caption);
   // Hidden until shown: a child screen must not appear with its main window.
   hide();

@@ -11,7 +11,9 @@ namespace forms {
 
 class FrameWidget : public Painted<Frame> {
  public:
-  FrameWidget(Frame* frame, QWidget* parent) : Painted(frame, parent, Mouse::Kept) {}
+  FrameWidget(Frame* frame, QWidget* parent) : Painted(frame, parent, Mouse::Kept) {
+    fillsBox(true);
+  }
 
  protected:
   void paint(QPainter& p, const QRectF& area) override {

@@ -17,7 +17,10 @@ constexpr double MinimumPoints = 6;
 
 class LabelWidget : public Painted<Label> {
  public:
-  LabelWidget(Label* label, QWidget* parent) : Painted(label, parent, Mouse::Kept) {}
+  LabelWidget(Label* label, QWidget* parent) : Painted(label, parent, Mouse::Kept) {
+    fillsBox(label->m_opaque);
+  }
+  using Painted::fillsBox;
 
  protected:
   void paint(QPainter& p, const QRectF& area) override {
@@ -55,8 +58,13 @@ Label::Label(Container* container, const char* name) : Fluent(container, name) {
 }
 
 Label& Label::transparent() {
-  m_opaque = false;
+  setOpaque(false);
   return *this;
+}
+
+void Label::setOpaque(bool opaque) {
+  m_opaque = opaque;
+  static_cast<LabelWidget*>(widget())->fillsBox(opaque);
 }
 
 Label& Label::align(Align align) {

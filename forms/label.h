@@ -41,7 +41,8 @@ class Label : public Fluent<Label> {
  private:
   friend class LabelWidget;
   friend class Fluent<Label>;
-  void coloursSet() { m_opaque = true; }
+  void coloursSet() { setOpaque(true); }
+  void setOpaque(bool opaque);
   QString m_caption;
   quint32 m_back = ButtonFace;
   quint32 m_fore = Black;

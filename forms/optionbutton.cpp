@@ -13,6 +13,7 @@ namespace forms {
 class OptionWidget : public Painted<OptionButton, QAbstractButton> {
  public:
   OptionWidget(OptionButton* option, QWidget* parent) : Painted(option, parent, Mouse::Kept) {
+    fillsBox(true);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QAbstractButton::clicked, this, [this] { m_control->click(); });
   }

@@ -29,6 +29,9 @@ class Painted : public Widget {
   }
 
  protected:
+  // A widget that fills its whole box says so: what lies beneath it is then left out of
+  // the painting pass instead of being painted and covered.
+  void fillsBox(bool fills) { this->setAttribute(Qt::WA_OpaquePaintEvent, fills); }
   // Draws the control: `area` is its whole box in layout pixels.
   virtual void paint(QPainter& p, const QRectF& area) = 0;
   void paintEvent(QPaintEvent*) override {

@@ -11,7 +11,9 @@ namespace forms {
 
 class StatusWidget : public Painted<StatusBar> {
  public:
-  StatusWidget(StatusBar* bar, QWidget* parent) : Painted(bar, parent, Mouse::Kept) {}
+  StatusWidget(StatusBar* bar, QWidget* parent) : Painted(bar, parent, Mouse::Kept) {
+    fillsBox(true);
+  }
 
  protected:
   void paint(QPainter& p, const QRectF& area) override {
