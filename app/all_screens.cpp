@@ -56,6 +56,8 @@ void startSplitsen(forms::Program& program, const Options& options,
   // Answers are written on a thread of their own; the last ones are committed at the end.
   record::adoptEarlierRecord();
   record::Options recording;
+  // The file is opened once the welcome screen is up, or sooner when a screen needs it.
+  recording.openAfterMs = 1000;
   // The school's server from --server, else from splitsen.conf; a name that cannot be
   // read leaves the answers on this computer, said once on stderr.
   QString why;

@@ -75,6 +75,7 @@ void start(Options options) {
   writing.maxPageCount = recorder->options.maxPageCount;
   writing.retryMs = recorder->options.retryMs;
   writing.busyTimeoutMs = recorder->options.busyTimeoutMs;
+  writing.openAfterMs = recorder->options.openAfterMs;
   if (recorder->options.server) {
     recorder->outbox = std::make_unique<RecordOutbox>(recorder->options.file);
     Classroom::Options sharing;
@@ -219,8 +220,10 @@ void inBackground(QObject* context, Job job) {
 void whenOpened(std::function<void()> then) {
   if (!g_recorder || !g_recorder->writer->current().opening)
     then();
-  else
+  else {
     g_recorder->afterOpening.push_back(std::move(then));
+    g_recorder->writer->hurry();
+  }
 }
 
 QString file() {

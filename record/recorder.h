@@ -25,6 +25,8 @@ struct Options {
   int maxPageCount = 0;  // tests: a page limit that makes the file full
   int retryMs = 2000;    // how soon a file that could not take the answers is tried again
   int busyTimeoutMs = Database::BusyTimeoutMs;  // one try's wait for another program
+  // How long the file's first opening waits unless something is asked of it sooner.
+  int openAfterMs = 0;
   // The wall clock of the time stamps (tests fix it).
   std::function<QDateTime()> wallClock;
   // The clock of response times in ms (default: the program's clock).

@@ -54,9 +54,18 @@ void Writer::flush() {
 }
 
 Status Writer::status() {
+  hurry();
   std::unique_lock lock(m_mutex);
   m_done.wait(lock, [&] { return m_opened; });
   return snapshot();
+}
+
+void Writer::hurry() {
+  {
+    std::lock_guard lock(m_mutex);
+    m_hurry = true;
+  }
+  m_wake.notify_all();
 }
 
 Status Writer::current() {
@@ -147,7 +156,16 @@ void Writer::attempt(Database& db, std::unique_lock<std::mutex>& lock) {
   m_done.notify_all();
 }
 
+void Writer::waitToOpen() {
+  if (m_options.openAfterMs <= 0) return;
+  std::unique_lock lock(m_mutex);
+  m_wake.wait_for(lock, std::chrono::milliseconds(m_options.openAfterMs), [&] {
+    return m_hurry || m_stopping || !m_queue.empty() || m_flushAsked != m_flushServed;
+  });
+}
+
 void Writer::run() {
+  waitToOpen();
   // A name of its own: more than one record may be written in one process (tests).
   static std::atomic<int> writers{0};
   Database db(m_options.file, QStringLiteral("record-writer-%1").arg(++writers));

@@ -129,6 +129,36 @@ class RecorderTest : public QObject {
     QCOMPARE(count, 500);
   }
 
+  // A record told to open late still opens at once for whatever needs the file.
+  void a_late_opening_comes_at_once_when_the_file_is_needed_data() {
+    QTest::addColumn<QString>("need");
+    for (const char* need : {"answer", "status", "screen", "stop"}) QTest::newRow(need) << need;
+  }
+  void a_late_opening_comes_at_once_when_the_file_is_needed() {
+    QFETCH(QString, need);
+    stop();
+    Options options;
+    options.file = m_file;
+    options.openAfterMs = 600000;
+    start(options);
+    QVERIFY(state().opening);
+    if (need == QLatin1String("answer")) {
+      answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);
+      record::flush();
+      QCOMPARE(entries().size(), size_t{1});
+    } else if (need == QLatin1String("status")) {
+      QVERIFY(status().on);
+    } else if (need == QLatin1String("screen")) {
+      bool opened = false;
+      whenOpened([&opened] { opened = true; });
+      QTRY_VERIFY(opened);
+    } else {
+      answer(QStringLiteral("frmsplitsmachine"), 7, 3, QStringLiteral("4"), true);
+      stop();
+      QCOMPARE(entries().size(), size_t{1});
+    }
+  }
+
   void without_a_started_record_the_calls_do_nothing() {
     stop();
     ready(QStringLiteral("frmsplitsmachine"));
