@@ -14,6 +14,7 @@
 #include "exercises/split_machine/frmsplitsmachine.h"
 #include "exercises/split_memorising/frmsplits2.h"
 #include "exercises/split_series/frmsplitsrijenA.h"
+#include "forms/pictures.h"
 #include "forms/program.h"
 #include "forms/speech/modulespeaker.h"
 #include "record/location.h"
@@ -51,6 +52,8 @@ void startSplitsen(forms::Program& program, const Options& options,
   // Free screens stay open while the main window is shown; End decides when to stop.
   QApplication::setQuitOnLastWindowClosed(false);
   registerAllScreens(program);
+  // A later start finds the screens' pictures already rendered.
+  forms::Picture::keepOnDisk();
   program.zoom().restore(&program.preferences(), options.zoom, options.fullScreen);
   program.onEnd = [] { QCoreApplication::exit(0); };
   // Answers are written on a thread of their own; the last ones are committed at the end.

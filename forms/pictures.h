@@ -39,9 +39,17 @@ class Picture {
   // Forgets every rendered picture (after a zoom change); the count of those kept.
   static void clearCache();
   static int cacheSize();
+  // Also keeps the pictures the screens paint in `folder`, at most `maxBytes` of them, so
+  // that a later start finds them rendered; without a folder, nothing is kept on disk.
+  static void keepOnDisk(const QString& folder, qint64 maxBytes);
+  // The same in the user's cache folder.
+  static void keepOnDisk();
+  static constexpr qint64 DefaultDiskBytes = 64 * 1024 * 1024;
+
+  struct Source;
 
  private:
-  struct Source;
+  friend void paintPicture(QPainter&, const Picture&, const QRectF&);
   std::shared_ptr<const Source> m_source;
   QString m_name;
 };
