@@ -242,20 +242,45 @@ int Picture::cacheSize() {
   return static_cast<int>(renderedCache().size() + fittedCache().size());
 }
 
+namespace {
+
+// A picture as a box of the screens needs it: from memory, from disk, or rendered (and
+// then kept in both). `fit` gives the size it is rendered at, when it must be.
+const Fitted& fittedOnce(const Picture::Source& source, const QString& key, qreal scale,
+                         qreal deviceRatio, const std::function<QSize()>& fit) {
+  auto& cache = fittedCache();
+  auto it = cache.constFind(key);
+  if (it != cache.constEnd()) return *it;
+  const bool onDisk = !disk().folder.isEmpty() && source.kind == Picture::Source::Kind::Svg;
+  const QString file = onDisk ? diskFile(key, source.text) : QString();
+  std::optional<Fitted> fitted = onDisk ? readFromDisk(file, deviceRatio) : std::nullopt;
+  if (!fitted) {
+    const QSize size = fit();
+    fitted = Fitted{render(source, size, scale), size};
+    fitted->image.setDevicePixelRatio(deviceRatio);
+    if (onDisk) writeToDisk(file, *fitted);
+  }
+  return *cache.insert(key, *fitted);
+}
+
+QString keyOf(const Picture::Source& source, QSizeF box, qreal scale, qreal deviceRatio) {
+  return QStringLiteral("%1|%2x%3|%4|%5")
+      .arg(source.key)
+      .arg(box.width(), 0, 'f', 2)
+      .arg(box.height(), 0, 'f', 2)
+      .arg(scale)
+      .arg(deviceRatio);
+}
+
+}  // namespace
+
 QPixmap Picture::pixmap(QSize size, qreal scale, qreal deviceRatio) const {
   if (!m_source || size.isEmpty()) return {};
   auto& cache = renderedCache();
-  const QString cacheKey = QStringLiteral("%1|%2x%3|%4|%5")
-                               .arg(m_source->key)
-                               .arg(size.width())
-                               .arg(size.height())
-                               .arg(scale)
-                               .arg(deviceRatio);
-  if (auto it = cache.constFind(cacheKey); it != cache.constEnd()) return it.value();
-  QPixmap pixmap = QPixmap::fromImage(render(*m_source, size, scale));
-  pixmap.setDevicePixelRatio(deviceRatio);
-  cache.insert(cacheKey, pixmap);
-  return pixmap;
+  const QString key = keyOf(*m_source, size, scale, deviceRatio);
+  if (auto it = cache.constFind(key); it != cache.constEnd()) return it.value();
+  const Fitted& fitted = fittedOnce(*m_source, key, scale, deviceRatio, [size] { return size; });
+  return *cache.insert(key, QPixmap::fromImage(fitted.image));
 }
 
 void paintPicture(QPainter& painter, const Picture& picture, const QRectF& box) {
@@ -266,33 +291,17 @@ void paintPicture(QPainter& painter, const Picture& picture, const QRectF& box) 
   const qreal deviceRatio = painter.device()->devicePixelRatioF();
   const qreal scale = deviceRatio * world.m11();
   const Picture::Source& source = *picture.m_source;
-  const QString key = QStringLiteral("%1|%2x%3|%4|%5")
-                          .arg(source.key)
-                          .arg(box.width(), 0, 'f', 2)
-                          .arg(box.height(), 0, 'f', 2)
-                          .arg(scale)
-                          .arg(deviceRatio);
-  auto& cache = fittedCache();
-  auto it = cache.constFind(key);
-  if (it == cache.constEnd()) {
-    const bool onDisk = !disk().folder.isEmpty() && source.kind == Picture::Source::Kind::Svg;
-    const QString file = onDisk ? diskFile(key, source.text) : QString();
-    std::optional<Fitted> fitted = onDisk ? readFromDisk(file, deviceRatio) : std::nullopt;
-    if (!fitted) {
-      const qreal ratio = picture.aspectRatio();
-      QSizeF size = box.size();
-      if (size.width() / size.height() > ratio)
-        size.setWidth(size.height() * ratio);
-      else
-        size.setHeight(size.width() / ratio);
-      const QSize whole(std::max(1, qRound(size.width())), std::max(1, qRound(size.height())));
-      fitted = Fitted{render(source, whole, scale), whole};
-      fitted->image.setDevicePixelRatio(deviceRatio);
-      if (onDisk) writeToDisk(file, *fitted);
-    }
-    it = cache.insert(key, *fitted);
-  }
-  const QSize size = it->size;
+  const QString key = QStringLiteral("fit|") + keyOf(source, box.size(), scale, deviceRatio);
+  const Fitted& fitted = fittedOnce(source, key, scale, deviceRatio, [&] {
+    const qreal ratio = picture.aspectRatio();
+    QSizeF size = box.size();
+    if (size.width() / size.height() > ratio)
+      size.setWidth(size.height() * ratio);
+    else
+      size.setHeight(size.width() / ratio);
+    return QSize(std::max(1, qRound(size.width())), std::max(1, qRound(size.height())));
+  });
+  const QSize size = fitted.size;
   const QPointF topLeft = world.map(QPointF(box.x() + (box.width() - size.width()) / 2.0,
                                             box.y() + (box.height() - size.height()) / 2.0));
   // Put down at a whole device pixel without the zoom's scale: a plain copy of the
@@ -300,7 +309,7 @@ void paintPicture(QPainter& painter, const Picture& picture, const QRectF& box) 
   // In bands of a few lines: Qt hands a taller blend to its painting threads, and waking
   // them (starting them, at the first screen) costs more than copying a picture does.
   constexpr int Band = 64;
-  const QImage& image = it->image;
+  const QImage& image = fitted.image;
   const QPointF at(std::round(topLeft.x() * deviceRatio) / deviceRatio,
                    std::round(topLeft.y() * deviceRatio) / deviceRatio);
   painter.save();
