@@ -6,9 +6,7 @@
 namespace record {
 
 Reader::Reader(QString file, Writer& writer, int busyTimeoutMs)
-    : m_file(std::move(file)), m_writer(writer), m_busyTimeoutMs(busyTimeoutMs) {
-  m_thread = std::thread([this] { run(); });
-}
+    : m_file(std::move(file)), m_writer(writer), m_busyTimeoutMs(busyTimeoutMs) {}
 
 Reader::~Reader() {
   {
@@ -16,7 +14,7 @@ Reader::~Reader() {
     m_stopping = true;
   }
   m_wake.notify_all();
-  m_thread.join();
+  if (m_thread.joinable()) m_thread.join();
 }
 
 void Reader::post(std::function<void(Database*)> job) {
@@ -24,6 +22,8 @@ void Reader::post(std::function<void(Database*)> job) {
     std::lock_guard lock(m_mutex);
     m_jobs.push_back(std::move(job));
   }
+  // Started by the first job: a run that reads nothing has no reading thread.
+  std::call_once(m_started, [this] { m_thread = std::thread([this] { run(); }); });
   m_wake.notify_one();
 }
 

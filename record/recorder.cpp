@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QPointer>
+#include <QTimer>
 #include <memory>
 
 #include "forms/program.h"
@@ -75,7 +76,7 @@ void start(Options options) {
   writing.maxPageCount = recorder->options.maxPageCount;
   writing.retryMs = recorder->options.retryMs;
   writing.busyTimeoutMs = recorder->options.busyTimeoutMs;
-  writing.openAfterMs = recorder->options.openAfterMs;
+  writing.startWhenNeeded = recorder->options.openAfterMs > 0;
   if (recorder->options.server) {
     recorder->outbox = std::make_unique<RecordOutbox>(recorder->options.file);
     Classroom::Options sharing;
@@ -115,6 +116,11 @@ void start(Options options) {
   recorder->reader = std::make_unique<Reader>(recorder->options.file, *recorder->writer,
                                               recorder->options.busyTimeoutMs);
   g_recorder = std::move(recorder);
+  if (g_recorder->options.openAfterMs > 0)
+    if (QCoreApplication* app = QCoreApplication::instance())
+      QTimer::singleShot(g_recorder->options.openAfterMs, app, [] {
+        if (g_recorder) g_recorder->writer->hurry();
+      });
 }
 
 void stop() {

@@ -17,7 +17,7 @@ void say(const QString& line) {
 Writer::Writer(Options options) : m_options(std::move(options)) {
   m_status.file = m_options.file;
   m_status.opening = true;
-  m_thread = std::thread([this] { run(); });
+  if (!m_options.startWhenNeeded) hurry();
 }
 
 Writer::~Writer() {
@@ -26,11 +26,12 @@ Writer::~Writer() {
     m_stopping = true;
   }
   m_wake.notify_all();
-  m_thread.join();
+  if (m_thread.joinable()) m_thread.join();
 }
 
 void Writer::push(Entry entry) {
   if (m_off.load(std::memory_order_relaxed)) return;
+  hurry();
   bool first;
   {
     std::lock_guard lock(m_mutex);
@@ -42,6 +43,7 @@ void Writer::push(Entry entry) {
 }
 
 void Writer::flush() {
+  hurry();
   std::unique_lock lock(m_mutex);
   const quint64 target = m_pushed;
   const quint64 tries = m_tries + (m_opened ? 0 : 1);  // the first open is no try of ours
@@ -61,11 +63,7 @@ Status Writer::status() {
 }
 
 void Writer::hurry() {
-  {
-    std::lock_guard lock(m_mutex);
-    m_hurry = true;
-  }
-  m_wake.notify_all();
+  std::call_once(m_started, [this] { m_thread = std::thread([this] { run(); }); });
 }
 
 Status Writer::current() {
@@ -156,16 +154,7 @@ void Writer::attempt(Database& db, std::unique_lock<std::mutex>& lock) {
   m_done.notify_all();
 }
 
-void Writer::waitToOpen() {
-  if (m_options.openAfterMs <= 0) return;
-  std::unique_lock lock(m_mutex);
-  m_wake.wait_for(lock, std::chrono::milliseconds(m_options.openAfterMs), [&] {
-    return m_hurry || m_stopping || !m_queue.empty() || m_flushAsked != m_flushServed;
-  });
-}
-
 void Writer::run() {
-  waitToOpen();
   // A name of its own: more than one record may be written in one process (tests).
   static std::atomic<int> writers{0};
   Database db(m_options.file, QStringLiteral("record-writer-%1").arg(++writers));

@@ -28,9 +28,9 @@ class Writer {
     int maxPageCount = 0;      // a page limit on the file (tests: a full disk)
     int retryMs = 2000;        // how soon a file that could not take the answers is tried again
     int busyTimeoutMs = 5000;  // how long one try waits for another program's lock
-    // How long the first opening waits, unless something is asked of the file sooner:
-    // the program's first screen is drawn without the record's work beside it.
-    int openAfterMs = 0;
+    // The thread (and with it the file's first opening) waits until something is asked
+    // of the file: the program's first screen is drawn without the record's work beside it.
+    bool startWhenNeeded = false;
     // Called on the writer's thread once the first try to open the file is over.
     std::function<void()> opened;
     // Called on the writer's thread after each batch it committed.
@@ -52,14 +52,13 @@ class Writer {
   Status status();
   // The state now, without waiting (`opening` while the first try runs).
   Status current();
-  // Opens the file now when its first opening is still waiting.
+  // Starts the thread, and so opens the file, when it waits to be needed.
   void hurry();
   // True once recording has been turned off for the run (no lock, no wait).
   bool off() const { return m_off.load(std::memory_order_relaxed); }
 
  private:
   void run();
-  void waitToOpen();
   // One try: open the file when it is not, then commit the queue. The lock is held on
   // entry and exit, not while the file is used.
   void attempt(class Database& db, std::unique_lock<std::mutex>& lock);
@@ -78,7 +77,7 @@ class Writer {
   quint64 m_flushServed = 0;
   bool m_stopping = false;
   bool m_opened = false;
-  bool m_hurry = false;
+  std::once_flag m_started;
   std::atomic<bool> m_off{false};  // read without the lock: pushing costs nothing then
   Status m_status;
   std::thread m_thread;
