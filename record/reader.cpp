@@ -21,9 +21,9 @@ void Reader::post(std::function<void(Database*)> job) {
   {
     std::lock_guard lock(m_mutex);
     m_jobs.push_back(std::move(job));
+    // Started by the first job: a run that reads nothing has no reading thread.
+    if (!m_thread.joinable()) m_thread = std::thread([this] { run(); });
   }
-  // Started by the first job: a run that reads nothing has no reading thread.
-  std::call_once(m_started, [this] { m_thread = std::thread([this] { run(); }); });
   m_wake.notify_one();
 }
 

@@ -38,7 +38,6 @@ class Reader {
   std::condition_variable m_wake;
   std::deque<std::function<void(Database*)>> m_jobs;
   bool m_stopping = false;
-  std::once_flag m_started;
   std::thread m_thread;
 };
 

@@ -63,7 +63,10 @@ Status Writer::status() {
 }
 
 void Writer::hurry() {
-  std::call_once(m_started, [this] { m_thread = std::thread([this] { run(); }); });
+  if (m_running.load(std::memory_order_acquire)) return;
+  std::lock_guard lock(m_mutex);
+  if (!m_thread.joinable()) m_thread = std::thread([this] { run(); });
+  m_running.store(true, std::memory_order_release);
 }
 
 Status Writer::current() {

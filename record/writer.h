@@ -77,8 +77,8 @@ class Writer {
   quint64 m_flushServed = 0;
   bool m_stopping = false;
   bool m_opened = false;
-  std::once_flag m_started;
-  std::atomic<bool> m_off{false};  // read without the lock: pushing costs nothing then
+  std::atomic<bool> m_running{false};  // the thread has been started
+  std::atomic<bool> m_off{false};      // read without the lock: pushing costs nothing then
   Status m_status;
   std::thread m_thread;
 };
