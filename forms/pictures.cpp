@@ -228,9 +228,9 @@ void Picture::keepOnDisk(const QString& folder, qint64 maxBytes) {
 }
 
 void Picture::keepOnDisk() {
-  keepOnDisk(
-      QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/pictures"),
-      DefaultDiskBytes);
+  // Without a home there is no cache folder, and nothing is kept.
+  const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+  keepOnDisk(cache.isEmpty() ? QString() : cache + QStringLiteral("/pictures"), DefaultDiskBytes);
 }
 
 void Picture::clearCache() {
